@@ -1,0 +1,28 @@
+# The two everyday commands:
+#   make run    build and start the programmer
+#   make test   build and run every test
+.PHONY: run test build configure deps bench format clean
+
+deps:
+	./scripts/install-deps.sh
+
+configure: deps
+	cmake --preset default
+
+build: configure
+	cmake --build --preset default
+
+run: build
+	./build/tools/varno-cli/varno-cli --help
+
+test: build
+	ctest --preset default
+
+bench: build
+	./build/bench/bench_model
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

@@ -1,0 +1,333 @@
+#include <model/ProjectFile.h>
+
+#include <model/Cp1252.h>
+#include <model/Errors.h>
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace varno::projectfile {
+namespace {
+
+const QString kYes = QStringLiteral("yes");
+const QString kNo = QStringLiteral("no");
+
+// A text value must stay on its line: a line break inside it would shift every
+// line after it.
+QString oneLine(const QString &text)
+{
+    QString line = text;
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return line;
+}
+
+QString dateLine(TDateTime value)
+{
+    const QDate date = datetime::datePart(value);
+    QString line = QString::asprintf("%02d/%02d/%04d", date.day(), date.month(), date.year());
+    if (datetime::msecsOfDay(value) != 0) {
+        const QTime time = datetime::timePart(value);
+        line += QString::asprintf(" %02d:%02d:%02d", time.hour(), time.minute(), time.second());
+    }
+    return line;
+}
+
+class Writer
+{
+public:
+    void line(const QString &text) { lines_ << text; }
+    void number(qint64 value) { lines_ << QString::number(value); }
+    void flag(quint8 value) { lines_ << (value == 1 ? kYes : kNo); }
+    void textList(const QStringList &list)
+    {
+        number(list.size());
+        for (const QString &item : list)
+            line(oneLine(item));
+    }
+    QByteArray bytes() const
+    {
+        QByteArray out;
+        for (const QString &l : lines_) {
+            out += cp1252::encode(l);
+            out += "\r\n";
+        }
+        return out;
+    }
+
+private:
+    QStringList lines_;
+};
+
+void writeProgram(Writer &w, const TVARNOProg &p)
+{
+    w.number(p.NumOfProg);
+    w.flag(p.Prioritary);
+    w.flag(p.TimerOn);
+    w.flag(p.Active);
+    w.number(p.GetHour());
+    w.number(p.GetMinute());
+    w.line(dateLine(p.GetDate()));
+    w.number(p.WeekDay);
+    w.number(p.DateMode);
+    w.number(p.ActionCount);
+    for (quint8 kind : p.ActionKind)
+        w.number(kind);
+    for (quint8 number : p.ActionNumber)
+        w.number(number);
+    for (quint8 value : p.ActionValue)
+        w.number(value);
+    w.line(oneLine(p.Title));
+    w.number(qint32(p.Color)); // a signed 32-bit colour, as files have always held it
+    w.textList(p.Comment);
+    w.line(QLatin1String(Separator));
+}
+
+// Reads the lines of a file one by one and turns each into the value expected
+// there, or throws with the file name, the line number and what was found.
+class Reader
+{
+public:
+    Reader(const QByteArray &bytes, const QString &fileName) : fileName_(fileName)
+    {
+        QByteArray normalized = bytes;
+        normalized.replace("\r\n", "\n");
+        lines_ = normalized.split('\n');
+        // A final line end does not start another line.
+        if (!lines_.isEmpty() && lines_.last().isEmpty())
+            lines_.removeLast();
+    }
+
+    QString text(const char *what)
+    {
+        Q_UNUSED(what);
+        return cp1252::decode(next(what));
+    }
+
+    void expectLiteral(const char *literal, const char *what)
+    {
+        const QByteArray line = next(what);
+        if (line.trimmed() != literal)
+            fail(QStringLiteral("expected %1 \"%2\", found %3").arg(what, literal, found(line)));
+    }
+
+    // A decimal integer that fits 32 bits, as every number of the file.
+    qint64 integer(const char *what)
+    {
+        const QByteArray line = next(what);
+        bool ok = false;
+        const qint64 value = line.trimmed().toLongLong(&ok, 10);
+        if (!ok || value < -2147483648LL || value > 4294967295LL)
+            fail(QStringLiteral("expected %1 (a whole number), found %2").arg(what, found(line)));
+        return value;
+    }
+
+    quint8 low8(const char *what) { return quint8(integer(what) & 0xFF); }
+
+    int count(const char *what)
+    {
+        const qint64 value = integer(what);
+        if (value < 0 || value > remaining())
+            fail(QStringLiteral("expected %1, found %2 but only %3 lines follow")
+                     .arg(what)
+                     .arg(value)
+                     .arg(remaining()));
+        return int(value);
+    }
+
+    quint8 flag(const char *what)
+    {
+        Q_UNUSED(what);
+        return next(what) == "yes" ? 1 : 0;
+    }
+
+    QStringList textList(const char *countWhat, const char *itemWhat)
+    {
+        const int n = count(countWhat);
+        QStringList list;
+        list.reserve(n);
+        for (int i = 0; i < n; ++i)
+            list << text(itemWhat);
+        return list;
+    }
+
+    TDateTime date(const char *what)
+    {
+        const QByteArray line = next(what);
+        const QString s = QString::fromLatin1(line.trimmed());
+        static const QRegularExpression dmy(QStringLiteral(
+            R"(^(\d{1,2})/(\d{1,2})/(\d{4})(?:\s+(\d{1,2}):(\d{1,2})(?::(\d{1,2}))?)?$)"));
+        static const QRegularExpression iso(QStringLiteral(
+            R"(^(\d{4})-(\d{1,2})-(\d{1,2})(?:[ T](\d{1,2}):(\d{1,2})(?::(\d{1,2}))?)?$)"));
+        QRegularExpressionMatch m = dmy.match(s);
+        int day = 0, month = 0, year = 0;
+        if (m.hasMatch()) {
+            day = m.captured(1).toInt();
+            month = m.captured(2).toInt();
+            year = m.captured(3).toInt();
+        } else if ((m = iso.match(s)).hasMatch()) {
+            year = m.captured(1).toInt();
+            month = m.captured(2).toInt();
+            day = m.captured(3).toInt();
+        } else {
+            fail(QStringLiteral("expected %1 (dd/mm/yyyy, with or without hh:mm:ss, or "
+                                "yyyy-mm-dd), found %2")
+                     .arg(what, found(line)));
+        }
+        if (!m.captured(4).isEmpty() &&
+            !QTime::isValid(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt()))
+            fail(QStringLiteral("expected %1, found %2 whose time of day does not exist")
+                     .arg(what, found(line)));
+        const QDate parsed(year, month, day);
+        if (!parsed.isValid() || year < 1)
+            fail(QStringLiteral("expected %1, found %2 which is not a calendar date")
+                     .arg(what, found(line)));
+        return datetime::fromDate(parsed);
+    }
+
+    // Line number of the value read last.
+    int lineNumber() const { return position_; }
+    int remaining() const { return int(lines_.size()) - position_; }
+
+    [[noreturn]] void fail(const QString &reason) const
+    {
+        throw TProjectFileError(fileName_, position_, reason);
+    }
+
+private:
+    QByteArray next(const char *what)
+    {
+        if (position_ >= lines_.size()) {
+            ++position_;
+            fail(QStringLiteral("expected %1, found the end of the file").arg(what));
+        }
+        return lines_.at(position_++);
+    }
+
+    static QString found(const QByteArray &line)
+    {
+        if (line.isEmpty())
+            return QStringLiteral("an empty line");
+        constexpr int kShown = 40;
+        QString shown = cp1252::decode(line.left(kShown));
+        if (line.size() > kShown)
+            shown += QStringLiteral("...");
+        return QLatin1Char('"') + shown + QLatin1Char('"');
+    }
+
+    QString fileName_;
+    QList<QByteArray> lines_;
+    int position_ = 0;
+};
+
+void readProgram(Reader &r, TVARNOProg &p)
+{
+    p.NumOfProg = r.low8("the program number");
+    p.Prioritary = r.flag("the priority flag");
+    p.TimerOn = r.flag("the timer flag");
+    p.Active = r.flag("the activation flag");
+    const qint64 hour = r.integer("the hour");
+    try {
+        p.SetHour(int(hour));
+    } catch (const TDateTimeEncodingError &) {
+        r.fail(QStringLiteral("expected the hour (0 to 23), found %1").arg(hour));
+    }
+    const qint64 minute = r.integer("the minute");
+    try {
+        p.SetMinute(int(minute));
+    } catch (const TDateTimeEncodingError &) {
+        r.fail(QStringLiteral("expected the minute (0 to 59), found %1").arg(minute));
+    }
+    p.SetDate(r.date("the date"));
+    p.WeekDay = r.low8("the weekday");
+    p.DateMode = r.low8("the date mode");
+    p.ActionCount = r.low8("the number of actions");
+    for (quint8 &kind : p.ActionKind)
+        kind = r.low8("an action kind");
+    for (quint8 &number : p.ActionNumber)
+        number = r.low8("an action number");
+    for (quint8 &value : p.ActionValue)
+        value = r.low8("an action value");
+    p.Title = r.text("the title");
+    p.Color = quint32(r.integer("the colour"));
+    p.Comment = r.textList("the number of comment lines", "a comment line");
+    r.expectLiteral(Separator, "the separator");
+}
+
+} // namespace
+
+QByteArray serialize(const TProject &project)
+{
+    Writer w;
+    const TVARNOGroup &g = project.Group;
+    w.line(QLatin1String(Header));
+    w.line(QLatin1String(Separator));
+    for (const QString *field : {&g.Name, &g.Subject, &g.Author, &g.Copyright, &g.Customer,
+                                 &g.CreationDate, &g.DiffusionDate})
+        w.line(oneLine(*field));
+    w.textList(g.Comments);
+    w.line(QLatin1String(Separator));
+    w.number(project.Programs.count());
+    w.line(QLatin1String(Separator));
+    for (const auto &program : project.Programs)
+        writeProgram(w, *program);
+    return w.bytes();
+}
+
+TProject parse(const QByteArray &bytes, const QString &fileName)
+{
+    Reader r(bytes, fileName);
+    TProject project;
+    TVARNOGroup &g = project.Group;
+    r.expectLiteral(Header, "the header");
+    r.expectLiteral(Separator, "the separator");
+    g.Name = r.text("the project name");
+    g.Subject = r.text("the subject");
+    g.Author = r.text("the author");
+    g.Copyright = r.text("the copyright");
+    g.Customer = r.text("the customer");
+    g.CreationDate = r.text("the creation date");
+    g.DiffusionDate = r.text("the diffusion date");
+    g.Comments = r.textList("the number of comment lines", "a comment line");
+    r.expectLiteral(Separator, "the separator");
+    const int programCount = r.low8("the number of programs");
+    r.expectLiteral(Separator, "the separator");
+
+    // Programs start with the defaults and the lowest free numbers, then take
+    // the numbers their sections bring, duplicates included.
+    for (int i = 0; i < programCount; ++i)
+        project.Programs.Add();
+    for (int i = 0; i < programCount; ++i)
+        readProgram(r, project.Programs.at(i));
+    return project;
+}
+
+} // namespace varno::projectfile
+
+void SaveProject(const QString &fileName, const TProject &project)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw TProjectFileError(fileName, 0,
+                                QStringLiteral("cannot be written: %1").arg(file.errorString()));
+    const QByteArray bytes = varno::projectfile::serialize(project);
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        throw TProjectFileError(fileName, 0,
+                                QStringLiteral("cannot be written: %1").arg(file.errorString()));
+}
+
+TProject LoadProject(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw TProjectFileError(fileName, 0,
+                                QStringLiteral("cannot be opened: %1").arg(file.errorString()));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw TProjectFileError(fileName, 0,
+                                QStringLiteral("cannot be read: %1").arg(file.errorString()));
+    return varno::projectfile::parse(bytes, fileName);
+}
