@@ -1,0 +1,452 @@
+#include <model/Clock.h>
+#include <model/Errors.h>
+#include <model/ProjectFile.h>
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <QtPrinters.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+using varno::projectfile::parse;
+using varno::projectfile::serialize;
+
+const QDateTime kNow(QDate(2026, 12, 7), QTime(12, 34, 56));
+
+QByteArray crlf(const QStringList &lines)
+{
+    return lines.join("\r\n").toLatin1() + "\r\n";
+}
+
+const QStringList kEmptyProjectLines = {
+    "Group Of Program File of VARNO",
+    "*****",
+    "New Project",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "1",
+    "...",
+    "*****",
+    "0",
+    "*****",
+};
+
+QStringList defaultProgramLines(const QString &number, const QString &dateLine)
+{
+    return QStringList{number, "no", "no", "yes", "12", "34", dateLine, "1", "0", "1"} +
+           QStringList(6, "1") + QStringList(6, "0") + QStringList(6, "255") +
+           QStringList{"...", "8421376", "1", "...", "*****"};
+}
+
+class ProjectFile : public ::testing::Test
+{
+protected:
+    varno::ScopedFixedClock clock{kNow};
+    QTemporaryDir dir;
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    QString write(const QString &name, const QByteArray &bytes) const
+    {
+        QFile f(path(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    }
+
+    static QByteArray read(const QString &file)
+    {
+        QFile f(file);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        return f.readAll();
+    }
+
+    // Line number of the error a parse reports, 0 when it succeeds.
+    static int errorLine(const QByteArray &bytes)
+    {
+        try {
+            parse(bytes, "test.prg");
+        } catch (const TProjectFileError &e) {
+            return e.line();
+        }
+        return 0;
+    }
+};
+
+TEST_F(ProjectFile, emptyProjectIsFourteenLines)
+{
+    TProject project;
+    EXPECT_EQ(serialize(project), crlf(kEmptyProjectLines));
+}
+
+TEST_F(ProjectFile, defaultProgramAddsThirtyThreeLines)
+{
+    TProject project;
+    project.Programs.Add();
+    const QStringList expected =
+        kEmptyProjectLines.mid(0, 12) + QStringList{"1", "*****"} +
+        defaultProgramLines("1", "07/12/2026 12:34:56");
+    EXPECT_EQ(defaultProgramLines("1", "x").size(), 33);
+    EXPECT_EQ(serialize(project), crlf(expected));
+}
+
+TEST_F(ProjectFile, pureDateIsWrittenWithoutTime)
+{
+    TProject project;
+    TVARNOProg *p = project.Programs.Add();
+    p->SetDate(varno::datetime::encodeDate(2024, 2, 9));
+    const QList<QByteArray> lines = serialize(project).split('\n');
+    EXPECT_EQ(lines.at(14 + 6), "09/02/2024\r");
+}
+
+TEST_F(ProjectFile, everyFieldRoundTrips)
+{
+    TProject project;
+    TVARNOGroup &g = project.Group;
+    g.Name = QStringLiteral("Gare de Lyon – été");
+    g.Subject = "Announcements";
+    g.Author = QStringLiteral("Núñez");
+    g.Copyright = "(c) 2026";
+    g.Customer = "Station";
+    g.CreationDate = "1st of May";
+    g.DiffusionDate = "";
+    g.Comments = QStringList{"line one", "", "  indented  "};
+    TVARNOProg *p = project.Programs.Add();
+    p->NumOfProg = 200;
+    p->Prioritary = 1;
+    p->TimerOn = 1;
+    p->Active = 0;
+    p->SetHour(23);
+    p->SetMinute(59);
+    p->SetDate(varno::datetime::encodeDate(2031, 12, 31));
+    p->WeekDay = 7;
+    p->DateMode = 2;
+    p->ActionCount = 6;
+    p->ActionKind = {0, 3, 4, 5, 6, 12};
+    p->ActionNumber = {1, 2, 71, 15, 255, 9};
+    p->ActionValue = {255, 255, 255, 255, 17, 255};
+    p->Title = QStringLiteral("Fermeture ¿?");
+    p->Color = 0x00FF00FF;
+    p->Comment = QStringList{"a", "b"};
+
+    const TProject loaded = parse(serialize(project), "x.prg");
+
+    EXPECT_EQ(loaded.Group.Name, g.Name);
+    EXPECT_EQ(loaded.Group.Author, g.Author);
+    EXPECT_EQ(loaded.Group.CreationDate, g.CreationDate);
+    EXPECT_EQ(loaded.Group.Comments, g.Comments);
+    ASSERT_EQ(loaded.Programs.count(), 1);
+    const TVARNOProg &q = loaded.Programs.at(0);
+    EXPECT_EQ(q.NumOfProg, 200);
+    EXPECT_EQ(q.Prioritary, 1);
+    EXPECT_EQ(q.TimerOn, 1);
+    EXPECT_EQ(q.Active, 0);
+    EXPECT_EQ(q.GetHour(), 23);
+    EXPECT_EQ(q.GetMinute(), 59);
+    EXPECT_EQ(q.GetDate(), p->GetDate());
+    EXPECT_EQ(q.WeekDay, 7);
+    EXPECT_EQ(q.DateMode, 2);
+    EXPECT_EQ(q.ActionCount, 6);
+    EXPECT_EQ(q.ActionKind, p->ActionKind);
+    EXPECT_EQ(q.ActionNumber, p->ActionNumber);
+    EXPECT_EQ(q.ActionValue, p->ActionValue);
+    EXPECT_EQ(q.Title, p->Title);
+    EXPECT_EQ(q.Color, p->Color);
+    EXPECT_EQ(q.Comment, p->Comment);
+}
+
+TEST_F(ProjectFile, textIsWindows1252OnDisk)
+{
+    TProject project;
+    project.Group.Name = QStringLiteral("Été €");
+    project.Group.Subject = QStringLiteral("Ж");
+    const QList<QByteArray> lines = serialize(project).split('\n');
+    EXPECT_EQ(lines.at(2), QByteArray("\xC9t\xE9 \x80\r"));
+    EXPECT_EQ(lines.at(3), QByteArray("?\r"));
+}
+
+TEST_F(ProjectFile, flagsAreYesExactly)
+{
+    QStringList lines = kEmptyProjectLines.mid(0, 12) + QStringList{"1", "*****"} +
+                        defaultProgramLines("1", "07/12/2026");
+    lines[14 + 1] = "Yes";
+    lines[14 + 2] = "YES";
+    lines[14 + 3] = "yes";
+    const TProject loaded = parse(crlf(lines), "x.prg");
+    EXPECT_EQ(loaded.Programs.at(0).Prioritary, 0);
+    EXPECT_EQ(loaded.Programs.at(0).TimerOn, 0);
+    EXPECT_EQ(loaded.Programs.at(0).Active, 1);
+}
+
+TEST_F(ProjectFile, programsKeepFileOrderAndNumbers)
+{
+    const QStringList lines = kEmptyProjectLines.mid(0, 12) + QStringList{"2", "*****"} +
+                              defaultProgramLines("7", "07/12/2026") +
+                              defaultProgramLines("3", "07/12/2026");
+    const TProject loaded = parse(crlf(lines), "x.prg");
+    ASSERT_EQ(loaded.Programs.count(), 2);
+    EXPECT_EQ(loaded.Programs.at(0).NumOfProg, 7);
+    EXPECT_EQ(loaded.Programs.at(1).NumOfProg, 3);
+}
+
+TEST_F(ProjectFile, duplicateNumbersAndLow8BitsAreTakenAsTheyCome)
+{
+    QStringList lines = kEmptyProjectLines.mid(0, 12) + QStringList{"258", "*****"} +
+                        defaultProgramLines("261", "07/12/2026") +
+                        defaultProgramLines("5", "07/12/2026");
+    lines[14 + 7] = "263"; // weekday: low 8 bits give 7
+    lines[14 + 29] = "-1"; // colour
+    const TProject loaded = parse(crlf(lines), "x.prg");
+    ASSERT_EQ(loaded.Programs.count(), 2); // 258 & 0xFF
+    EXPECT_EQ(loaded.Programs.at(0).NumOfProg, 5);
+    EXPECT_EQ(loaded.Programs.at(1).NumOfProg, 5);
+    EXPECT_EQ(loaded.Programs.at(0).WeekDay, 7);
+    EXPECT_EQ(loaded.Programs.at(0).Color, 0xFFFFFFFFu);
+}
+
+TEST_F(ProjectFile, saveOpenSaveGivesTheSameFileOnceDatesArePure)
+{
+    TProject project;
+    project.Group.Name = "Shop";
+    project.Programs.Add();
+    TVARNOProg *second = project.Programs.Add();
+    second->SetDate(varno::datetime::encodeDate(2027, 1, 2));
+    second->Comment = QStringList{QStringLiteral("Ouvert à 9h"), "second line"};
+
+    const QString file = path("shop.prg");
+    SaveProject(file, project);
+    const QByteArray first = read(file);
+    SaveProject(file, LoadProject(file));
+    const QByteArray second_ = read(file);
+    SaveProject(file, LoadProject(file));
+    EXPECT_EQ(read(file), second_);
+
+    // Only the date line written with a time of day changed.
+    QByteArray expected = first;
+    expected.replace("07/12/2026 12:34:56", "07/12/2026");
+    EXPECT_EQ(second_, expected);
+}
+
+TEST_F(ProjectFile, datesReadInEveryAcceptedForm)
+{
+    const struct {
+        const char *line;
+        QDate date;
+    } cases[] = {
+        {"07/12/2026", QDate(2026, 12, 7)},
+        {"7/12/2026", QDate(2026, 12, 7)},
+        {"1/2/2024 9:05:00", QDate(2024, 2, 1)},
+        {"29/02/2024 23:59:59", QDate(2024, 2, 29)},
+        {"2025-03-04", QDate(2025, 3, 4)},
+        {"2025-3-4", QDate(2025, 3, 4)},
+    };
+    for (const auto &c : cases) {
+        const QStringList lines = kEmptyProjectLines.mid(0, 12) + QStringList{"1", "*****"} +
+                                  defaultProgramLines("1", c.line);
+        const TProject loaded = parse(crlf(lines), "x.prg");
+        const TDateTime date = loaded.Programs.at(0).GetDate();
+        EXPECT_EQ(varno::datetime::datePart(date), c.date) << c.line;
+        EXPECT_EQ(date, std::trunc(date)) << c.line;
+    }
+}
+
+TEST_F(ProjectFile, otherDateLinesAreErrorsOnTheirLine)
+{
+    for (const char *line : {"12/07/2026 PM", "2026/12/07", "31/04/2026", "29/02/2023",
+                             "07.12.2026", "12-07-2026", "07/12/26", "07/12/2026 25:00:00", ""}) {
+        const QStringList lines = kEmptyProjectLines.mid(0, 12) + QStringList{"1", "*****"} +
+                                  defaultProgramLines("1", line);
+        EXPECT_EQ(errorLine(crlf(lines)), 21) << line;
+    }
+}
+
+TEST_F(ProjectFile, hourAndMinuteOutOfRangeAreErrors)
+{
+    QStringList lines = kEmptyProjectLines.mid(0, 12) + QStringList{"1", "*****"} +
+                        defaultProgramLines("1", "07/12/2026");
+    lines[14 + 4] = "24";
+    EXPECT_EQ(errorLine(crlf(lines)), 19);
+    lines[14 + 4] = "23";
+    lines[14 + 5] = "60";
+    EXPECT_EQ(errorLine(crlf(lines)), 20);
+}
+
+TEST_F(ProjectFile, everyNumberLineReplacedByGarbageFailsOnThatLine)
+{
+    TProject project;
+    project.Group.Comments = QStringList{"first", "second"};
+    project.Programs.Add()->Comment = QStringList{"x", "y", "z"};
+    project.Programs.Add();
+    const QList<QByteArray> lines = serialize(project).split('\n');
+    static const QRegularExpression number(QStringLiteral("^-?\\d+\\r$"));
+    int checked = 0;
+    for (int i = 0; i < lines.size(); ++i) {
+        if (!number.match(QString::fromLatin1(lines.at(i))).hasMatch())
+            continue;
+        for (const QByteArray &garbage : {QByteArray("x1"), QByteArray("1.5"), QByteArray("")}) {
+            QList<QByteArray> broken = lines;
+            broken[i] = garbage + "\r";
+            EXPECT_EQ(errorLine(broken.join('\n')), i + 1)
+                << "line " << i + 1 << " = " << garbage.constData();
+        }
+        ++checked;
+    }
+    // 2 counts of the project; per program 25 numbers and the comment count.
+    EXPECT_EQ(checked, 2 + 2 * 26);
+}
+
+TEST_F(ProjectFile, errorMessageNamesFileLineAndWhatWasFound)
+{
+    QStringList lines = kEmptyProjectLines;
+    lines[12] = "many";
+    try {
+        parse(crlf(lines), "/tmp/shop.prg");
+        FAIL() << "parse accepted a bad count";
+    } catch (const TProjectFileError &e) {
+        EXPECT_EQ(e.message(), "/tmp/shop.prg:13: expected the number of programs (a whole "
+                               "number), found \"many\"");
+    }
+}
+
+TEST_F(ProjectFile, foreignFileFailsOnItsFirstLine)
+{
+    EXPECT_EQ(errorLine("[Settings]\r\nLanguage=2\r\n"), 1);
+    EXPECT_EQ(errorLine(QByteArray("\x89PNG\r\n\x1a\n", 8)), 1);
+    EXPECT_EQ(errorLine(""), 1);
+}
+
+TEST_F(ProjectFile, truncatedFileFailsAtTheEnd)
+{
+    TProject project;
+    project.Programs.Add();
+    const QList<QByteArray> lines = serialize(project).split('\n');
+    // Cut after each line in turn (the whole file has 47 lines). A cut right
+    // after a comment count (lines 10 and 45) is caught on the count itself.
+    for (int kept = 1; kept < 47; ++kept) {
+        const QByteArray cut = lines.mid(0, kept).join('\n') + '\n';
+        const int expected = (kept == 10 || kept == 45) ? kept : kept + 1;
+        EXPECT_EQ(errorLine(cut), expected) << kept;
+    }
+}
+
+TEST_F(ProjectFile, countBeyondTheEndOfTheFileIsAnError)
+{
+    QStringList lines = kEmptyProjectLines;
+    lines[9] = "40";
+    EXPECT_EQ(errorLine(crlf(lines)), 10);
+    lines[9] = "-1";
+    EXPECT_EQ(errorLine(crlf(lines)), 10);
+}
+
+TEST_F(ProjectFile, wrongSeparatorIsAnError)
+{
+    QStringList lines = kEmptyProjectLines;
+    lines[13] = "****";
+    EXPECT_EQ(errorLine(crlf(lines)), 14);
+}
+
+TEST_F(ProjectFile, moreThan255CommentLinesRoundTrip)
+{
+    TProject project;
+    project.Group.Comments.clear();
+    for (int i = 0; i < 300; ++i)
+        project.Group.Comments << QStringLiteral("note %1").arg(i);
+    TVARNOProg *p = project.Programs.Add();
+    for (int i = 0; i < 256; ++i)
+        p->Comment << QString::number(i);
+    p->Title = "after the comment";
+
+    const TProject loaded = parse(serialize(project), "x.prg");
+    EXPECT_EQ(loaded.Group.Comments, project.Group.Comments);
+    ASSERT_EQ(loaded.Programs.count(), 1);
+    EXPECT_EQ(loaded.Programs.at(0).Comment, p->Comment);
+    EXPECT_EQ(loaded.Programs.at(0).Title, "after the comment");
+}
+
+TEST_F(ProjectFile, lfLineEndsAndMissingFinalLineEndLoad)
+{
+    TProject project;
+    project.Programs.Add()->NumOfProg = 9;
+    QByteArray bytes = serialize(project);
+    bytes.replace("\r\n", "\n");
+    EXPECT_EQ(parse(bytes, "lf.prg").Programs.at(0).NumOfProg, 9);
+    bytes.chop(1);
+    EXPECT_EQ(parse(bytes, "lf.prg").Programs.at(0).NumOfProg, 9);
+    QByteArray crlfBytes = serialize(project);
+    crlfBytes.chop(2);
+    EXPECT_EQ(parse(crlfBytes, "crlf.prg").Programs.at(0).NumOfProg, 9);
+}
+
+TEST_F(ProjectFile, lineBreaksInsideTextsDoNotShiftTheFile)
+{
+    TProject project;
+    project.Group.Author = "two\r\nlines";
+    TVARNOProg *p = project.Programs.Add();
+    p->Title = "a\nb";
+    const TProject loaded = parse(serialize(project), "x.prg");
+    EXPECT_EQ(loaded.Group.Author, "two  lines");
+    EXPECT_EQ(loaded.Programs.at(0).Title, "a b");
+}
+
+TEST_F(ProjectFile, failedLoadLeavesTheCurrentProjectAlone)
+{
+    TProject current;
+    current.Group.Name = "Current";
+    current.Programs.Add()->NumOfProg = 42;
+    QStringList lines = kEmptyProjectLines.mid(0, 12) + QStringList{"1", "*****"} +
+                        defaultProgramLines("1", "07/12/2026");
+    lines[14 + 20] = "broken";
+    const QString file = write("broken.prg", crlf(lines));
+
+    try {
+        current = LoadProject(file);
+        FAIL() << "a broken file loaded";
+    } catch (const TProjectFileError &e) {
+        EXPECT_EQ(e.fileName(), file);
+        EXPECT_EQ(e.line(), 35);
+    }
+    EXPECT_EQ(current.Group.Name, "Current");
+    ASSERT_EQ(current.Programs.count(), 1);
+    EXPECT_EQ(current.Programs.at(0).NumOfProg, 42);
+}
+
+TEST_F(ProjectFile, missingFileIsAClearError)
+{
+    try {
+        LoadProject(path("nowhere.prg"));
+        FAIL() << "a missing file loaded";
+    } catch (const TProjectFileError &e) {
+        EXPECT_EQ(e.line(), 0);
+        EXPECT_TRUE(e.message().startsWith(path("nowhere.prg") + ": cannot be opened"));
+    }
+}
+
+TEST_F(ProjectFile, saveReplacesTheWholeFile)
+{
+    const QString file = write("old.prg", QByteArray(5000, 'x'));
+    TProject project;
+    SaveProject(file, project);
+    EXPECT_EQ(read(file), crlf(kEmptyProjectLines));
+    // No temporary file is left behind.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.prg"});
+}
+
+TEST_F(ProjectFile, failedSaveThrowsAndKeepsThePreviousFile)
+{
+    const QString file = write("keep.prg", "previous");
+    // A directory where the file should be cannot be replaced by a file.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("keep.prg.d"));
+    EXPECT_THROW(SaveProject(path("keep.prg.d"), TProject()), TProjectFileError);
+    EXPECT_THROW(SaveProject(path("no/such/dir/x.prg"), TProject()), TProjectFileError);
+    EXPECT_EQ(read(file), "previous");
+}
+
+} // namespace
