@@ -1,0 +1,334 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The user-interface texts of the application in its three languages.
+//
+// Every text that changes with the user-interface language comes from one of the
+// fixed tables below. A table is looked up by its key, always named:
+//
+//     text::Text(text::MainMessages::DeleteConfirm, language)
+//
+// Only two keys are computed at run time, the link result code (LinkMessage) and
+// the weekday (DayName); both take the plain number and check its range.
+//
+// Rules shared by every lookup:
+// - A language index other than 1, 2 or 3 reads as English, the start-up language.
+//   The application never stores such a value; this only keeps a lookup total.
+// - A key, code, weekday or entry outside its table gives an empty string.
+// - Texts are returned exactly as the user sees them, leading and trailing blanks
+//   included; some hold a no-break space (U+00A0) before their colon or question mark.
+// - Texts are for display only: nothing maps a text back to its key, and no logic may
+//   compare a displayed text.
+namespace text {
+
+// Language index as the main window keeps it and the settings file stores it.
+enum Language : quint8
+{
+    French = 1,
+    English = 2,
+    Spanish = 3
+};
+inline constexpr int LanguageCount = 3;
+inline constexpr quint8 StartupLanguage = English;
+
+// --- Main window -------------------------------------------------------------------
+
+// Tool-tip hints of the toolbar buttons.
+enum class ToolbarHints
+{
+    TransmitHint,
+    ReceiveHint,
+    NewProgramHint,
+    DeleteProgramHint
+};
+
+// Captions of the File menu.
+enum class FileMenuTexts
+{
+    FileMenu,
+    NewProject,
+    ProjectProperties,
+    Open,
+    Save,
+    SaveAs,
+    Export,
+    Exit
+};
+
+// Captions of the Edit menu.
+enum class EditMenuTexts
+{
+    EditMenu,
+    NewProgram,
+    DeleteProgram,
+    Cut,
+    Copy,
+    Paste
+};
+
+// Captions of the RS232 menu and of its COM port submenu.
+enum class RS232MenuTexts
+{
+    RS232Menu,
+    Transmit,
+    Receive,
+    ComPortMenu,
+    Com1,
+    Com2,
+    Com3,
+    Com4,
+    Com5,
+    Com6
+};
+
+// Captions of the Language menu; the three language items read the same in every
+// language.
+enum class LanguageMenuTexts
+{
+    LanguageMenu,
+    English,
+    French,
+    Spanish
+};
+
+// Captions of the Help menu.
+enum class HelpMenuTexts
+{
+    HelpMenu,
+    About
+};
+
+// --- Dialogs -----------------------------------------------------------------------
+
+// The project-properties dialog: window title, field labels and buttons.
+enum class ProjectPropertiesTexts
+{
+    PropertiesCaption,
+    NameLabel,
+    SubjectLabel,
+    AuthorLabel,
+    CopyrightLabel,
+    CustomerLabel,
+    CreationDateLabel,
+    DiffusionDateLabel,
+    PropertiesCommentsLabel,
+    OkButton,
+    CancelButton
+};
+
+// The About box.
+enum class AboutTexts
+{
+    AboutCaption,
+    AboutTitle,
+    AboutVersion,
+    AboutWebAddress
+};
+
+// --- Messages ----------------------------------------------------------------------
+
+// Messages of the main window and of the transfers.
+// Progress title: ProgressPrefix + program number + ProgressSuffix.
+// Question after a receive: LoadAssociatedProjectConfirm + AssociatedProjectName +
+// the project name read from the player.
+enum class MainMessages
+{
+    DeleteConfirm,
+    TransmitConfirm,
+    ProgressPrefix,
+    ProgressSuffix,
+    FinalizationStep,
+    SaveChangesConfirm,
+    ReceiveConfirm,
+    LoadAssociatedProjectConfirm,
+    AssociatedProjectName
+};
+
+// Warning when a 256th program would be created.
+enum class ProgramLimitMessage
+{
+    TooManyPrograms
+};
+
+// One message per link result code; the enumerator's value is the code.
+enum class LinkMessages
+{
+    LinkOk,
+    LinkInitError,
+    LinkWriteError,
+    LinkReadError,
+    LinkOpenError,
+    LinkParamAccessError,
+    LinkSettingError,
+    LinkTimeoutsError,
+    LinkCloseError,
+    LinkPlayerNotReady,
+    LinkEepromWriteError,
+    LinkEepromReadError
+};
+
+// --- Program panel and compact panels ----------------------------------------------
+
+// Captions of the program panel; the section headings begin with blanks that leave
+// room for their icon.
+enum class PanelTexts
+{
+    ActivateLabel,
+    PriorityLabel,
+    CommentsLabel,
+    InputsLabel,
+    TimerModeLabel,
+    OnOffLabel,
+    ClockLabel,
+    DateLabel,
+    EveryDayLabel,
+    EveryLabel,
+    ActionsLabel
+};
+
+// The action vocabulary of the program panel. Keys NoAction..GoToProgram and then
+// ActivateProgram..SendEmail are, in this order, the thirteen items of the action menu.
+enum class ActionTexts
+{
+    NoAction,
+    TimerFile,
+    Directory,
+    SleepMode,
+    TransportCommand,
+    Volume,
+    InternalContactor,
+    ExternalContactor,
+    GoToProgram,
+    OutputPrefix,
+    TimerFilePrefix,
+    DirectorySong,
+    DirectoryPrefix,
+    CommandLabel,
+    InternalOutput,
+    ExternalOutput,
+    ValueLabel,
+    UnknownCommand,
+    ActivateProgram,
+    DeactivateProgram,
+    FtpClient,
+    SendEmail
+};
+
+// Weekday names, Monday first.
+enum class DayNames
+{
+    Monday,
+    Tuesday,
+    Wednesday,
+    Thursday,
+    Friday,
+    Saturday,
+    Sunday
+};
+
+// Pieces of the one-line schedule summary of a compact panel.
+enum class ScheduleTexts
+{
+    DatePrefix,
+    EveryDay,
+    EveryPrefix,
+    AtPrefix
+};
+
+// Number of keys of each localised table (the enumerators are 0..KeyCount-1).
+template <class Table> struct TableTraits; // defined for the localised tables only
+template <class Table> inline constexpr int KeyCount = TableTraits<Table>::keyCount;
+
+template <> struct TableTraits<ToolbarHints>
+{
+    static constexpr int keyCount = int(ToolbarHints::DeleteProgramHint) + 1;
+};
+template <> struct TableTraits<FileMenuTexts>
+{
+    static constexpr int keyCount = int(FileMenuTexts::Exit) + 1;
+};
+template <> struct TableTraits<EditMenuTexts>
+{
+    static constexpr int keyCount = int(EditMenuTexts::Paste) + 1;
+};
+template <> struct TableTraits<RS232MenuTexts>
+{
+    static constexpr int keyCount = int(RS232MenuTexts::Com6) + 1;
+};
+template <> struct TableTraits<LanguageMenuTexts>
+{
+    static constexpr int keyCount = int(LanguageMenuTexts::Spanish) + 1;
+};
+template <> struct TableTraits<HelpMenuTexts>
+{
+    static constexpr int keyCount = int(HelpMenuTexts::About) + 1;
+};
+template <> struct TableTraits<ProjectPropertiesTexts>
+{
+    static constexpr int keyCount = int(ProjectPropertiesTexts::CancelButton) + 1;
+};
+template <> struct TableTraits<AboutTexts>
+{
+    static constexpr int keyCount = int(AboutTexts::AboutWebAddress) + 1;
+};
+template <> struct TableTraits<MainMessages>
+{
+    static constexpr int keyCount = int(MainMessages::AssociatedProjectName) + 1;
+};
+template <> struct TableTraits<ProgramLimitMessage>
+{
+    static constexpr int keyCount = int(ProgramLimitMessage::TooManyPrograms) + 1;
+};
+template <> struct TableTraits<LinkMessages>
+{
+    static constexpr int keyCount = int(LinkMessages::LinkEepromReadError) + 1;
+};
+template <> struct TableTraits<PanelTexts>
+{
+    static constexpr int keyCount = int(PanelTexts::ActionsLabel) + 1;
+};
+template <> struct TableTraits<ActionTexts>
+{
+    static constexpr int keyCount = int(ActionTexts::SendEmail) + 1;
+};
+template <> struct TableTraits<DayNames>
+{
+    static constexpr int keyCount = int(DayNames::Sunday) + 1;
+};
+template <> struct TableTraits<ScheduleTexts>
+{
+    static constexpr int keyCount = int(ScheduleTexts::AtPrefix) + 1;
+};
+
+// The entry of a localised table in the given language.
+QString Text(ToolbarHints key, quint8 language);
+QString Text(FileMenuTexts key, quint8 language);
+QString Text(EditMenuTexts key, quint8 language);
+QString Text(RS232MenuTexts key, quint8 language);
+QString Text(LanguageMenuTexts key, quint8 language);
+QString Text(HelpMenuTexts key, quint8 language);
+QString Text(ProjectPropertiesTexts key, quint8 language);
+QString Text(AboutTexts key, quint8 language);
+QString Text(MainMessages key, quint8 language);
+QString Text(ProgramLimitMessage key, quint8 language);
+QString Text(LinkMessages key, quint8 language);
+QString Text(PanelTexts key, quint8 language);
+QString Text(ActionTexts key, quint8 language);
+QString Text(DayNames key, quint8 language);
+QString Text(ScheduleTexts key, quint8 language);
+
+// The message of a link result code 0..11 (0 is the success message).
+inline constexpr int LinkMessageCount = KeyCount<LinkMessages>;
+QString LinkMessage(int code, quint8 language);
+
+// The name of a weekday 1..7, 1 being Monday (a program's weekday value).
+QString DayName(int weekday, quint8 language);
+
+// The words of the directory and transport submenus, the same in every language:
+// entry 0 is "SONG", entries 1..10 the ten transport commands in menu order.
+inline constexpr int TransportCommandCount = 11;
+QString TransportCommandName(int entry);
+
+} // namespace text
