@@ -1,0 +1,208 @@
+#include <editor/ColumnGrid.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QStyleOptionMenuItem>
+
+namespace varno {
+
+ColumnGrid::ColumnGrid(const QList<QAction *> &items, int perColumn, QWidget *parent)
+    : QWidget(parent), items_(items), perColumn_(perColumn)
+{
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void ColumnGrid::itemsChanged()
+{
+    laidOut_ = false;
+    updateGeometry();
+    update();
+}
+
+// Every cell has the size of the widest item, as menu columns do.
+void ColumnGrid::layoutItems() const
+{
+    if (laidOut_)
+        return;
+    const QMenu *menu = qobject_cast<const QMenu *>(parentWidget());
+    const QWidget *styled = menu ? static_cast<const QWidget *>(menu) : this;
+    QSize cell(0, 0);
+    for (QAction *action : items_) {
+        QStyleOptionMenuItem option;
+        option.initFrom(styled);
+        option.text = action->text();
+        option.icon = action->icon();
+        option.menuItemType = QStyleOptionMenuItem::Normal;
+        option.maxIconWidth = styled->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, styled);
+        option.reservedShortcutWidth = 0;
+        const QSize content(fontMetrics().horizontalAdvance(action->text()),
+                            fontMetrics().height());
+        cell = cell.expandedTo(
+            styled->style()->sizeFromContents(QStyle::CT_MenuItem, &option, content, styled));
+    }
+    cell_ = cell;
+    laidOut_ = true;
+}
+
+QSize ColumnGrid::sizeHint() const
+{
+    layoutItems();
+    const int count = int(items_.size());
+    const int columns = (count + perColumn_ - 1) / perColumn_;
+    const int rows = qMin(count, perColumn_);
+    return QSize(columns * cell_.width(), rows * cell_.height());
+}
+
+QRect ColumnGrid::itemRect(int index) const
+{
+    layoutItems();
+    return QRect((index / perColumn_) * cell_.width(), (index % perColumn_) * cell_.height(),
+                 cell_.width(), cell_.height());
+}
+
+int ColumnGrid::indexAt(const QPoint &pos) const
+{
+    layoutItems();
+    if (pos.x() < 0 || pos.y() < 0 || cell_.isEmpty())
+        return -1;
+    const int column = pos.x() / cell_.width();
+    const int row = pos.y() / cell_.height();
+    if (row >= perColumn_)
+        return -1;
+    const int index = column * perColumn_ + row;
+    return index < items_.size() ? index : -1;
+}
+
+void ColumnGrid::setCurrent(int index)
+{
+    if (index == current_)
+        return;
+    const int previous = current_;
+    current_ = index;
+    if (previous >= 0)
+        update(itemRect(previous));
+    if (current_ >= 0) {
+        update(itemRect(current_));
+        items_.at(current_)->hover();
+    }
+}
+
+void ColumnGrid::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const QMenu *menu = qobject_cast<const QMenu *>(parentWidget());
+    const QWidget *styled = menu ? static_cast<const QWidget *>(menu) : this;
+    const int iconWidth = styled->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, styled);
+    for (int i = 0; i < items_.size(); ++i) {
+        const QRect rect = itemRect(i);
+        if (!rect.intersects(event->rect()))
+            continue;
+        QAction *action = items_.at(i);
+        QStyleOptionMenuItem option;
+        option.initFrom(styled);
+        option.rect = rect;
+        option.text = action->text();
+        option.icon = action->icon();
+        option.menuItemType = QStyleOptionMenuItem::Normal;
+        option.checkType = QStyleOptionMenuItem::NotCheckable;
+        option.maxIconWidth = iconWidth;
+        option.reservedShortcutWidth = 0;
+        option.state = QStyle::State_None;
+        if (action->isEnabled())
+            option.state |= QStyle::State_Enabled;
+        else
+            option.palette.setCurrentColorGroup(QPalette::Disabled);
+        if (i == current_ && action->isEnabled())
+            option.state |= QStyle::State_Selected;
+        styled->style()->drawControl(QStyle::CE_MenuItem, &option, &painter, styled);
+    }
+}
+
+void ColumnGrid::mouseMoveEvent(QMouseEvent *event)
+{
+    setCurrent(indexAt(event->position().toPoint()));
+}
+
+void ColumnGrid::leaveEvent(QEvent *)
+{
+    setCurrent(-1);
+}
+
+void ColumnGrid::mouseReleaseEvent(QMouseEvent *event)
+{
+    choose(indexAt(event->position().toPoint()));
+}
+
+void ColumnGrid::focusInEvent(QFocusEvent *event)
+{
+    if (current_ < 0 && !items_.isEmpty())
+        setCurrent(0);
+    QWidget::focusInEvent(event);
+}
+
+void ColumnGrid::keyPressEvent(QKeyEvent *event)
+{
+    const int count = int(items_.size());
+    if (count == 0) {
+        event->ignore();
+        return;
+    }
+    const int at = qMax(current_, 0);
+    int next = at;
+    switch (event->key()) {
+    case Qt::Key_Down:
+        next = (at % perColumn_ == perColumn_ - 1 || at + 1 >= count) ? at - at % perColumn_
+                                                                       : at + 1;
+        break;
+    case Qt::Key_Up:
+        next = at % perColumn_ == 0 ? qMin(at + perColumn_ - 1, count - 1) : at - 1;
+        break;
+    case Qt::Key_Right:
+        if (at + perColumn_ < count)
+            next = at + perColumn_;
+        else if ((at / perColumn_ + 1) * perColumn_ < count)
+            next = count - 1; // the last column is shorter
+        break;
+    case Qt::Key_Left:
+        if (at < perColumn_) {
+            event->ignore(); // the menu goes back to its parent
+            return;
+        }
+        next = at - perColumn_;
+        break;
+    case Qt::Key_Home:
+        next = 0;
+        break;
+    case Qt::Key_End:
+        next = count - 1;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        choose(current_);
+        return;
+    default:
+        event->ignore();
+        return;
+    }
+    setCurrent(next);
+}
+
+// Like a QMenu item: the choice closes every open menu, then the action fires.
+void ColumnGrid::choose(int index)
+{
+    if (index < 0 || index >= items_.size() || !items_.at(index)->isEnabled())
+        return;
+    QAction *action = items_.at(index);
+    while (QWidget *popup = QApplication::activePopupWidget())
+        popup->close();
+    if (QWidget *menu = parentWidget())
+        menu->close();
+    action->trigger();
+}
+
+} // namespace varno

@@ -1,0 +1,61 @@
+#include <editor/ColumnMenu.h>
+
+#include <editor/ColumnGrid.h>
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QWidgetAction>
+
+TColumnMenu::TColumnMenu(const QString &title, QWidget *parent) : QMenu(title, parent)
+{
+    grid_ = new varno::ColumnGrid(items_, ItemsPerColumn, this);
+    gridAction_ = new QWidgetAction(this);
+    gridAction_->setDefaultWidget(grid_);
+    addAction(gridAction_);
+}
+
+TColumnMenu::~TColumnMenu() = default;
+
+QAction *TColumnMenu::addItem(const QString &text, const QIcon &icon, int tag)
+{
+    auto *action = new QAction(icon, text, this);
+    action->setData(tag);
+    connect(action, &QAction::changed, grid_, &varno::ColumnGrid::itemsChanged);
+    items_.append(action);
+    grid_->itemsChanged();
+    return action;
+}
+
+int TColumnMenu::currentIndex() const
+{
+    return grid_->current();
+}
+
+QRect TColumnMenu::itemRect(int index) const
+{
+    return grid_->itemRect(index);
+}
+
+QWidget *TColumnMenu::grid() const
+{
+    return grid_;
+}
+
+// Keys reach the popup itself; the grid takes those it knows and leaves the rest
+// (Escape, Left in the first column) to QMenu, which closes or goes back.
+void TColumnMenu::keyPressEvent(QKeyEvent *event)
+{
+    event->accept();
+    QCoreApplication::sendEvent(grid_, event);
+    if (!event->isAccepted())
+        QMenu::keyPressEvent(event);
+}
+
+void TColumnMenu::showEvent(QShowEvent *event)
+{
+    QMenu::showEvent(event);
+    setActiveAction(gridAction_);
+    grid_->setFocus(Qt::PopupFocusReason);
+    if (grid_->current() < 0 && !items_.isEmpty())
+        grid_->setCurrent(0);
+}
