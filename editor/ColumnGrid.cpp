@@ -146,11 +146,15 @@ void ColumnGrid::focusInEvent(QFocusEvent *event)
 
 void ColumnGrid::keyPressEvent(QKeyEvent *event)
 {
-    const int count = int(items_.size());
-    if (count == 0) {
+    if (!handleKey(event))
         event->ignore();
-        return;
-    }
+}
+
+bool ColumnGrid::handleKey(const QKeyEvent *event)
+{
+    const int count = int(items_.size());
+    if (count == 0)
+        return false;
     const int at = qMax(current_, 0);
     int next = at;
     switch (event->key()) {
@@ -168,10 +172,8 @@ void ColumnGrid::keyPressEvent(QKeyEvent *event)
             next = count - 1; // the last column is shorter
         break;
     case Qt::Key_Left:
-        if (at < perColumn_) {
-            event->ignore(); // the menu goes back to its parent
-            return;
-        }
+        if (at < perColumn_)
+            return false; // the menu goes back to its parent
         next = at - perColumn_;
         break;
     case Qt::Key_Home:
@@ -184,12 +186,12 @@ void ColumnGrid::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Enter:
     case Qt::Key_Space:
         choose(current_);
-        return;
+        return true;
     default:
-        event->ignore();
-        return;
+        return false;
     }
     setCurrent(next);
+    return true;
 }
 
 // Like a QMenu item: the choice closes every open menu, then the action fires.

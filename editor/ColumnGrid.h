@@ -21,6 +21,8 @@ public:
     int current() const { return current_; }
     void setCurrent(int index);
     void itemsChanged();
+    // Moves or chooses for the navigation keys; false for any other key.
+    bool handleKey(const QKeyEvent *event);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -2,7 +2,6 @@
 
 #include <editor/ColumnGrid.h>
 
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QWidgetAction>
 
@@ -45,9 +44,7 @@ QWidget *TColumnMenu::grid() const
 // (Escape, Left in the first column) to QMenu, which closes or goes back.
 void TColumnMenu::keyPressEvent(QKeyEvent *event)
 {
-    event->accept();
-    QCoreApplication::sendEvent(grid_, event);
-    if (!event->isAccepted())
+    if (!grid_->handleKey(event))
         QMenu::keyPressEvent(event);
 }
 
