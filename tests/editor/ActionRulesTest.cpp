@@ -1,0 +1,103 @@
+#include <editor/ActionCaption.h>
+#include <editor/ActionRules.h>
+#include <editor/ListPictures.h>
+#include <model/ProjectClasses.h>
+#include <text/text.h>
+
+#include <QtPrinters.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace varno::actions;
+
+TVARNOProg withKinds(std::array<quint8, 6> kinds)
+{
+    TVARNOProg p;
+    p.ActionKind = kinds;
+    return p;
+}
+
+TEST(CountActions, runOfNonEndingKindsFromSlotTwo)
+{
+    EXPECT_EQ(CountActions(withKinds({0, 0, 0, 0, 0, 0})), 6);
+    EXPECT_EQ(CountActions(withKinds({0, 4, 1, 1, 1, 1})), 2);
+    EXPECT_EQ(CountActions(withKinds({0, 4, 5, 8, 0, 0})), 3); // the go-to is not counted
+    // Slot 1 is never examined: a list-ending kind there still counts 1 + run.
+    EXPECT_EQ(CountActions(withKinds({8, 0, 0, 1, 1, 1})), 3);
+    // A timer file chosen over [timer, directory F005] counts 1: the directory
+    // in slot 2 ends the run although it is a real action.
+    TVARNOProg p = withKinds({0, 1, 1, 1, 1, 1});
+    p.ActionNumber[1] = 5;
+    EXPECT_EQ(CountActions(p), 1);
+    EXPECT_EQ(CountActions(withKinds({0, 11, 0, 0, 0, 0})), 1);
+    EXPECT_EQ(CountActions(withKinds({0, 2, 0, 0, 0, 0})), 1);
+    EXPECT_EQ(CountActions(withKinds({0, 7, 9, 10, 13, 15})), 6); // unknown kinds do not end
+}
+
+TEST(NormalizeActions, emptiesEverySlotAfterTheFirstListEndingOne)
+{
+    TVARNOProg p = withKinds({0, 8, 0, 4, 6, 2});
+    p.ActionNumber = {1, 9, 3, 4, 5, 6};
+    p.ActionValue = {7, 7, 7, 7, 7, 7};
+    p.ActionCount = 4;
+    NormalizeActions(p);
+    EXPECT_EQ(p.ActionKind, (std::array<quint8, 6>{0, 8, 1, 1, 1, 1}));
+    EXPECT_EQ(p.ActionNumber, (std::array<quint8, 6>{1, 9, 0, 0, 0, 0}));
+    EXPECT_EQ(p.ActionValue, (std::array<quint8, 6>{255, 255, 255, 255, 255, 255}));
+    EXPECT_EQ(p.ActionCount, 4); // left alone
+}
+
+TEST(NormalizeActions, externalOutputsKeepTheirValue)
+{
+    TVARNOProg p = withKinds({6, 0, 6, 3, 0, 6});
+    p.ActionValue = {10, 20, 30, 40, 50, 60};
+    NormalizeActions(p);
+    EXPECT_EQ(p.ActionValue, (std::array<quint8, 6>{10, 255, 30, 255, 255, 60}));
+    EXPECT_EQ(p.ActionKind, (std::array<quint8, 6>{6, 0, 6, 3, 0, 6}));
+}
+
+TEST(ActionCaption, everyKindInEnglish)
+{
+    const auto en = [](quint8 kind, quint8 number, quint8 value = 255) {
+        return CaptionOf(kind, number, value, text::English);
+    };
+    EXPECT_EQ(en(0, 5).text, "Timer File : T005");
+    EXPECT_EQ(en(0, 5).glyph, lpTimerFile);
+    EXPECT_EQ(en(1, 0).text, "Directory : SONG");
+    EXPECT_EQ(en(1, 12).text, "Directory : F012");
+    EXPECT_EQ(en(2, 0).text, "Sleep mode");
+    EXPECT_EQ(en(3, 3).text, "Command : Stop");
+    EXPECT_EQ(en(3, 3).glyph, lpStop);
+    EXPECT_EQ(en(3, 10).text, "Command : USB Mode");
+    EXPECT_EQ(en(3, 6).glyph, lpDirPlus);
+    EXPECT_EQ(en(3, 0).text, "Command : Play");
+    EXPECT_EQ(en(3, 11).glyph, lpPlay);
+    EXPECT_EQ(en(4, 6).text, "Volume : -06 dB");
+    EXPECT_EQ(en(5, 3).text, "Internal Output : 03");
+    const ActionCaption external = en(6, 17, 128);
+    EXPECT_EQ(external.text, "Extrenal Output : 017");
+    EXPECT_TRUE(external.hasValue);
+    EXPECT_EQ(external.valueText, "Value : 128");
+    EXPECT_EQ(external.valueGlyph, lpValue);
+    EXPECT_EQ(en(8, 42).text, "Go To Program :  042");
+    EXPECT_EQ(en(11, 3).text, "FTP Client 3");
+    EXPECT_EQ(en(11, 3).glyph, NoGlyph);
+    EXPECT_EQ(en(12, 4).text, "Send EMail 004");
+    for (quint8 unknown : {7, 9, 10, 13, 14, 15, 200}) {
+        EXPECT_EQ(en(unknown, 1).text, "Unknown Command") << int(unknown);
+        EXPECT_EQ(en(unknown, 1).glyph, lpBlank);
+        EXPECT_FALSE(en(unknown, 1).hasValue);
+    }
+    EXPECT_FALSE(en(5, 1).hasValue);
+}
+
+TEST(ActionCaption, otherLanguages)
+{
+    EXPECT_EQ(CaptionOf(0, 1, 255, text::French).text, "Fichier Timer : T001");
+    EXPECT_EQ(CaptionOf(6, 2, 3, text::French).valueText, "Valeur : 003");
+    EXPECT_EQ(CaptionOf(1, 0, 255, text::Spanish).text, QStringLiteral("Directorio\u00A0: SONG"));
+    EXPECT_EQ(CaptionOf(3, 2, 255, text::Spanish).text, "Comando : Pause");
+}
+
+} // namespace
