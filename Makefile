@@ -19,7 +19,7 @@ test: build
 	ctest --preset default
 
 bench: build
-	./build/bench/bench_model
+	for b in build/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

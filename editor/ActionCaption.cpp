@@ -1,7 +1,6 @@
 #include <editor/ActionCaption.h>
-
-#include <editor/ListPictures.h>
 #include <model/ProjectClasses.h>
+#include <resources/Pictures.h>
 #include <text/text.h>
 
 namespace varno::actions {
@@ -16,9 +15,17 @@ QString padded(int n, int digits)
 
 int TransportGlyph(int command)
 {
-    static constexpr int glyphs[] = {lpPlay,     lpPause,    lpStop,     lpForward, lpRewind,
-                                     lpDirPlus,  lpDirMinus, lpVolumeUp, lpVolumeDown, lpUsb};
-    return command >= 1 && command <= 10 ? glyphs[command - 1] : lpPlay;
+    static constexpr int glyphs[] = {pictures::list::Play,
+                                     pictures::list::Pause,
+                                     pictures::list::Stop,
+                                     pictures::list::Forward,
+                                     pictures::list::Rewind,
+                                     pictures::list::DirectoryNext,
+                                     pictures::list::DirectoryPrevious,
+                                     pictures::list::VolumeUp,
+                                     pictures::list::VolumeDown,
+                                     pictures::list::Usb};
+    return command >= 1 && command <= 10 ? glyphs[command - 1] : pictures::list::Play;
 }
 
 ActionCaption CaptionOf(quint8 kind, quint8 number, quint8 value, quint8 language)
@@ -29,16 +36,16 @@ ActionCaption CaptionOf(quint8 kind, quint8 number, quint8 value, quint8 languag
     switch (kind) {
     case akTimerFile:
         c.text = t(ActionTexts::TimerFilePrefix) + padded(number, 3);
-        c.glyph = lpTimerFile;
+        c.glyph = pictures::list::TimerFile;
         break;
     case akDirectory:
         c.text = number == 0 ? t(ActionTexts::DirectorySong)
                              : t(ActionTexts::DirectoryPrefix) + padded(number, 3);
-        c.glyph = lpDirectory;
+        c.glyph = pictures::list::Directory;
         break;
     case akSleepMode:
         c.text = t(ActionTexts::SleepMode);
-        c.glyph = lpSleep;
+        c.glyph = pictures::list::Sleep;
         break;
     case akTransport: {
         const int command = number >= 1 && number <= 10 ? number : 1;
@@ -50,22 +57,22 @@ ActionCaption CaptionOf(quint8 kind, quint8 number, quint8 value, quint8 languag
     case akVolume:
         c.text = t(ActionTexts::Volume) + QStringLiteral(" : -") + padded(number, 2) +
                  QStringLiteral(" dB");
-        c.glyph = lpVolume;
+        c.glyph = pictures::list::Volume;
         break;
     case akInternalOutput:
         c.text = t(ActionTexts::InternalOutput) + QStringLiteral(" : ") + padded(number, 2);
-        c.glyph = lpInternal;
+        c.glyph = pictures::list::InternalOutput;
         break;
     case akExternalOutput:
         c.text = t(ActionTexts::ExternalOutput) + QStringLiteral(" : ") + padded(number, 3);
-        c.glyph = lpExternal;
+        c.glyph = pictures::list::ExternalOutput;
         c.hasValue = true;
         c.valueText = t(ActionTexts::ValueLabel) + QStringLiteral(" : ") + padded(value, 3);
-        c.valueGlyph = lpValue;
+        c.valueGlyph = pictures::list::Value;
         break;
     case akGoToProgram:
         c.text = t(ActionTexts::GoToProgram) + QStringLiteral(" ") + padded(number, 3);
-        c.glyph = lpGoToProgram;
+        c.glyph = pictures::list::GoToProgram;
         break;
     case akFtpClient:
         c.text = t(ActionTexts::FtpClient) + QStringLiteral(" ") + QString::number(number);
@@ -75,7 +82,7 @@ ActionCaption CaptionOf(quint8 kind, quint8 number, quint8 value, quint8 languag
         break;
     default:
         c.text = t(ActionTexts::UnknownCommand);
-        c.glyph = lpBlank;
+        c.glyph = pictures::list::Blank;
         break;
     }
     return c;

@@ -1,0 +1,94 @@
+#include <editor/LittleOneProg.h>
+
+#include <editor/ScheduleSummary.h>
+#include <model/ProjectClasses.h>
+#include <resources/Pictures.h>
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+
+namespace {
+
+const QColor kSelected(179, 179, 179);
+const QColor kUnselected(212, 208, 200);
+const QColor kSilver(192, 192, 192);
+
+} // namespace
+
+TFrame1::TFrame1(QWidget *parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("Frame1"));
+    setFixedSize(PanelWidth, PanelHeight);
+    QFont font = this->font();
+    font.setPointSize(8);
+    setFont(font);
+
+    // Panel1 paints the background; clicks on it reach the frame's handlers.
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(0, 0, PanelWidth, PanelHeight);
+    Panel1->setAutoFillBackground(true);
+    Panel1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    setSelected(false);
+
+    Shape8 = new TShape(this, QStringLiteral("Shape8"), TShape::Rounded);
+    Shape8->setGeometry(6, 6, 38, 22);
+    Shape8->setAttribute(Qt::WA_TransparentForMouseEvents); // reacts to nothing
+    StaticText6 = new TStaticText(this, QStringLiteral("StaticText6"), kSilver);
+    StaticText6->setGeometry(8, 8, 33, 17);
+    StaticText6->setAlignment(Qt::AlignCenter);
+    StaticText1 = new TStaticText(this, QStringLiteral("StaticText1"), kSilver);
+    StaticText1->setGeometry(48, 8, 553, 17);
+    Image32 = new TImage(this, QStringLiteral("Image32"));
+    Image32->setGeometry(604, 0, 32, 32);
+    Image32->setPicture(pictures::pixmap(pictures::PanelIcon::CompactTimer,
+                                         qApp ? qApp->devicePixelRatio() : 1.0));
+    Image32->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Image32->hide();
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->move(640, 11);
+    Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    SpeedButton2 = new TSpeedButton(this, QStringLiteral("SpeedButton2"));
+    SpeedButton2->setGeometry(822, 8, 27, 17);
+    SpeedButton2->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    SpeedButton2->setIconSize(pictures::logicalSize(pictures::FoldGlyph::Expand));
+    SpeedButton2->setIcon(pictures::foldIcon(pictures::FoldGlyph::Expand));
+
+    for (TStaticText *label : {StaticText6, StaticText1}) {
+        connect(label, &TStaticText::clicked, this, &TFrame1::clicked);
+        connect(label, &TStaticText::doubleClicked, this, &TFrame1::doubleClicked);
+    }
+}
+
+void TFrame1::setSelected(bool selected)
+{
+    selected_ = selected;
+    QPalette p = Panel1->palette();
+    p.setColor(QPalette::Window, selected ? kSelected : kUnselected);
+    Panel1->setPalette(p);
+}
+
+void TFrame1::ShowLittleProg()
+{
+    if (!Prog)
+        return;
+    StaticText6->setText(QStringLiteral("%1").arg(Prog->NumOfProg, 3, 10, QLatin1Char('0')));
+    StaticText1->setText(Prog->Title);
+    Shape8->setBrush(colorFromRecord(Prog->Color));
+    Image32->setVisible(Prog->TimerOn == 1);
+    Label1->setText(ScheduleSummary(*Prog, Language));
+    Label1->adjustSize();
+}
+
+void TFrame1::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void TFrame1::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+}

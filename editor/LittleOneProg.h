@@ -1,0 +1,57 @@
+#pragma once
+
+#include <editor/PanelWidgets.h>
+
+#include <QFrame>
+
+class TVARNOProg;
+
+// The compact program panel: one row of the main window's program list with the
+// program's number, colour, title and, when its timer is on, its schedule. It has
+// no handlers of its own; the main window binds its clicks.
+//
+// Controls (objectName = member name):
+//   Panel1        background (selected: 179,179,179; others: 212,208,200)
+//   Shape8        colour, rounded        StaticText6   number box
+//   StaticText1   title                  Image32       timer picture, shown when the timer is on
+//   Label1        schedule summary or "..."
+//   SpeedButton2  expand button
+class TFrame1 : public QFrame
+{
+    Q_OBJECT
+
+public:
+    static constexpr int PanelWidth = 855;
+    static constexpr int PanelHeight = 32;
+
+    explicit TFrame1(QWidget *parent = nullptr);
+
+    TVARNOProg *Prog = nullptr; // owned by the program list
+    quint8 Language = 2;
+
+    void ShowLittleProg();
+    // The main window marks the selected row by its background.
+    void setSelected(bool selected);
+    bool isSelected() const { return selected_; }
+
+    QWidget *Panel1;
+    TShape *Shape8;
+    TStaticText *StaticText6;
+    TStaticText *StaticText1;
+    TImage *Image32;
+    QLabel *Label1;
+    TSpeedButton *SpeedButton2;
+
+signals:
+    // A click on the background, the number or the title.
+    void clicked();
+    // A double-click on one of them.
+    void doubleClicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    bool selected_ = false;
+};

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QToolButton>
+
+// Small controls of the program panels. They are plain Qt widgets with the one
+// signal each control of the panels reacts to.
+
+// A caption on a coloured background that reports clicks (number box, title).
+class TStaticText : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit TStaticText(QWidget *parent, const QString &name, const QColor &background);
+
+signals:
+    void clicked();
+    void doubleClicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+};
+
+// A picture that reports clicks (state pictures, icons).
+class TImage : public QLabel
+{
+    Q_OBJECT
+
+public:
+    TImage(QWidget *parent, const QString &name);
+    void setPicture(const QPixmap &picture);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// A filled rectangle (the colour bar) that reports any mouse button going down.
+class TShape : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum Outline { Plain, Rounded };
+    TShape(QWidget *parent, const QString &name, Outline outline = Plain);
+
+    QColor brush() const { return brush_; }
+    void setBrush(const QColor &color);
+    // An outline only (the box frames), no fill.
+    void setFrameColor(const QColor &color);
+
+signals:
+    void mouseDown();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    Outline outline_;
+    QColor brush_;
+    QColor frame_;
+};
+
+// A flat button with a 16 x 16 glyph and a caption; its tag is the action slot.
+class TSpeedButton : public QToolButton
+{
+    Q_OBJECT
+
+public:
+    TSpeedButton(QWidget *parent, const QString &name, int tag = 0);
+    int tag() const { return tag_; }
+    // The glyph index shown, -1 for none (kept for the panel's own bookkeeping).
+    int glyph() const { return glyph_; }
+    void setGlyph(int index, const QIcon &icon);
+
+private:
+    int tag_;
+    int glyph_ = -1;
+};
+
+// RGB helpers for the record's 0x00BBGGRR colours.
+QColor colorFromRecord(quint32 value);
+quint32 colorToRecord(const QColor &color);

@@ -1,0 +1,62 @@
+#include <editor/UserDialogs.h>
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+QString title()
+{
+    return QApplication::applicationDisplayName();
+}
+
+} // namespace
+
+bool TQtUserDialogs::askYesNo(QWidget *parent, const QString &question)
+{
+    return QMessageBox::question(parent, title(), question, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void TQtUserDialogs::warn(QWidget *parent, const QString &message)
+{
+    QMessageBox::warning(parent, title(), message, QMessageBox::Ok);
+}
+
+void TQtUserDialogs::showError(QWidget *parent, const QString &message)
+{
+    QMessageBox::critical(parent, title(), message, QMessageBox::Ok);
+}
+
+QString TQtUserDialogs::openFileName(QWidget *parent, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+}
+
+QString TQtUserDialogs::saveFileName(QWidget *parent, const QString &filter,
+                                     const QString &defaultSuffix)
+{
+    QFileDialog dialog(parent, QString(), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    // Replacing an existing file is not asked about: the file is the project's own.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QColor> TQtUserDialogs::chooseColor(QWidget *parent, const QColor &initial)
+{
+    const QColor chosen = QColorDialog::getColor(initial, parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+int TQtUserDialogs::exec(QDialog *dialog)
+{
+    return dialog->exec();
+}

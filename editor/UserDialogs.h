@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <optional>
+
+class QDialog;
+class QWidget;
+
+// Every question, message, file dialog and modal dialog of the application goes
+// through this interface, so that tests can answer them. The real one shows the
+// toolkit's boxes with the toolkit's own button labels.
+class TUserDialogs
+{
+public:
+    virtual ~TUserDialogs() = default;
+
+    // A confirmation with Yes and No; true for Yes.
+    virtual bool askYesNo(QWidget *parent, const QString &question) = 0;
+    // A warning with one OK button.
+    virtual void warn(QWidget *parent, const QString &message) = 0;
+    // An error box, for failures the user must know about.
+    virtual void showError(QWidget *parent, const QString &message) = 0;
+    // Empty when cancelled.
+    virtual QString openFileName(QWidget *parent, const QString &filter) = 0;
+    virtual QString saveFileName(QWidget *parent, const QString &filter,
+                                 const QString &defaultSuffix) = 0;
+    // Nothing when cancelled.
+    virtual std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) = 0;
+    // Shows a modal dialog; returns its result (QDialog::Accepted or Rejected).
+    virtual int exec(QDialog *dialog) = 0;
+};
+
+class TQtUserDialogs : public TUserDialogs
+{
+public:
+    bool askYesNo(QWidget *parent, const QString &question) override;
+    void warn(QWidget *parent, const QString &message) override;
+    void showError(QWidget *parent, const QString &message) override;
+    QString openFileName(QWidget *parent, const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &filter,
+                         const QString &defaultSuffix) override;
+    std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
+    int exec(QDialog *dialog) override;
+};

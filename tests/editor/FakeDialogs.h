@@ -1,0 +1,60 @@
+#pragma once
+
+#include <editor/UserDialogs.h>
+
+#include <QDialog>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+// Answers the application's questions and dialogs from a script, and records
+// what was asked.
+class FakeDialogs : public TUserDialogs
+{
+public:
+    std::deque<bool> answers;                   // for askYesNo, in order
+    std::deque<QString> fileNames;              // for open and save dialogs
+    std::deque<std::optional<QColor>> colors;   // for the colour dialog
+    std::function<int(QDialog *)> onExec;       // fills a modal dialog, returns its result
+
+    QStringList questions, warnings, errors;
+    QList<QColor> colorDialogStarts;
+
+    bool askYesNo(QWidget *, const QString &question) override
+    {
+        questions << question;
+        if (answers.empty())
+            return false;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void warn(QWidget *, const QString &message) override { warnings << message; }
+    void showError(QWidget *, const QString &message) override { errors << message; }
+    QString openFileName(QWidget *, const QString &) override { return nextFile(); }
+    QString saveFileName(QWidget *, const QString &, const QString &) override
+    {
+        return nextFile();
+    }
+    std::optional<QColor> chooseColor(QWidget *, const QColor &initial) override
+    {
+        colorDialogStarts << initial;
+        if (colors.empty())
+            return std::nullopt;
+        const auto color = colors.front();
+        colors.pop_front();
+        return color;
+    }
+    int exec(QDialog *dialog) override { return onExec ? onExec(dialog) : QDialog::Rejected; }
+
+private:
+    QString nextFile()
+    {
+        if (fileNames.empty())
+            return {};
+        const QString name = fileNames.front();
+        fileNames.pop_front();
+        return name;
+    }
+};

@@ -1,0 +1,95 @@
+// panel-pictures: renders the program panel and a few compact rows to PNG files,
+// so that they can be looked at without running the programmer.
+//
+//   panel-pictures OUTPUT_DIR [LANGUAGE 1|2|3]
+
+#include <editor/LittleOneProg.h>
+#include <editor/OneProg.h>
+#include <model/ProjectClasses.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTextStream>
+#include <QVBoxLayout>
+
+namespace {
+
+TVARNOProg busyProgram()
+{
+    TVARNOProg p;
+    p.NumOfProg = 37;
+    p.Title = QStringLiteral("Opening announcement, main hall");
+    p.Comment = QStringList{QStringLiteral("Plays at opening time"),
+                            QStringLiteral("then the jingle and the lights")};
+    p.Prioritary = 1;
+    p.TimerOn = 1;
+    p.DateMode = 2;
+    p.WeekDay = 6;
+    p.SetHour(8);
+    p.SetMinute(30);
+    p.SetDate(varno::datetime::encodeDate(2026, 12, 7));
+    p.ActionCount = 6;
+    p.ActionKind = {akVolume, akTimerFile, akTransport, akInternalOutput, akExternalOutput,
+                    akGoToProgram};
+    p.ActionNumber = {6, 12, 3, 4, 17, 42};
+    p.ActionValue = {255, 255, 255, 255, 128, 255};
+    p.Color = 0x0040C0; // orange
+    return p;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 2) {
+        QTextStream(stderr) << "Usage: panel-pictures OUTPUT_DIR [LANGUAGE 1|2|3]\n";
+        return 2;
+    }
+    const QDir out(args.at(1));
+    const quint8 language = args.size() > 2 ? quint8(args.at(2).toInt()) : 2;
+    QDir().mkpath(out.path());
+
+    TVARNOProg busy = busyProgram();
+    TFrame2 panel;
+    panel.Language = language;
+    panel.BuildMenus();
+    panel.Prog = &busy;
+    panel.ClearActions();
+    panel.ShowProg();
+    panel.grab().save(out.filePath(QStringLiteral("program-panel.png")));
+
+    TVARNOProg plain;
+    TVARNOProg daily = busyProgram();
+    daily.NumOfProg = 2;
+    daily.DateMode = 1;
+    daily.Title = QStringLiteral("Closing time");
+    daily.Color = 0x008000;
+    TVARNOProg dated = busyProgram();
+    dated.NumOfProg = 3;
+    dated.DateMode = 0;
+    dated.Title = QStringLiteral("New year");
+    QWidget rows;
+    auto *layout = new QVBoxLayout(&rows);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    bool first = true;
+    for (TVARNOProg *p : {&plain, &daily, &dated, &busy}) {
+        auto *row = new TFrame1(&rows);
+        row->Language = language;
+        row->Prog = p;
+        row->ShowLittleProg();
+        row->setSelected(first);
+        first = false;
+        layout->addWidget(row);
+    }
+    rows.adjustSize();
+    rows.grab().save(out.filePath(QStringLiteral("compact-rows.png")));
+    QTextStream(stdout) << out.filePath(QStringLiteral("program-panel.png")) << '\n'
+                        << out.filePath(QStringLiteral("compact-rows.png")) << '\n';
+    return 0;
+}
