@@ -13,7 +13,7 @@ build: configure
 	cmake --build --preset default
 
 run: build
-	./build/tools/varno-cli/varno-cli --help
+	./build/app/varno-programmer
 
 test: build
 	ctest --preset default

@@ -1,4 +1,4 @@
-#include "FakeDialogs.h"
+#include <FakeDialogs.h>
 
 #include <editor/ColumnMenu.h>
 #include <editor/OneProg.h>

@@ -1,0 +1,47 @@
+// VARNO Programmer: composes, saves and transmits the programs of a VARNO
+// "Quillon" MP3 message player.
+
+#include <editor/UserDialogs.h>
+#include <shell/Application.h>
+#include <shell/Main.h>
+#include <shell/SettingsFile.h>
+
+#include <QStandardPaths>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Without a display the toolkit would abort; say why instead.
+bool displayAvailable()
+{
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!displayAvailable()) {
+        std::fputs("VARNO Programmer needs a graphical display (no DISPLAY or WAYLAND_DISPLAY "
+                   "is set).\nUse varno-cli for work without a display, or set "
+                   "QT_QPA_PLATFORM=offscreen to run without showing windows.\n",
+                   stderr);
+        return EXIT_FAILURE;
+    }
+    TApplication app(argc, argv);
+    TQtUserDialogs dialogs;
+    app.setDialogs(&dialogs);
+    TSettingsFile settings(QCoreApplication::applicationDirPath(),
+                           QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    TForm1 window(dialogs, settings);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,32 @@
+#include <QTextStream>
+#include <editor/UserDialogs.h>
+#include <model/Errors.h>
+#include <shell/Application.h>
+
+TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("VARNO Programmer"));
+    setApplicationDisplayName(QStringLiteral("VARNO Programmer"));
+    setOrganizationName(QStringLiteral("VARNO"));
+    setApplicationVersion(QStringLiteral("2.1"));
+}
+
+bool TApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const TVarnoError &e) {
+        reportError(e.message());
+    } catch (const std::exception &e) {
+        reportError(QString::fromLocal8Bit(e.what()));
+    }
+    return false;
+}
+
+void TApplication::reportError(const QString &message)
+{
+    if (dialogs_)
+        dialogs_->showError(activeWindow(), message);
+    else
+        QTextStream(stderr) << message << '\n';
+}

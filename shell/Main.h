@@ -1,0 +1,135 @@
+#pragma once
+
+#include <QMainWindow>
+#include <model/Project.h>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QScrollArea;
+class QStatusBar;
+class QToolBar;
+class QToolButton;
+class TForm2;
+class TForm3;
+class TFrame1;
+class TFrame2;
+class TSettingsFile;
+class TUserDialogs;
+
+// The main window: owner of the project, of one compact row per program and of
+// the one program panel, with the menus, the toolbar and the project commands.
+//
+// Controls (objectName = member name):
+//   File1: New2, Property1, Open1, Save1, SaveAs1, Export1 (hidden), Exit1
+//   Edit1: New1, Delete1, Couper1/Copier1/Coller1 (hidden)
+//   RS2321: Transmit1, Receive1, PortCOM1 with Com11..Com61
+//   Language1: English1, French1, Espaol1          Help1: About1
+//   ToolBar1: SpeedButton3 transmit, SpeedButton4 receive, SpeedButton1 new program,
+//             SpeedButton2 delete program, SpeedButton7/6/5 (hidden)
+//   ScrollBox1: the rows and the program panel      StatusBar1
+class TForm1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static inline const QString TitlePrefix = QStringLiteral("VARNO Programmer : ");
+    static inline const QString FileFilter = QStringLiteral("Program (*.prg)");
+
+    // Where the settings file lives and how questions are asked are injected so
+    // that tests run the real window against a temporary directory and scripted
+    // answers. FormCreate runs here: settings read, last project loaded.
+    TForm1(TUserDialogs &dialogs, TSettingsFile &settings, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // Application state.
+    TVARNOGroup &Project() { return document_.Group; }
+    const TVARNOGroup &Project() const { return document_.Group; }
+    TProgList &ProgList() { return document_.Programs; }
+    const TProgList &ProgList() const { return document_.Programs; }
+    QList<TFrame1 *> PanelList;
+    TFrame1 *SelectedPanel = nullptr;
+    TFrame2 *ProgPanel = nullptr;
+    quint8 CurrentLanguage = 2;
+    QString ComPortName = QStringLiteral("COM1");
+    QString ProjectFileName;
+    quint8 LinkResult = 0;
+    bool ProjectModified = false;
+    quint8 TransferDirection = 1;
+
+    // Commands.
+    void SpeedButton1Click(); // New Program
+    void SpeedButton2Click(); // Delete Program
+    void New2Click();         // New Project
+    void Property1Click();
+    void About1Click();
+    void Open1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    void Exit1Click();
+    void English1Click();
+    void French1Click();
+    void Espaol1Click();
+
+    // Operations other parts use.
+    bool isChanged() const;
+    void AskSaveChanges();
+    void ClearProject();
+    void ResetPropertiesDialog();
+    void OpenProg(TFrame1 *panel);
+    void ActualizeOneProg(TFrame1 *panel);
+    void ActualizeBVProg();
+    void ActiveSelected(TFrame1 *panel);
+    void HighlightPanel(TFrame1 *panel);
+    void LayoutFolded();
+    void LayoutPanels();
+    void UpdateNumberMenu();
+    void SelectAPopUpMenuNumOfProg(int number);
+    void DeleteSelectedProg();
+    void TranslateMainWindow();
+    void ReadSettings();
+    void WriteSettings();
+    // Replaces the project by the file's, only when the whole file reads; a
+    // file that does not shows an error and changes nothing. True when loaded.
+    bool LoadProjectFile(QString fileName); // by value: callers pass ProjectFileName
+    void updateTitle();
+
+    // Controls.
+    QAction *File1, *New2, *Property1, *Open1, *Save1, *SaveAs1, *Export1, *Exit1;
+    QAction *Edit1, *New1, *Delete1, *Couper1, *Copier1, *Coller1;
+    QAction *RS2321, *Transmit1, *Receive1, *PortCOM1;
+    QList<QAction *> ComItems; // Com11..Com61
+    QAction *Language1, *English1, *French1, *Espaol1;
+    QAction *Help1, *About1;
+    QToolBar *ToolBar1;
+    QToolButton *SpeedButton1, *SpeedButton2, *SpeedButton3, *SpeedButton4, *SpeedButton5,
+        *SpeedButton6, *SpeedButton7;
+    QScrollArea *ScrollBox1;
+    QStatusBar *StatusBar1;
+    TForm2 *Form2;
+    TForm3 *Form3;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void bindPanel(TFrame1 *panel);
+    TFrame1 *createPanel(TVARNOProg *program);
+    void placeAndScroll(int contentHeight);
+    void clearChangeFlags();
+    void copyPropertiesFromDialog();
+    bool saveTo(const QString &fileName);
+    void setLanguage(quint8 language);
+    void markPort();
+
+    TUserDialogs &dialogs_;
+    TSettingsFile &settings_;
+    TProject document_;
+    QWidget *rows_;
+    QActionGroup *languageGroup_;
+    QActionGroup *portGroup_;
+    bool closing_ = false;
+};

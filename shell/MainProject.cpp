@@ -1,0 +1,171 @@
+// The project commands of the main window: new project, properties, open, save,
+// and the save question before anything is dropped.
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <editor/ActionRules.h>
+#include <editor/LittleOneProg.h>
+#include <editor/OneProg.h>
+#include <editor/UserDialogs.h>
+#include <model/Errors.h>
+#include <model/ProjectFile.h>
+#include <shell/Main.h>
+#include <shell/ProjetProperty.h>
+#include <text/text.h>
+
+bool TForm1::isChanged() const
+{
+    return ProjectModified || ProgPanel->Modified;
+}
+
+void TForm1::clearChangeFlags()
+{
+    ProjectModified = false;
+    ProgPanel->Modified = false;
+}
+
+void TForm1::AskSaveChanges()
+{
+    ProgPanel->ValidateEdits();
+    if (!isChanged())
+        return;
+    if (dialogs_.askYesNo(this,
+                          text::Text(text::MainMessages::SaveChangesConfirm, CurrentLanguage)))
+        Save1Click();
+}
+
+void TForm1::ClearProject()
+{
+    ProgPanel->ValidateEdits();
+    ProgPanel->hide();
+    ProgPanel->Prog = nullptr;
+    qDeleteAll(PanelList);
+    PanelList.clear();
+    SelectedPanel = nullptr;
+    document_.Clear();
+    ProjectFileName.clear();
+    updateTitle();
+    clearChangeFlags();
+    LayoutFolded();
+    UpdateNumberMenu();
+}
+
+void TForm1::ResetPropertiesDialog()
+{
+    Form3->ResetPropertiesDialog();
+}
+
+void TForm1::copyPropertiesFromDialog()
+{
+    Form3->copyTo(Project());
+    updateTitle();
+}
+
+void TForm1::New2Click()
+{
+    AskSaveChanges();
+    ResetPropertiesDialog();
+    Form3->Language = CurrentLanguage;
+    if (dialogs_.exec(Form3) != QDialog::Accepted)
+        return;
+    ClearProject();
+    copyPropertiesFromDialog();
+}
+
+void TForm1::Property1Click()
+{
+    Form3->fillFrom(Project());
+    Form3->Language = CurrentLanguage;
+    if (dialogs_.exec(Form3) != QDialog::Accepted)
+        return;
+    ProjectModified = true;
+    copyPropertiesFromDialog();
+}
+
+bool TForm1::LoadProjectFile(QString fileName)
+{
+    TProject loaded;
+    try {
+        loaded = LoadProject(fileName);
+    } catch (const TVarnoError &e) {
+        dialogs_.showError(this, e.message());
+        return false;
+    }
+    ClearProject();
+    ProjectFileName = fileName;
+    document_ = std::move(loaded);
+    // What adding each program and opening it in turn leaves behind, done once:
+    // every program normalised, rows stacked folded, the last program selected.
+    for (const auto &program : ProgList()) {
+        varno::actions::NormalizeActions(*program);
+        createPanel(program.get())->ShowLittleProg();
+    }
+    SelectedPanel = PanelList.isEmpty() ? nullptr : PanelList.last();
+    if (SelectedPanel) {
+        ProgPanel->Prog = SelectedPanel->Prog;
+        ProgPanel->ClearActions();
+        ProgPanel->ShowProg();
+    }
+    LayoutFolded();
+    HighlightPanel(SelectedPanel);
+    UpdateNumberMenu();
+    updateTitle();
+    clearChangeFlags();
+    return true;
+}
+
+void TForm1::Open1Click()
+{
+    AskSaveChanges();
+    const QString fileName = dialogs_.openFileName(this, FileFilter);
+    if (fileName.isEmpty())
+        return;
+    LoadProjectFile(fileName);
+}
+
+// A failed write leaves the change flags set and the previous file whole.
+bool TForm1::saveTo(const QString &fileName)
+{
+    ProgPanel->ValidateEdits();
+    try {
+        SaveProject(fileName, document_);
+    } catch (const TVarnoError &e) {
+        dialogs_.showError(this, e.message());
+        return false;
+    }
+    clearChangeFlags();
+    return true;
+}
+
+void TForm1::Save1Click()
+{
+    if (!ProjectFileName.isEmpty() && QFileInfo(ProjectFileName).isFile()) {
+        saveTo(ProjectFileName);
+        return;
+    }
+    SaveAs1Click();
+}
+
+void TForm1::SaveAs1Click()
+{
+    const QString fileName = dialogs_.saveFileName(this, FileFilter, QStringLiteral("prg"));
+    if (fileName.isEmpty())
+        return;
+    if (saveTo(fileName))
+        ProjectFileName = fileName;
+}
+
+void TForm1::Exit1Click()
+{
+    close();
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    if (!closing_) {
+        closing_ = true;
+        AskSaveChanges();
+        WriteSettings();
+    }
+    event->accept();
+}

@@ -1,0 +1,147 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QList>
+#include <QSaveFile>
+#include <QTemporaryFile>
+#include <model/Cp1252.h>
+#include <shell/SettingsFile.h>
+
+namespace {
+
+constexpr int kLineCount = 7;
+
+QString languageWord(quint8 language)
+{
+    switch (language) {
+    case text::French:
+        return QStringLiteral("French");
+    case text::Spanish:
+        return QStringLiteral("Spanish");
+    default: // English, and any index the lookups read as English
+        return QStringLiteral("English");
+    }
+}
+
+quint8 languageFromWord(const QString &word)
+{
+    if (word == QLatin1String("English"))
+        return text::English;
+    if (word == QLatin1String("Spanish"))
+        return text::Spanish;
+    return text::French; // "French", but also an empty or unknown word
+}
+
+// True when a file can be created in dir: a temporary file is made and removed.
+bool canCreateFilesIn(const QString &dir)
+{
+    if (dir.isEmpty() || !QFileInfo(dir).isDir())
+        return false;
+    QTemporaryFile probe(QDir(dir).filePath(TSettingsFile::fileName() + QStringLiteral(".XXXXXX")));
+    return probe.open(); // removed again when probe goes
+}
+
+void setError(QString *error, const QString &message)
+{
+    if (error)
+        *error = message;
+}
+
+} // namespace
+
+TSettingsFile::TSettingsFile(const QString &executableDir, const QString &configurationDir)
+{
+    if (canCreateFilesIn(executableDir) || configurationDir.isEmpty()) {
+        path_ = QDir(executableDir).filePath(fileName());
+    } else {
+        path_ = QDir(configurationDir).filePath(fileName());
+        configurationDir_ = configurationDir;
+        usesConfigurationDirectory_ = true;
+    }
+}
+
+QByteArray TSettingsFile::format(const TSettings &settings)
+{
+    const QString project =
+        varno::cp1252::canEncode(settings.ProjectFileName) ? settings.ProjectFileName : QString();
+    const QString lines[kLineCount] = {
+        QStringLiteral("Settings File of VARNO \"Quillon\" Programmer"),
+        QStringLiteral("Language :"),
+        languageWord(settings.Language),
+        QStringLiteral("Com Port selected :"),
+        settings.ComPortName,
+        QStringLiteral("Last projet used"),
+        project,
+    };
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += varno::cp1252::encode(line) + "\r\n";
+    return bytes;
+}
+
+TSettings TSettingsFile::parse(const QByteArray &bytes)
+{
+    QList<QByteArray> lines = bytes.split('\n');
+    for (QByteArray &line : lines)
+        if (line.endsWith('\r'))
+            line.chop(1);
+    while (lines.size() < kLineCount)
+        lines.append(QByteArray());
+
+    TSettings settings;
+    settings.Language = languageFromWord(varno::cp1252::decode(lines.at(2)));
+    settings.ComPortName = varno::cp1252::decode(lines.at(4));
+    settings.ProjectFileName = varno::cp1252::decode(lines.at(6));
+    return settings;
+}
+
+bool TSettingsFile::WriteSettings(const TSettings &settings, QString *error) const
+{
+    if (usesConfigurationDirectory_ && !QDir().mkpath(configurationDir_)) {
+        setError(error, QStringLiteral("The settings file %1 cannot be written: its folder "
+                                       "cannot be created.")
+                            .arg(QDir::toNativeSeparators(path_)));
+        return false;
+    }
+    // Written beside and then put in place, so a failed write leaves the old file.
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly) || file.write(format(settings)) < 0 || !file.commit()) {
+        setError(error, QStringLiteral("The settings file %1 cannot be written: %2")
+                            .arg(QDir::toNativeSeparators(path_), file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+bool TSettingsFile::ReadSettings(TSettings &settings, QString *error) const
+{
+    settings = TSettings();
+    if (!QFileInfo::exists(path_) && !WriteSettings(TSettings(), error))
+        return false;
+
+    QFile file(path_);
+    if (!file.open(QIODevice::ReadOnly)) {
+        setError(error, QStringLiteral("The settings file %1 cannot be read: %2")
+                            .arg(QDir::toNativeSeparators(path_), file.errorString()));
+        return false;
+    }
+    // Only the first seven lines are read; whatever follows is never looked at.
+    QByteArray bytes;
+    for (int i = 0; i < kLineCount && !file.atEnd(); ++i)
+        bytes += file.readLine();
+    if (file.error() != QFileDevice::NoError) {
+        setError(error, QStringLiteral("The settings file %1 cannot be read: %2")
+                            .arg(QDir::toNativeSeparators(path_), file.errorString()));
+        return false;
+    }
+    settings = parse(bytes);
+    return true;
+}
+
+int standardPortIndex(const QString &name)
+{
+    for (int i = 1; i <= 6; ++i)
+        if (name == QStringLiteral("COM%1").arg(i))
+            return i;
+    return 0;
+}

@@ -1,0 +1,419 @@
+#include <FakeDialogs.h>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QtPrinters.h>
+#include <editor/ColumnMenu.h>
+#include <editor/LittleOneProg.h>
+#include <editor/OneProg.h>
+#include <gtest/gtest.h>
+#include <memory>
+#include <model/Cp1252.h>
+#include <model/ProjectFile.h>
+#include <shell/Main.h>
+#include <shell/ProjetProperty.h>
+#include <shell/SettingsFile.h>
+#include <text/text.h>
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// A main window started against a temporary settings directory, with every
+// question answered by the script in `dialogs`.
+class MainWindow : public ::testing::Test
+{
+protected:
+    void SetUp() override { start(); }
+
+    void start()
+    {
+        window.reset();
+        settings = std::make_unique<TSettingsFile>(dir.path(), dir.filePath("config"));
+        window = std::make_unique<TForm1>(dialogs, *settings);
+        window->show();
+    }
+
+    // Closes the window as the user does; the settings are written then.
+    void closeWindow() { window->close(); }
+
+    QString settingsPath() const { return dir.filePath("VARNOQuillonProg2.cfg"); }
+    QStringList settingsLines() const
+    {
+        return varno::cp1252::decode(readFile(settingsPath())).split("\r\n");
+    }
+
+    QList<int> numbers() const
+    {
+        QList<int> result;
+        for (const auto &p : window->ProgList())
+            result << p->NumOfProg;
+        return result;
+    }
+
+    void addPrograms(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            window->SpeedButton1Click();
+    }
+
+    QTemporaryDir dir;
+    FakeDialogs dialogs;
+    std::unique_ptr<TSettingsFile> settings;
+    std::unique_ptr<TForm1> window;
+};
+
+TEST_F(MainWindow, startsWithAnEmptyNewProject)
+{
+    EXPECT_EQ(window->windowTitle(), "VARNO Programmer : New Project");
+    EXPECT_TRUE(window->ProgList().isEmpty());
+    EXPECT_FALSE(window->isChanged());
+    EXPECT_EQ(window->CurrentLanguage, 2);
+    EXPECT_EQ(window->ComPortName, "COM1");
+    EXPECT_TRUE(window->English1->isChecked());
+    EXPECT_TRUE(window->ComItems[0]->isChecked());
+    EXPECT_EQ(window->File1->text(), "&File");
+    EXPECT_EQ(window->SpeedButton3->toolTip(), "Transmit the programs to the player");
+    EXPECT_TRUE(QFile::exists(settingsPath())); // written with the defaults
+}
+
+TEST_F(MainWindow, newProgramTakesTheLowestFreeNumberAndOpensAtTheTop)
+{
+    addPrograms(4);
+    window->SelectedPanel = window->PanelList[2];
+    window->DeleteSelectedProg(); // programs 1, 2, 4
+    window->SpeedButton1Click();
+    EXPECT_EQ(numbers(), (QList<int>{1, 2, 4, 3}));
+    EXPECT_EQ(window->SelectedPanel, window->PanelList.last());
+    EXPECT_FALSE(window->ProgPanel->isHidden());
+    EXPECT_TRUE(window->SelectedPanel->isHidden());
+    EXPECT_EQ(window->ProgPanel->Prog, &window->ProgList().at(3));
+    EXPECT_EQ(window->ScrollBox1->verticalScrollBar()->value(),
+              qMin(window->ProgPanel->y(), window->ScrollBox1->verticalScrollBar()->maximum()));
+    EXPECT_EQ(window->ProgPanel->y(), 3 * TFrame1::PanelHeight);
+
+    window->SelectedPanel = window->PanelList[0];
+    window->DeleteSelectedProg();
+    window->SelectedPanel = window->PanelList[0];
+    window->DeleteSelectedProg(); // programs 4, 3
+    window->SpeedButton1Click();
+    EXPECT_EQ(numbers().last(), 1);
+}
+
+TEST_F(MainWindow, deletingTheSeventhOfFiveFoldsAndOffersItsNumberAgain)
+{
+    addPrograms(5);
+    window->ProgList().at(2).NumOfProg = 7;
+    window->UpdateNumberMenu();
+    EXPECT_FALSE(window->ProgPanel->PopupMenu3->itemAt(6)->isEnabled());
+    window->ActiveSelected(window->PanelList[2]);
+    dialogs.answers = {true};
+    window->SpeedButton2Click();
+    EXPECT_EQ(dialogs.questions.last(), "Do you want to delete the selected program?");
+    EXPECT_EQ(numbers(), (QList<int>{1, 2, 4, 5}));
+    EXPECT_EQ(window->SelectedPanel, window->PanelList.first());
+    EXPECT_TRUE(window->SelectedPanel->isSelected());
+    EXPECT_TRUE(window->ProgPanel->isHidden());
+    for (TFrame1 *panel : window->PanelList)
+        EXPECT_FALSE(panel->isHidden());
+    EXPECT_TRUE(window->ProgPanel->PopupMenu3->itemAt(6)->isEnabled());
+    EXPECT_FALSE(window->ProgPanel->PopupMenu3->itemAt(0)->isEnabled());
+}
+
+TEST_F(MainWindow, deleteAnsweredNoOrWithoutProgramsDoesNothing)
+{
+    window->SpeedButton2Click();
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    addPrograms(2);
+    dialogs.answers = {false};
+    window->SpeedButton2Click();
+    EXPECT_EQ(window->ProgList().count(), 2);
+}
+
+TEST_F(MainWindow, deletingTheOpenProgramLeavesNoDanglingPanel)
+{
+    addPrograms(1);
+    ASSERT_FALSE(window->ProgPanel->isHidden());
+    dialogs.answers = {true};
+    window->SpeedButton2Click();
+    EXPECT_TRUE(window->ProgList().isEmpty());
+    EXPECT_EQ(window->SelectedPanel, nullptr);
+    EXPECT_EQ(window->ProgPanel->Prog, nullptr);
+    EXPECT_TRUE(window->ProgPanel->isHidden());
+}
+
+TEST_F(MainWindow, the256thProgramIsRefused)
+{
+    addPrograms(255);
+    window->SpeedButton1Click();
+    EXPECT_EQ(window->ProgList().count(), 255);
+    EXPECT_EQ(window->PanelList.size(), 255);
+    EXPECT_EQ(dialogs.warnings, QStringList{"You cannot create more than 255 programs!"});
+}
+
+TEST_F(MainWindow, numberMenuOffersOnlyFreeNumbers)
+{
+    addPrograms(3);
+    window->ProgPanel->PopupMenu3->itemAt(9)->trigger(); // number 10 for program 3
+    EXPECT_EQ(numbers(), (QList<int>{1, 2, 10}));
+    EXPECT_FALSE(window->ProgPanel->PopupMenu3->itemAt(9)->isEnabled());
+    EXPECT_TRUE(window->ProgPanel->PopupMenu3->itemAt(2)->isEnabled());
+    EXPECT_EQ(window->ProgPanel->StaticText6->text(), "010");
+}
+
+TEST_F(MainWindow, selectingAndOpeningRows)
+{
+    addPrograms(3);
+    TFrame1 *first = window->PanelList[0];
+    QTest::mouseClick(first->StaticText1, Qt::LeftButton);
+    EXPECT_EQ(window->SelectedPanel, first);
+    EXPECT_TRUE(window->ProgPanel->isHidden()); // a click only selects
+    QTest::mouseDClick(first->StaticText1, Qt::LeftButton);
+    EXPECT_FALSE(window->ProgPanel->isHidden());
+    EXPECT_EQ(window->ProgPanel->Prog, first->Prog);
+    EXPECT_EQ(window->ProgPanel->y(), 0);
+    EXPECT_EQ(window->PanelList[1]->y(), TFrame2::PanelHeight);
+    // The reduce button folds it back with the edited title in the row.
+    first->Prog->Title = "Edited";
+    QTest::mouseClick(window->ProgPanel->SpeedButton2, Qt::LeftButton);
+    EXPECT_TRUE(window->ProgPanel->isHidden());
+    EXPECT_EQ(first->StaticText1->text(), "Edited");
+    EXPECT_EQ(window->PanelList[1]->y(), TFrame1::PanelHeight);
+    QTest::mouseClick(window->PanelList[2]->SpeedButton2, Qt::LeftButton);
+    EXPECT_EQ(window->ProgPanel->Prog, window->PanelList[2]->Prog);
+}
+
+TEST_F(MainWindow, openTitleEditIsKeptWhenAnotherRowIsClicked)
+{
+    addPrograms(2);
+    TFrame2 *panel = window->ProgPanel;
+    QTest::mouseClick(panel->StaticText1, Qt::LeftButton);
+    panel->Edit1->setText("Typed");
+    QTest::mouseClick(window->PanelList[0]->StaticText1, Qt::LeftButton);
+    EXPECT_EQ(window->ProgList().at(1).Title, "Typed");
+    EXPECT_EQ(window->PanelList[1]->StaticText1->text(), "Typed");
+}
+
+TEST_F(MainWindow, merelyOpeningAProgramAsksToSaveOnClose)
+{
+    addPrograms(2);
+    dialogs.fileNames = {dir.filePath("p.prg")};
+    window->SaveAs1Click();
+    ASSERT_FALSE(window->isChanged());
+    window->ActualizeOneProg(window->PanelList[0]);
+    EXPECT_TRUE(window->isChanged());
+    dialogs.answers = {false};
+    closeWindow();
+    EXPECT_EQ(dialogs.questions,
+              QStringList{"The current programmation has been modified. Do you want to save "
+                          "these changes?"});
+    // No still writes the settings, with the project that was open.
+    EXPECT_EQ(settingsLines().value(6), dir.filePath("p.prg"));
+}
+
+TEST_F(MainWindow, newProjectCancelledKeepsThePrograms)
+{
+    addPrograms(2);
+    dialogs.answers = {false};
+    dialogs.onExec = [](QDialog *) { return int(QDialog::Rejected); };
+    window->New2Click();
+    EXPECT_EQ(window->ProgList().count(), 2);
+}
+
+TEST_F(MainWindow, newProjectTakesTheDialogFields)
+{
+    addPrograms(2);
+    dialogs.answers = {false};
+    dialogs.onExec = [this](QDialog *dialog) {
+        EXPECT_EQ(dialog, window->Form3);
+        EXPECT_EQ(window->Form3->findChild<QLineEdit *>("Edit1")->text(), "New Project");
+        window->Form3->findChild<QLineEdit *>("Edit1")->setText("Gare Est");
+        window->Form3->findChild<QLineEdit *>("Edit3")->setText("Léa");
+        return int(QDialog::Accepted);
+    };
+    window->New2Click();
+    EXPECT_TRUE(window->ProgList().isEmpty());
+    EXPECT_EQ(window->Project().Name, "Gare Est");
+    EXPECT_EQ(window->Project().Author, QStringLiteral("Léa"));
+    EXPECT_EQ(window->windowTitle(), "VARNO Programmer : Gare Est");
+    EXPECT_TRUE(window->ProjectFileName.isEmpty());
+    EXPECT_FALSE(window->isChanged());
+}
+
+TEST_F(MainWindow, propertiesAcceptedMarkTheProjectChanged)
+{
+    dialogs.onExec = [this](QDialog *) {
+        window->Form3->findChild<QLineEdit *>("Edit1")->setText("Quai 3");
+        return int(QDialog::Accepted);
+    };
+    window->Property1Click();
+    EXPECT_EQ(window->Project().Name, "Quai 3");
+    EXPECT_TRUE(window->ProjectModified);
+    EXPECT_EQ(window->windowTitle(), "VARNO Programmer : Quai 3");
+    dialogs.onExec = [this](QDialog *) {
+        window->Form3->findChild<QLineEdit *>("Edit1")->setText("Ignored");
+        return int(QDialog::Rejected);
+    };
+    window->Property1Click();
+    EXPECT_EQ(window->Project().Name, "Quai 3");
+}
+
+TEST_F(MainWindow, saveAndOpenABusyProject)
+{
+    addPrograms(3);
+    TVARNOProg &p = window->ProgList().at(1);
+    p.Title = "Middle";
+    p.TimerOn = 1;
+    p.ActionKind = {akTimerFile, akExternalOutput, akGoToProgram, 1, 1, 1};
+    p.ActionNumber = {4, 9, 3, 0, 0, 0};
+    p.ActionValue = {255, 77, 255, 255, 255, 255};
+    p.ActionCount = 3;
+    window->Project().Name = QStringLiteral("Hall été");
+    const QString file = dir.filePath("busy.prg");
+    dialogs.fileNames = {file};
+    window->Save1Click(); // no file yet: Save As
+    EXPECT_EQ(window->ProjectFileName, file);
+    EXPECT_FALSE(window->isChanged());
+    const QByteArray saved = readFile(file);
+
+    window->ClearProject();
+    dialogs.fileNames = {file};
+    window->Open1Click();
+    ASSERT_EQ(window->ProgList().count(), 3);
+    EXPECT_EQ(window->ProgList().at(1).Title, "Middle");
+    EXPECT_EQ(window->ProgList().at(1).ActionValue[1], 77);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("VARNO Programmer : Hall été"));
+    EXPECT_EQ(window->SelectedPanel, window->PanelList.last());
+    EXPECT_FALSE(window->isChanged());
+    EXPECT_EQ(window->PanelList[1]->Label1->text().left(7), "Date : ");
+    window->Save1Click();
+    // Only the date lines that carried a time of day changed.
+    QString expected = QString::fromLatin1(saved);
+    expected.replace(QRegularExpression(" \\d\\d:\\d\\d:\\d\\d\r\n"), "\r\n");
+    EXPECT_EQ(QString::fromLatin1(readFile(file)), expected);
+}
+
+TEST_F(MainWindow, brokenFileChangesNothing)
+{
+    addPrograms(2);
+    window->Project().Name = "Current";
+    QByteArray bytes = varno::projectfile::serialize(TProject());
+    bytes.replace("\r\n0\r\n", "\r\nmany\r\n");
+    const QString file = dir.filePath("broken.prg");
+    writeFile(file, bytes);
+    dialogs.answers = {false};
+    dialogs.fileNames = {file};
+    window->Open1Click();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].startsWith(file + ":13: ")) << dialogs.errors[0];
+    EXPECT_EQ(window->ProgList().count(), 2);
+    EXPECT_EQ(window->Project().Name, "Current");
+    EXPECT_TRUE(window->ProjectFileName.isEmpty());
+    EXPECT_TRUE(window->isChanged());
+}
+
+TEST_F(MainWindow, failedSaveKeepsTheFlagsAndTheOldFile)
+{
+    addPrograms(1);
+    const QString file = dir.filePath("kept.prg");
+    writeFile(file, "old contents");
+    window->ProjectFileName = file;
+    QDir(dir.path()).mkdir("a-directory.prg");
+    dialogs.fileNames = {dir.filePath("a-directory.prg")};
+    window->SaveAs1Click();
+    EXPECT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(window->isChanged());
+    EXPECT_EQ(window->ProjectFileName, file);
+    EXPECT_EQ(readFile(file), "old contents");
+}
+
+TEST_F(MainWindow, languageSwitchRecaptionsEverything)
+{
+    addPrograms(1);
+    window->ProgList().at(0).TimerOn = 1;
+    window->ProgList().at(0).DateMode = 1;
+    window->French1->trigger();
+    EXPECT_EQ(window->CurrentLanguage, 1);
+    EXPECT_TRUE(window->French1->isChecked());
+    EXPECT_EQ(window->File1->text(), "&Fichier");
+    EXPECT_EQ(window->PortCOM1->text(), "&COM Port");
+    EXPECT_EQ(window->SpeedButton1->toolTip(), QStringLiteral("Créer un nouveau programme"));
+    EXPECT_EQ(window->ProgPanel->Label23->text(), "             Activer");
+    EXPECT_TRUE(window->PanelList[0]->Label1->text().startsWith("Tous les jours"));
+    window->Espaol1->trigger();
+    EXPECT_EQ(window->Transmit1->text(), "&Transferir Programas4");
+}
+
+TEST_F(MainWindow, spanishIsRememberedForTheNextStart)
+{
+    window->Espaol1->trigger();
+    closeWindow();
+    EXPECT_EQ(settingsLines().value(2), "Spanish");
+    start();
+    EXPECT_EQ(window->CurrentLanguage, 3);
+    EXPECT_TRUE(window->Espaol1->isChecked());
+    EXPECT_EQ(window->Help1->text(), "Ayuda");
+}
+
+TEST_F(MainWindow, settingsFileCases)
+{
+    window.reset();
+    writeFile(settingsPath(), "Settings File of VARNO \"Quillon\" Programmer\r\nLanguage :\r\n"
+                              "english\r\nCom Port selected :\r\nCOM7\r\nLast projet used\r\n\r\n");
+    start();
+    EXPECT_EQ(window->CurrentLanguage, 1); // only "English" exactly is English
+    EXPECT_EQ(window->ComPortName, "COM7");
+    EXPECT_TRUE(window->ComItems[0]->isChecked());
+    closeWindow();
+    EXPECT_EQ(settingsLines().value(4), "COM7");
+    EXPECT_EQ(settingsLines().value(2), "French");
+
+    window.reset();
+    writeFile(settingsPath(), "x\r\ny\r\nSpanish\r\n");
+    start();
+    EXPECT_EQ(window->CurrentLanguage, 3);
+    EXPECT_TRUE(window->ComPortName.isEmpty());
+    EXPECT_TRUE(window->ProjectFileName.isEmpty());
+}
+
+TEST_F(MainWindow, lastProjectIsOpenedAtStartAndForgottenAfterNewProject)
+{
+    addPrograms(2);
+    const QString file = dir.filePath("last.prg");
+    dialogs.fileNames = {file};
+    window->SaveAs1Click();
+    window->ComItems[2]->trigger();
+    closeWindow();
+    EXPECT_EQ(settingsLines().value(6), file);
+    start();
+    EXPECT_EQ(dialogs.errors, QStringList{});
+    EXPECT_EQ(window->ProgList().count(), 2);
+    EXPECT_EQ(window->ProjectFileName, file);
+    EXPECT_EQ(window->ComPortName, "COM3");
+    EXPECT_TRUE(window->ComItems[2]->isChecked());
+    dialogs.answers = {false};
+    dialogs.onExec = [](QDialog *) { return int(QDialog::Accepted); };
+    window->New2Click();
+    closeWindow();
+    EXPECT_EQ(settingsLines().value(6), "");
+    EXPECT_EQ(settingsLines().size(), 8); // seven lines and the final line end
+}
+
+} // namespace
