@@ -11,6 +11,27 @@ TColumnMenu::TColumnMenu(const QString &title, QWidget *parent) : QMenu(title, p
     gridAction_ = new QWidgetAction(this);
     gridAction_->setDefaultWidget(grid_);
     addAction(gridAction_);
+    connect(this, &QMenu::aboutToShow, this, [this] { populate(); });
+}
+
+void TColumnMenu::setPopulator(Populator populator)
+{
+    populator_ = std::move(populator);
+}
+
+void TColumnMenu::populate() const
+{
+    if (!populator_)
+        return;
+    const Populator run = std::move(populator_);
+    populator_ = nullptr;
+    run(const_cast<TColumnMenu &>(*this));
+}
+
+const QList<QAction *> &TColumnMenu::items() const
+{
+    populate();
+    return items_;
 }
 
 TColumnMenu::~TColumnMenu() = default;
@@ -20,6 +41,7 @@ QAction *TColumnMenu::addItem(const QString &text, const QIcon &icon, int tag)
     auto *action = new QAction(icon, text, this);
     action->setData(tag);
     connect(action, &QAction::changed, grid_, &varno::ColumnGrid::itemsChanged);
+    connect(action, &QAction::triggered, this, [this, tag] { emit itemTriggered(tag); });
     items_.append(action);
     grid_->itemsChanged();
     return action;
@@ -27,11 +49,13 @@ QAction *TColumnMenu::addItem(const QString &text, const QIcon &icon, int tag)
 
 int TColumnMenu::currentIndex() const
 {
+    populate();
     return grid_->current();
 }
 
 QRect TColumnMenu::itemRect(int index) const
 {
+    populate();
     return grid_->itemRect(index);
 }
 

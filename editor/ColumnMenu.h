@@ -2,6 +2,8 @@
 
 #include <QMenu>
 
+#include <functional>
+
 class QWidgetAction;
 
 namespace varno {
@@ -26,10 +28,17 @@ public:
 
     QAction *addItem(const QString &text, const QIcon &icon, int tag);
 
+    // Items may be added on first need instead: the populator runs once, before
+    // the menu first shows or its items are first asked for. Menus of hundreds
+    // of items then cost nothing until they are used.
+    using Populator = std::function<void(TColumnMenu &)>;
+    void setPopulator(Populator populator);
+    bool isPopulated() const { return !populator_; }
+
     // The items in order (not QMenu::actions(), which holds the grid itself).
-    const QList<QAction *> &items() const { return items_; }
-    int itemCount() const { return int(items_.size()); }
-    QAction *itemAt(int index) const { return items_.at(index); }
+    const QList<QAction *> &items() const;
+    int itemCount() const { return int(items().size()); }
+    QAction *itemAt(int index) const { return items().at(index); }
 
     static int columnOf(int index) { return index / ItemsPerColumn; }
     int columnCount() const { return (itemCount() + ItemsPerColumn - 1) / ItemsPerColumn; }
@@ -40,11 +49,18 @@ public:
     QRect itemRect(int index) const;
     QWidget *grid() const;
 
+signals:
+    // An item was chosen; tag is its data().
+    void itemTriggered(int tag);
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
+    void populate() const;
+
+    mutable Populator populator_;
     QList<QAction *> items_;
     QWidgetAction *gridAction_ = nullptr;
     varno::ColumnGrid *grid_ = nullptr;

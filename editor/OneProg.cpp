@@ -20,14 +20,17 @@ const QColor kBody(179, 179, 179);
 const QColor kBox(212, 208, 200);
 const QColor kSilver(192, 192, 192);
 
+// Palettes rather than style sheets: a style sheet costs a style of its own.
+void setBase(QWidget *editor, const QColor &color)
+{
+    QPalette p = editor->palette();
+    p.setColor(QPalette::Base, color);
+    editor->setPalette(p);
+}
+
 qreal ratio()
 {
     return qApp ? qApp->devicePixelRatio() : 1.0;
-}
-
-QPixmap statePicture(pictures::StatePicture picture)
-{
-    return pictures::pixmap(picture, ratio());
 }
 
 QIcon glyph(int index)
@@ -72,6 +75,35 @@ QLabel *TFrame2::bar(const QString &name, int x, int y, int w, int h, const QCol
     return label;
 }
 
+void TFrame2::iconPicture(const QString &name, int x, int y, pictures::PanelIcon icon)
+{
+    TImage *image = picture(name, x, y);
+    icons_.push_back({image, icon});
+}
+
+// The pictures are drawn when the panel is first needed, not when it is built:
+// the panel is built hidden at start-up.
+void TFrame2::loadPictures()
+{
+    if (picturesLoaded_)
+        return;
+    picturesLoaded_ = true;
+    const qreal r = ratio();
+    Image20->setPicture(pictures::pixmap(pictures::StatePicture::Selected, r));
+    Image21->setPicture(pictures::pixmap(pictures::StatePicture::NotSelected, r));
+    Image22->setPicture(pictures::pixmap(pictures::StatePicture::InputBit0, r));
+    Image23->setPicture(pictures::pixmap(pictures::StatePicture::InputBit1, r));
+    Image33->setPicture(pictures::pixmap(pictures::StatePicture::On, r));
+    for (const auto &[image, icon] : icons_)
+        image->setPicture(pictures::pixmap(icon, r));
+}
+
+void TFrame2::showEvent(QShowEvent *event)
+{
+    loadPictures();
+    QFrame::showEvent(event);
+}
+
 TImage *TFrame2::picture(const QString &name, int x, int y)
 {
     auto *image = new TImage(Panel1, name);
@@ -100,7 +132,7 @@ void TFrame2::buildControls()
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(48, 8, 553, 17);
     Edit1->setFrame(false);
-    Edit1->setStyleSheet(QStringLiteral("background: white;"));
+    setBase(Edit1, Qt::white);
     Edit1->hide();
     SpeedButton2 = new TSpeedButton(Panel1, QStringLiteral("SpeedButton2"));
     SpeedButton2->setGeometry(822, 8, 27, 17);
@@ -110,15 +142,10 @@ void TFrame2::buildControls()
 
     // Hidden holders of the five state pictures; the visible pictures share them.
     Image20 = picture(QStringLiteral("Image20"), 0, 0);
-    Image20->setPicture(statePicture(pictures::StatePicture::Selected));
     Image21 = picture(QStringLiteral("Image21"), 0, 0);
-    Image21->setPicture(statePicture(pictures::StatePicture::NotSelected));
     Image22 = picture(QStringLiteral("Image22"), 0, 0);
-    Image22->setPicture(statePicture(pictures::StatePicture::InputBit0));
     Image23 = picture(QStringLiteral("Image23"), 0, 0);
-    Image23->setPicture(statePicture(pictures::StatePicture::InputBit1));
     Image33 = picture(QStringLiteral("Image33"), 0, 0);
-    Image33->setPicture(statePicture(pictures::StatePicture::On));
     for (TImage *holder : {Image20, Image21, Image22, Image23, Image33})
         holder->hide();
 
@@ -138,26 +165,24 @@ void TFrame2::buildControls()
 
     box(QStringLiteral("Shape1"), 49, 118, 208, 91);
     Label3 = bar(QStringLiteral("Label3"), 49, 137, 208, 15, kBox);
-    picture(QStringLiteral("Image3"), 51, 120)
-        ->setPicture(pictures::pixmap(pictures::PanelIcon::CommentBox, ratio()));
+    iconPicture(QStringLiteral("Image3"), 51, 120, pictures::PanelIcon::CommentBox);
     Memo1 = new QPlainTextEdit(Panel1);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(51, 153, 204, 54);
     Memo1->setReadOnly(true);
     Memo1->setFrameShape(QFrame::NoFrame);
-    Memo1->setStyleSheet(QStringLiteral("background: rgb(192,192,192);"));
+    setBase(Memo1, kSilver);
     Memo1->viewport()->installEventFilter(this);
     Memo2 = new QPlainTextEdit(Panel1);
     Memo2->setObjectName(QStringLiteral("Memo2"));
     Memo2->setGeometry(51, 153, 204, 54);
     Memo2->setFrameShape(QFrame::NoFrame);
-    Memo2->setStyleSheet(QStringLiteral("background: white;"));
+    setBase(Memo2, Qt::white);
     Memo2->hide();
 
     box(QStringLiteral("Shape2"), 49, 217, 208, 104);
     Label5 = bar(QStringLiteral("Label5"), 49, 236, 208, 15, kBox);
-    picture(QStringLiteral("Image4"), 51, 219)
-        ->setPicture(pictures::pixmap(pictures::PanelIcon::InputsBox, ratio()));
+    iconPicture(QStringLiteral("Image4"), 51, 219, pictures::PanelIcon::InputsBox);
     static const char *upper[] = {" 8 ", " 7 ", " 6 ", " 5 ", " 4 ", " 3 ", " 2 ", " 1 "};
     static const char *lower[] = {" 128 ", " 64 ", " 32", " 16 ", " 8 ", " 4 ", " 2 ", " 1 "};
     static const char *upperNames[] = {"Label22", "Label24", "Label25", "Label26",
@@ -171,7 +196,9 @@ void TFrame2::buildControls()
         for (auto [label, textOf] : {std::pair{up, upper[i]}, std::pair{down, lower[i]}}) {
             label->setText(QString::fromLatin1(textOf));
             label->setFont(bitFont);
-            label->setStyleSheet(QStringLiteral("color: rgb(212,208,200); background: transparent;"));
+            QPalette p = label->palette();
+            p.setColor(QPalette::WindowText, kBox);
+            label->setPalette(p); // no background of its own: the box shows through
             label->adjustSize();
         }
     }
@@ -186,16 +213,14 @@ void TFrame2::buildTimerBox()
     outline->setGeometry(266, 32, 271, 289);
     outline->setFrameColor(kBox);
     Label1 = bar(QStringLiteral("Label1"), 267, 50, 270, 15, kBox);
-    picture(QStringLiteral("Image1"), 268, 34)
-        ->setPicture(pictures::pixmap(pictures::PanelIcon::TimerHeader, ratio()));
+    iconPicture(QStringLiteral("Image1"), 268, 34, pictures::PanelIcon::TimerHeader);
 
     bar(QStringLiteral("Label8"), 275, 99, 254, 15, kSilver);
     Image5 = picture(QStringLiteral("Image5"), 275, 83);
     Label4 = caption(QStringLiteral("Label4"), 308, 99);
 
     bar(QStringLiteral("Label7"), 275, 155, 254, 15, kSilver);
-    picture(QStringLiteral("Image6"), 275, 138)
-        ->setPicture(pictures::pixmap(pictures::PanelIcon::ClockRow, ratio()));
+    iconPicture(QStringLiteral("Image6"), 275, 138, pictures::PanelIcon::ClockRow);
     Label17 = caption(QStringLiteral("Label17"), 312, 155);
     DateTimePicker2 = new QTimeEdit(Panel1);
     DateTimePicker2->setObjectName(QStringLiteral("DateTimePicker2"));
@@ -203,8 +228,7 @@ void TFrame2::buildTimerBox()
     DateTimePicker2->setDisplayFormat(QStringLiteral("HH:mm"));
 
     bar(QStringLiteral("Label6"), 275, 211, 254, 15, kSilver);
-    picture(QStringLiteral("Image7"), 275, 194)
-        ->setPicture(pictures::pixmap(pictures::PanelIcon::DateRow, ratio()));
+    iconPicture(QStringLiteral("Image7"), 275, 194, pictures::PanelIcon::DateRow);
     Image16 = picture(QStringLiteral("Image16"), 312, 194);
     Label18 = caption(QStringLiteral("Label18"), 352, 211);
     DateTimePicker1 = new QDateEdit(Panel1);
@@ -214,14 +238,12 @@ void TFrame2::buildTimerBox()
     DateTimePicker1->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
 
     bar(QStringLiteral("Label10"), 275, 251, 254, 15, kSilver);
-    picture(QStringLiteral("Image8"), 275, 234)
-        ->setPicture(pictures::pixmap(pictures::PanelIcon::EveryDayRow, ratio()));
+    iconPicture(QStringLiteral("Image8"), 275, 234, pictures::PanelIcon::EveryDayRow);
     Image17 = picture(QStringLiteral("Image17"), 312, 234);
     Label19 = caption(QStringLiteral("Label19"), 352, 251);
 
     bar(QStringLiteral("Label9"), 275, 291, 254, 15, kSilver);
-    picture(QStringLiteral("Image9"), 275, 274)
-        ->setPicture(pictures::pixmap(pictures::PanelIcon::EveryWeekRow, ratio()));
+    iconPicture(QStringLiteral("Image9"), 275, 274, pictures::PanelIcon::EveryWeekRow);
     Image18 = picture(QStringLiteral("Image18"), 312, 274);
     Label20 = caption(QStringLiteral("Label20"), 352, 291);
     ComboBox2 = new QComboBox(Panel1);
@@ -235,12 +257,11 @@ void TFrame2::buildActionsBox()
     outline->setGeometry(545, 32, 304, 289);
     outline->setFrameColor(kBox);
     Label2 = bar(QStringLiteral("Label2"), 546, 50, 303, 15, kBox);
-    picture(QStringLiteral("Image2"), 547, 34)
-        ->setPicture(pictures::pixmap(pictures::PanelIcon::ActionsHeader, ratio()));
-    const QPixmap rowIcon = pictures::pixmap(pictures::PanelIcon::ActionRow, ratio());
+    iconPicture(QStringLiteral("Image2"), 547, 34, pictures::PanelIcon::ActionsHeader);
     for (int k = 1; k <= 6; ++k) {
         bar(QStringLiteral("Label%1").arg(10 + k), 552, 51 + 40 * k, 289, 15, kSilver);
-        picture(QStringLiteral("Image%1").arg(9 + k), 552, 34 + 40 * k)->setPicture(rowIcon);
+        iconPicture(QStringLiteral("Image%1").arg(9 + k), 552, 34 + 40 * k,
+                    pictures::PanelIcon::ActionRow);
         auto *action = new TSpeedButton(Panel1, QStringLiteral("SpeedButton%1").arg(2 + k), k);
         action->setGeometry(597, 40 + 40 * k, 145, 22);
         auto *value = new TSpeedButton(Panel1, QStringLiteral("SpeedButton%1").arg(8 + k), k);
@@ -319,6 +340,7 @@ void TFrame2::ShowProg()
 {
     if (!Prog)
         return;
+    loadPictures();
     TVARNOProg &p = *Prog;
     StaticText6->setText(QStringLiteral("%1").arg(p.NumOfProg, 3, 10, QLatin1Char('0')));
     StaticText1->setText(p.Title);

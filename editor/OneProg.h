@@ -1,11 +1,14 @@
 #pragma once
 
 #include <editor/PanelWidgets.h>
+#include <resources/Pictures.h>
 
 #include <QColor>
 #include <QFrame>
 
 #include <array>
+#include <utility>
+#include <vector>
 
 class QComboBox;
 class QDateEdit;
@@ -130,6 +133,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     enum class ButtonRole { Hidden, EmptyState, Offered, Action };
@@ -141,6 +145,8 @@ private:
     QLabel *caption(const QString &name, int x, int y, int w = 0, int h = 15);
     QLabel *bar(const QString &name, int x, int y, int w, int h, const QColor &color);
     TImage *picture(const QString &name, int x, int y);
+    void iconPicture(const QString &name, int x, int y, pictures::PanelIcon icon);
+    void loadPictures();
     int senderSlot() const;
     enum class CountRule { EndsAtSlot, EndsBeforeSlot, Recount };
     void setActionSlot(quint8 kind, int number, CountRule rule);
@@ -152,4 +158,6 @@ private:
     QString memo2Valid_;
     bool committing_ = false;
     QList<QAction *> actionItems_; // the 13 top-level items of PopupMenu1
+    std::vector<std::pair<TImage *, pictures::PanelIcon>> icons_;
+    bool picturesLoaded_ = false;
 };

@@ -1,13 +1,13 @@
 // The program panel's menus and weekday list, built once, and its re-captioning
 // on a language switch.
 
+#include <QComboBox>
+#include <QLabel>
+#include <editor/ActionCaption.h>
 #include <editor/ColumnMenu.h>
 #include <editor/OneProg.h>
 #include <resources/Pictures.h>
 #include <text/text.h>
-
-#include <QComboBox>
-#include <QLabel>
 
 namespace {
 
@@ -20,54 +20,65 @@ QString padded(int n, int digits)
 
 void TFrame2::BuildMenus()
 {
-    using pictures::list::Count;
-    std::array<QIcon, Count> icons;
-    for (int i = 0; i < Count; ++i)
-        icons[std::size_t(i)] = pictures::listIcon(i);
-    const auto icon = [&icons](int index) { return icons[std::size_t(index)]; };
-
+    namespace list = pictures::list;
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    const auto sub = [this](const char *name) {
+
+    // Each numbered menu fills itself the first time it is needed; its choices
+    // go to one handler with the item's tag.
+    const auto numbered = [this](const char *name, int first, int last, int picture,
+                                 std::function<QString(int)> caption,
+                                 void (TFrame2::*handler)(int)) {
         auto *menu = new TColumnMenu(QString(), this);
         menu->setObjectName(QString::fromLatin1(name));
+        menu->setPopulator([first, last, picture, caption](TColumnMenu &m) {
+            const QIcon icon = picture >= 0 ? pictures::listIcon(picture) : QIcon();
+            for (int n = first; n <= last; ++n)
+                m.addItem(caption(n), icon, n);
+        });
+        if (handler)
+            connect(menu, &TColumnMenu::itemTriggered, this, handler);
         return menu;
     };
+    const auto prefixed = [](const QString &prefix, int digits) {
+        return [prefix, digits](int n) { return prefix + padded(n, digits); };
+    };
+    // The output items carry the localised prefix of the language in use when
+    // they are made; TranslatePanel re-captions them afterwards.
+    const auto output = [this](int digits) {
+        return [this, digits](int n) {
+            return text::Text(text::ActionTexts::OutputPrefix, Language) + padded(n, digits);
+        };
+    };
 
-    TimerFileMenu = sub("TimerFileMenu");
-    for (int n = 1; n <= 255; ++n)
-        TimerFileMenu->addItem(QStringLiteral("T") + padded(n, 3), icon(pictures::list::TimerFile), n);
-    DirectoryMenu = sub("DirectoryMenu");
-    DirectoryMenu->addItem(text::TransportCommandName(0), icon(pictures::list::Directory), 0);
-    for (int n = 1; n <= 255; ++n)
-        DirectoryMenu->addItem(QStringLiteral("F") + padded(n, 3), icon(pictures::list::Directory), n);
-    TransportMenu = sub("TransportMenu");
-    static constexpr int transportGlyphs[] = {
-        pictures::list::Play,          pictures::list::Pause,    pictures::list::Stop,
-        pictures::list::Forward,       pictures::list::Rewind,   pictures::list::DirectoryNext,
-        pictures::list::DirectoryPrevious, pictures::list::VolumeUp, pictures::list::VolumeDown,
-        pictures::list::Usb};
+    TimerFileMenu = numbered("TimerFileMenu", 1, 255, list::TimerFile,
+                             prefixed(QStringLiteral("T"), 3), &TFrame2::TimerFileClick);
+    DirectoryMenu = numbered(
+        "DirectoryMenu", 0, 255, list::Directory,
+        [](int n) {
+            return n == 0 ? text::TransportCommandName(0) : QStringLiteral("F") + padded(n, 3);
+        },
+        &TFrame2::DirectoryClick);
+    TransportMenu = new TColumnMenu(QString(), this);
+    TransportMenu->setObjectName(QStringLiteral("TransportMenu"));
     for (int n = 1; n <= 10; ++n)
-        TransportMenu->addItem(text::TransportCommandName(n), icon(transportGlyphs[n - 1]), n);
-    VolumeMenu = sub("VolumeMenu");
-    for (int n = 0; n <= 71; ++n)
-        VolumeMenu->addItem(QStringLiteral("-") + padded(n, 2) + QStringLiteral(" dB"),
-                            icon(pictures::list::Volume), n);
-    InternalOutputMenu = sub("InternalOutputMenu");
-    for (int n = 0; n <= 15; ++n)
-        InternalOutputMenu->addItem(QString(), icon(pictures::list::InternalOutput), n);
-    ExternalOutputMenu = sub("ExternalOutputMenu");
-    for (int n = 1; n <= 255; ++n)
-        ExternalOutputMenu->addItem(QString(), icon(pictures::list::ExternalOutput), n);
-    GoToProgramMenu = sub("GoToProgramMenu");
-    for (int n = 1; n <= 255; ++n)
-        GoToProgramMenu->addItem(padded(n, 3), icon(pictures::list::GoToProgram), n);
-    FtpClientMenu = sub("FtpClientMenu");
-    for (int n = 1; n <= 8; ++n)
-        FtpClientMenu->addItem(QStringLiteral("FTP ") + QString::number(n), QIcon(), n);
-    SendEMailMenu = sub("SendEMailMenu");
-    for (int n = 1; n <= 255; ++n)
-        SendEMailMenu->addItem(QStringLiteral("EMail ") + padded(n, 3), QIcon(), n);
+        TransportMenu->addItem(text::TransportCommandName(n),
+                               pictures::listIcon(varno::actions::TransportGlyph(n)), n);
+    connect(TransportMenu, &TColumnMenu::itemTriggered, this, &TFrame2::TransportClick);
+    VolumeMenu = numbered(
+        "VolumeMenu", 0, 71, list::Volume,
+        [](int n) { return QStringLiteral("-") + padded(n, 2) + QStringLiteral(" dB"); },
+        &TFrame2::VolumeClick);
+    InternalOutputMenu = numbered("InternalOutputMenu", 0, 15, list::InternalOutput, output(2),
+                                  &TFrame2::InternalOutputClick);
+    ExternalOutputMenu = numbered("ExternalOutputMenu", 1, 255, list::ExternalOutput, output(3),
+                                  &TFrame2::ExternalOutputClick);
+    GoToProgramMenu = numbered("GoToProgramMenu", 1, 255, list::GoToProgram, prefixed(QString(), 3),
+                               &TFrame2::GoToProgramClick);
+    FtpClientMenu = numbered("FtpClientMenu", 1, 8, -1, prefixed(QStringLiteral("FTP "), 1),
+                             &TFrame2::FtpClientClick);
+    SendEMailMenu = numbered("SendEMailMenu", 1, 255, -1, prefixed(QStringLiteral("EMail "), 3),
+                             &TFrame2::SendEMailClick);
 
     // The thirteen items of the action menu, in order; 9 to 12 stay hidden.
     struct Item
@@ -77,55 +88,36 @@ void TFrame2::BuildMenus()
     };
     const Item items[] = {
         {nullptr, -1},
-        {TimerFileMenu, pictures::list::TimerFile},
-        {DirectoryMenu, pictures::list::Directory},
-        {nullptr, pictures::list::Sleep},
-        {TransportMenu, pictures::list::Command},
-        {VolumeMenu, pictures::list::Volume},
-        {InternalOutputMenu, pictures::list::InternalOutput},
-        {ExternalOutputMenu, pictures::list::ExternalOutput},
-        {GoToProgramMenu, pictures::list::GoToProgram},
+        {TimerFileMenu, list::TimerFile},
+        {DirectoryMenu, list::Directory},
+        {nullptr, list::Sleep},
+        {TransportMenu, list::Command},
+        {VolumeMenu, list::Volume},
+        {InternalOutputMenu, list::InternalOutput},
+        {ExternalOutputMenu, list::ExternalOutput},
+        {GoToProgramMenu, list::GoToProgram},
         {nullptr, -1},
         {nullptr, -1},
         {FtpClientMenu, -1},
         {SendEMailMenu, -1},
     };
     for (const Item &item : items) {
-        QAction *action = item.menu ? PopupMenu1->addMenu(item.menu) : PopupMenu1->addAction(QString());
+        QAction *action =
+            item.menu ? PopupMenu1->addMenu(item.menu) : PopupMenu1->addAction(QString());
         if (item.picture >= 0)
-            action->setIcon(icon(item.picture));
+            action->setIcon(pictures::listIcon(item.picture));
         actionItems_ << action;
     }
     for (int hidden = 9; hidden <= 12; ++hidden)
         actionItems_[hidden]->setVisible(false);
-
     connect(actionItems_[0], &QAction::triggered, this, &TFrame2::NoActionClick);
     connect(actionItems_[3], &QAction::triggered, this, &TFrame2::SleepModeClick);
-    const auto bind = [this](TColumnMenu *menu, void (TFrame2::*handler)(int)) {
-        for (QAction *item : menu->items()) {
-            const int tag = item->data().toInt();
-            connect(item, &QAction::triggered, this, [this, handler, tag] { (this->*handler)(tag); });
-        }
-    };
-    bind(TimerFileMenu, &TFrame2::TimerFileClick);
-    bind(DirectoryMenu, &TFrame2::DirectoryClick);
-    bind(TransportMenu, &TFrame2::TransportClick);
-    bind(VolumeMenu, &TFrame2::VolumeClick);
-    bind(InternalOutputMenu, &TFrame2::InternalOutputClick);
-    bind(ExternalOutputMenu, &TFrame2::ExternalOutputClick);
-    bind(GoToProgramMenu, &TFrame2::GoToProgramClick);
-    bind(FtpClientMenu, &TFrame2::FtpClientClick);
-    bind(SendEMailMenu, &TFrame2::SendEMailClick);
 
-    PopupMenu2 = sub("PopupMenu2");
-    for (int n = 0; n <= 255; ++n)
-        PopupMenu2->addItem(padded(n, 3), icon(pictures::list::Value), n);
-    bind(PopupMenu2, &TFrame2::ValueClick);
-
+    PopupMenu2 =
+        numbered("PopupMenu2", 0, 255, list::Value, prefixed(QString(), 3), &TFrame2::ValueClick);
     // The number menu's choices belong to the main window.
-    PopupMenu3 = sub("PopupMenu3");
-    for (int n = 1; n <= 255; ++n)
-        PopupMenu3->addItem(padded(n, 3), icon(pictures::list::ProgramNumber), n);
+    PopupMenu3 =
+        numbered("PopupMenu3", 1, 255, list::ProgramNumber, prefixed(QString(), 3), nullptr);
 
     {
         const QSignalBlocker blocker(ComboBox2);
@@ -149,14 +141,20 @@ void TFrame2::TranslatePanel()
         actionItems_[11]->setText(t(ActionTexts::FtpClient));
         actionItems_[12]->setText(t(ActionTexts::SendEmail));
 
-        DirectoryMenu->itemAt(0)->setText(text::TransportCommandName(0));
+        if (DirectoryMenu->isPopulated())
+            DirectoryMenu->itemAt(0)->setText(text::TransportCommandName(0));
         for (int n = 1; n <= 10; ++n)
             TransportMenu->itemAt(n - 1)->setText(text::TransportCommandName(n));
+        // Output menus not made yet will take the prefix of the language then.
         const QString prefix = t(ActionTexts::OutputPrefix);
-        for (QAction *item : InternalOutputMenu->items())
-            item->setText(prefix + padded(item->data().toInt(), 2));
-        for (QAction *item : ExternalOutputMenu->items())
-            item->setText(prefix + padded(item->data().toInt(), 3));
+        if (InternalOutputMenu->isPopulated()) {
+            for (QAction *item : InternalOutputMenu->items())
+                item->setText(prefix + padded(item->data().toInt(), 2));
+        }
+        if (ExternalOutputMenu->isPopulated()) {
+            for (QAction *item : ExternalOutputMenu->items())
+                item->setText(prefix + padded(item->data().toInt(), 3));
+        }
 
         const QSignalBlocker blocker(ComboBox2);
         const int selected = ComboBox2->currentIndex();
@@ -173,11 +171,10 @@ void TFrame2::TranslatePanel()
     Label5->setText(p(PanelTexts::InputsLabel));
     Label1->setText(p(PanelTexts::TimerModeLabel));
     Label2->setText(p(PanelTexts::ActionsLabel));
-    for (auto [label, key] : {std::pair{Label4, PanelTexts::OnOffLabel},
-                              std::pair{Label17, PanelTexts::ClockLabel},
-                              std::pair{Label18, PanelTexts::DateLabel},
-                              std::pair{Label19, PanelTexts::EveryDayLabel},
-                              std::pair{Label20, PanelTexts::EveryLabel}}) {
+    for (auto [label, key] :
+         {std::pair{Label4, PanelTexts::OnOffLabel}, std::pair{Label17, PanelTexts::ClockLabel},
+          std::pair{Label18, PanelTexts::DateLabel}, std::pair{Label19, PanelTexts::EveryDayLabel},
+          std::pair{Label20, PanelTexts::EveryLabel}}) {
         label->setText(p(key));
         label->adjustSize();
     }

@@ -1,6 +1,7 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
+#include <resources/SvgIconEngine.h>
 #include <array>
 #include <resources/Pictures.h>
 
@@ -91,14 +92,11 @@ bool validIndex(int index)
 
 QIcon iconAt1xAnd2x(const QString &path, QSize size)
 {
-    const QPixmap one = renderSvg(path, size, 1.0);
-    const QPixmap two = renderSvg(path, size, 2.0);
-    if (one.isNull() || two.isNull())
+    // The files are checked by the tests; parsing them here would cost the
+    // start-up what the lazy icon saves.
+    if (path.isEmpty())
         return {};
-    QIcon icon;
-    icon.addPixmap(one);
-    icon.addPixmap(two);
-    return icon;
+    return QIcon(new SvgIconEngine(path, {size, size * 2}));
 }
 
 } // namespace
@@ -248,14 +246,10 @@ QIcon foldIcon(FoldGlyph glyph)
 QIcon applicationIcon()
 {
     const QString path = resourcePath(BrandPicture::ApplicationIcon);
-    QIcon icon;
-    for (int side : {16, 24, 32, 48, 64, 128, 256}) {
-        const QPixmap p = renderSvg(path, QSize(side, side), 1.0);
-        if (p.isNull())
-            return {};
-        icon.addPixmap(p);
-    }
-    return icon;
+    QList<QSize> sizes;
+    for (int side : {16, 24, 32, 48, 64, 128, 256})
+        sizes << QSize(side, side);
+    return QIcon(new SvgIconEngine(path, sizes));
 }
 
 } // namespace pictures

@@ -1,4 +1,6 @@
 #include <QActionGroup>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -37,6 +39,8 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     resize(884, 542);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     setWindowIcon(pictures::applicationIcon());
     buildMenus();
     buildToolbar();
@@ -72,11 +76,8 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, QWidget *parent)
     ProgPanel->BuildMenus();
     ProgPanel->Modified = false;
     connect(ProgPanel->SpeedButton2, &QToolButton::clicked, this, &TForm1::ActualizeBVProg);
-    for (QAction *item : ProgPanel->PopupMenu3->items()) {
-        const int number = item->data().toInt();
-        connect(item, &QAction::triggered, this,
-                [this, number] { SelectAPopUpMenuNumOfProg(number); });
-    }
+    connect(ProgPanel->PopupMenu3, &TColumnMenu::itemTriggered, this,
+            &TForm1::SelectAPopUpMenuNumOfProg);
     TransferDirection = 1;
 
     Form2 = new TForm2(this);

@@ -433,3 +433,24 @@ TEST_F(ProgramPanel, handlersWithoutAProgramDoNothing)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ProgramPanelMenus, numberedMenusAreMadeOnFirstUseInTheLanguageOfThatMoment)
+{
+    TFrame2 panel;
+    panel.BuildMenus();
+    EXPECT_FALSE(panel.ExternalOutputMenu->isPopulated());
+    panel.Language = text::Spanish;
+    panel.TranslatePanel();
+    EXPECT_EQ(panel.ExternalOutputMenu->itemAt(254)->text(), "Salida 255");
+    EXPECT_TRUE(panel.ExternalOutputMenu->isPopulated());
+    // Shown for the first time, a menu has all its items and columns.
+    panel.PopupMenu3->popup(QPoint(0, 0));
+    EXPECT_EQ(panel.PopupMenu3->itemCount(), 255);
+    EXPECT_EQ(panel.PopupMenu3->grid()->sizeHint().height(),
+              32 * panel.PopupMenu3->itemRect(0).height());
+    panel.PopupMenu3->close();
+}
+
+} // namespace
