@@ -170,6 +170,7 @@ void TFrame2::buildControls()
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(51, 153, 204, 54);
     Memo1->setReadOnly(true);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setFrameShape(QFrame::NoFrame);
     setBase(Memo1, kSilver);
     Memo1->viewport()->installEventFilter(this);
@@ -177,6 +178,7 @@ void TFrame2::buildControls()
     Memo2->setObjectName(QStringLiteral("Memo2"));
     Memo2->setGeometry(51, 153, 204, 54);
     Memo2->setFrameShape(QFrame::NoFrame);
+    Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setBase(Memo2, Qt::white);
     Memo2->hide();
 

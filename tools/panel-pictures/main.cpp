@@ -5,11 +5,15 @@
 
 #include <editor/LittleOneProg.h>
 #include <editor/OneProg.h>
+#include <editor/UserDialogs.h>
 #include <model/ProjectClasses.h>
+#include <shell/Main.h>
+#include <shell/SettingsFile.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QVBoxLayout>
 
@@ -89,7 +93,29 @@ int main(int argc, char *argv[])
     }
     rows.adjustSize();
     rows.grab().save(out.filePath(QStringLiteral("compact-rows.png")));
+
+    // The main window with a few programs, the busy one open.
+    QTemporaryDir settingsDir;
+    TSettingsFile settings(settingsDir.path(), settingsDir.path());
+    TQtUserDialogs dialogs;
+    TForm1 window(dialogs, settings);
+    window.CurrentLanguage = language;
+    window.TranslateMainWindow();
+    for (const TVARNOProg *source : {&daily, &dated, &busy, &plain}) {
+        window.SpeedButton1Click();
+        TVARNOProg &added = window.ProgList().at(window.ProgList().count() - 1);
+        const quint8 number = added.NumOfProg;
+        added = *source;
+        added.NumOfProg = number;
+    }
+    window.ActualizeOneProg(window.PanelList[2]);
+    window.Project().Name = QStringLiteral("Central station");
+    window.updateTitle();
+    window.show();
+    window.grab().save(out.filePath(QStringLiteral("main-window.png")));
+
     QTextStream(stdout) << out.filePath(QStringLiteral("program-panel.png")) << '\n'
-                        << out.filePath(QStringLiteral("compact-rows.png")) << '\n';
+                        << out.filePath(QStringLiteral("compact-rows.png")) << '\n'
+                        << out.filePath(QStringLiteral("main-window.png")) << '\n';
     return 0;
 }
