@@ -13,6 +13,9 @@
 #include <editor/LittleOneProg.h>
 #include <editor/OneProg.h>
 #include <editor/UserDialogs.h>
+#include <link/ComLink.h>
+#include <link/dialogs/ProgessBar.h>
+#include <link/dialogs/VerifTrame.h>
 #include <resources/Pictures.h>
 #include <shell/Help.h>
 #include <shell/Main.h>
@@ -80,6 +83,9 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, QWidget *parent)
             &TForm1::SelectAPopUpMenuNumOfProg);
     TransferDirection = 1;
 
+    OKBottomDlg = new TOKBottomDlg(this);
+    OKBottomDlg1 = new TOKBottomDlg1(this);
+    OKBottomDlg1->ShowFailure = [this](TLinkResult result) { showLinkFailure(quint8(result)); };
     Form2 = new TForm2(this);
     Form3 = new TForm3(this);
 
@@ -122,7 +128,10 @@ void TForm1::buildMenus()
     Couper1 = namedAction(this, "Couper1", QKeySequence(Qt::CTRL | Qt::Key_X));
     Copier1 = namedAction(this, "Copier1", QKeySequence(Qt::CTRL | Qt::Key_C));
     Coller1 = namedAction(this, "Coller1", QKeySequence(Qt::CTRL | Qt::Key_V));
+    Verif1 = namedAction(this, "Verif1");
     edit->addActions({New1, Delete1});
+    edit->addSeparator();
+    edit->addAction(Verif1);
     edit->addSeparator()->setVisible(false);
     edit->addActions({Couper1, Copier1, Coller1});
     for (QAction *hidden : {Couper1, Copier1, Coller1}) {
@@ -138,6 +147,7 @@ void TForm1::buildMenus()
     rs232->addActions({Transmit1, Receive1});
     rs232->addSeparator();
     QMenu *ports = rs232->addMenu(QString());
+    portMenu_ = ports;
     PortCOM1 = ports->menuAction();
     PortCOM1->setObjectName(QStringLiteral("PortCOM1"));
     portGroup_ = new QActionGroup(this);
@@ -150,6 +160,9 @@ void TForm1::buildMenus()
         ComItems << item;
     }
     ComItems.first()->setChecked(true);
+    otherPortsHeading_ = ports->addSection(QString());
+    otherPortsHeading_->setVisible(false);
+    connect(ports, &QMenu::aboutToShow, this, &TForm1::refreshPortMenu);
 
     QMenu *language = bar->addMenu(QString());
     Language1 = language->menuAction();
@@ -183,12 +196,10 @@ void TForm1::buildMenus()
     connect(French1, &QAction::triggered, this, &TForm1::French1Click);
     connect(Espaol1, &QAction::triggered, this, &TForm1::Espaol1Click);
     connect(About1, &QAction::triggered, this, &TForm1::About1Click);
-    for (QAction *item : ComItems) {
-        connect(item, &QAction::triggered, this, [this, item] {
-            item->setChecked(true);
-            ComPortName = QStringLiteral("COM%1").arg(item->data().toInt());
-        });
-    }
+    connect(Transmit1, &QAction::triggered, this, &TForm1::SpeedButton3Click);
+    connect(Receive1, &QAction::triggered, this, &TForm1::SpeedButton4Click);
+    connect(Verif1, &QAction::triggered, this, &TForm1::Verif1Click);
+    connect(portGroup_, &QActionGroup::triggered, this, &TForm1::Com11Click);
 }
 
 void TForm1::buildToolbar()
@@ -237,6 +248,8 @@ void TForm1::buildToolbar()
     web->setPixmap(pictures::pixmap(pictures::ToolbarPicture::WebAddress, devicePixelRatioF()));
     ToolBar1->addWidget(web);
 
+    connect(SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
+    connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
 }
@@ -277,6 +290,8 @@ void TForm1::TranslateMainWindow()
     English1->setText(text::Text(LanguageMenuTexts::English, l));
     French1->setText(text::Text(LanguageMenuTexts::French, l));
     Espaol1->setText(text::Text(LanguageMenuTexts::Spanish, l));
+    Verif1->setText(text::Text(text::AddedTexts::VerifyBlock, l));
+    otherPortsHeading_->setText(text::Text(text::AddedTexts::OtherPorts, l));
     Help1->setText(text::Text(text::HelpMenuTexts::HelpMenu, l));
     About1->setText(text::Text(text::HelpMenuTexts::About, l));
     using text::ToolbarHints;
@@ -322,14 +337,6 @@ void TForm1::Espaol1Click()
     TranslateMainWindow();
 }
 
-// The mark follows a standard port name; any other name leaves the mark where it
-// was, and the name is used as it is.
-void TForm1::markPort()
-{
-    const int index = standardPortIndex(ComPortName);
-    if (index >= 1)
-        ComItems[index - 1]->setChecked(true);
-}
 
 void TForm1::ReadSettings()
 {

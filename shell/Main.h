@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QMainWindow>
+
+#include <memory>
 #include <model/Project.h>
 
 class QAction;
@@ -13,8 +15,12 @@ class QToolBar;
 class QToolButton;
 class TForm2;
 class TForm3;
+class TComLink;
 class TFrame1;
 class TFrame2;
+class TOKBottomDlg;
+class TOKBottomDlg1;
+struct TReceivedPrograms;
 class TSettingsFile;
 class TUserDialogs;
 
@@ -71,6 +77,17 @@ public:
     void English1Click();
     void French1Click();
     void Espaol1Click();
+    void SpeedButton3Click(); // Transmit
+    void SpeedButton4Click(); // Receive
+    void Com11Click(QAction *item);
+    void Verif1Click();
+
+    // The serial link the transfers use; tests give one with a short watchdog.
+    // Not owned; the window's own link is used when none is set.
+    void setLink(TComLink *link);
+    bool transferRunning() const { return transferring_; }
+    // Lists the system's serial ports in the port menu; run when it opens.
+    void refreshPortMenu();
 
     // Operations other parts use.
     bool isChanged() const;
@@ -99,7 +116,9 @@ public:
     QAction *File1, *New2, *Property1, *Open1, *Save1, *SaveAs1, *Export1, *Exit1;
     QAction *Edit1, *New1, *Delete1, *Couper1, *Copier1, *Coller1;
     QAction *RS2321, *Transmit1, *Receive1, *PortCOM1;
-    QList<QAction *> ComItems; // Com11..Com61
+    QList<QAction *> ComItems;    // Com11..Com61
+    QList<QAction *> OtherPorts;  // the system's serial ports, and a port name of the settings
+    QAction *Verif1;
     QAction *Language1, *English1, *French1, *Espaol1;
     QAction *Help1, *About1;
     QToolBar *ToolBar1;
@@ -109,6 +128,8 @@ public:
     QStatusBar *StatusBar1;
     TForm2 *Form2;
     TForm3 *Form3;
+    TOKBottomDlg *OKBottomDlg;   // verification window
+    TOKBottomDlg1 *OKBottomDlg1; // progress dialog
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -124,6 +145,10 @@ private:
     bool saveTo(const QString &fileName);
     void setLanguage(quint8 language);
     void markPort();
+    QAction *addOtherPort(const QString &name, const QString &label);
+    void showLinkFailure(quint8 code);
+    void installReceived(TReceivedPrograms &received, bool complete);
+    TComLink &link();
 
     TUserDialogs &dialogs_;
     TSettingsFile &settings_;
@@ -131,5 +156,10 @@ private:
     QWidget *rows_;
     QActionGroup *languageGroup_;
     QActionGroup *portGroup_;
+    QMenu *portMenu_;
+    QAction *otherPortsHeading_;
+    std::unique_ptr<TComLink> ownLink_;
+    TComLink *link_ = nullptr;
+    bool transferring_ = false;
     bool closing_ = false;
 };

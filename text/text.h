@@ -237,6 +237,15 @@ enum class ScheduleTexts
     AtPrefix
 };
 
+// Texts this programmer added to the original tables, for the messages and menu
+// items it brings of its own.
+enum class AddedTexts
+{
+    ScheduleReset, // before the numbers of programs whose stored date did not exist
+    VerifyBlock,   // Edit menu item that opens the verification window
+    OtherPorts,    // heading of the system's serial ports in the port menu
+};
+
 // Number of keys of each localised table (the enumerators are 0..KeyCount-1).
 template <class Table> struct TableTraits; // defined for the localised tables only
 template <class Table> inline constexpr int KeyCount = TableTraits<Table>::keyCount;
@@ -302,6 +311,11 @@ template <> struct TableTraits<ScheduleTexts>
     static constexpr int keyCount = int(ScheduleTexts::AtPrefix) + 1;
 };
 
+template <> struct TableTraits<AddedTexts>
+{
+    static constexpr int keyCount = int(AddedTexts::OtherPorts) + 1;
+};
+
 // The entry of a localised table in the given language.
 QString Text(ToolbarHints key, quint8 language);
 QString Text(FileMenuTexts key, quint8 language);
@@ -318,6 +332,7 @@ QString Text(PanelTexts key, quint8 language);
 QString Text(ActionTexts key, quint8 language);
 QString Text(DayNames key, quint8 language);
 QString Text(ScheduleTexts key, quint8 language);
+QString Text(AddedTexts key, quint8 language);
 
 // The message of a link result code 0..11 (0 is the success message).
 inline constexpr int LinkMessageCount = KeyCount<LinkMessages>;

@@ -380,7 +380,11 @@ TEST_F(MainWindow, settingsFileCases)
     start();
     EXPECT_EQ(window->CurrentLanguage, 1); // only "English" exactly is English
     EXPECT_EQ(window->ComPortName, "COM7");
-    EXPECT_TRUE(window->ComItems[0]->isChecked());
+    // The mark sits on the port that will be used, not on Com&1.
+    EXPECT_FALSE(window->ComItems[0]->isChecked());
+    ASSERT_EQ(window->OtherPorts.size(), 1);
+    EXPECT_EQ(window->OtherPorts[0]->text(), "COM7");
+    EXPECT_TRUE(window->OtherPorts[0]->isChecked());
     closeWindow();
     EXPECT_EQ(settingsLines().value(4), "COM7");
     EXPECT_EQ(settingsLines().value(2), "French");

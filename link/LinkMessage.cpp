@@ -1,0 +1,11 @@
+#include <link/LinkMessage.h>
+
+#include <text/text.h>
+
+QString LinkResultMessage(TLinkResult result, quint8 language, const QString &reason)
+{
+    QString message = text::LinkMessage(LinkResultCode(result), language);
+    if (result == TLinkResult::OpenError && !reason.isEmpty())
+        message += QLatin1Char('\n') + reason;
+    return message;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <link/LinkResult.h>
+
+#include <QString>
+
+// The message of a link result in a language. For a port that could not be
+// opened, the platform's reason (which group grants access to the device, ...)
+// follows on its own line.
+QString LinkResultMessage(TLinkResult result, quint8 language, const QString &reason = {});

@@ -1,0 +1,20 @@
+#include <link/PortName.h>
+
+namespace varno::link {
+
+QString PortDeviceName(const QString &portName)
+{
+#if defined(Q_OS_WIN)
+    return portName;
+#else
+    static const QLatin1StringView prefix("COM");
+    if (portName.size() == 4 && portName.startsWith(prefix)) {
+        const QChar digit = portName.at(3);
+        if (digit >= QLatin1Char('1') && digit <= QLatin1Char('6'))
+            return QStringLiteral("/dev/ttyS%1").arg(digit.unicode() - '1');
+    }
+    return portName;
+#endif
+}
+
+} // namespace varno::link

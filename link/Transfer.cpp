@@ -1,0 +1,145 @@
+#include <link/Transfer.h>
+
+#include <link/ComLink.h>
+#include <link/EepromImage.h>
+#include <link/TransmitImage.h>
+#include <model/Errors.h>
+#include <model/Project.h>
+
+namespace varno::transfer {
+
+TLinkResult WriteProjectName(TComLink &link, const QString &name, TTransferObserver &observer)
+{
+    const QByteArray block = eeprom::ProjectNameBlock(name);
+    for (int i = 0; i < eeprom::NameSize; ++i) {
+        const TLinkResult result = link.WriteEepromByte(
+            eeprom::NameAddressHigh, quint8(eeprom::NameAddressLow + i), quint8(block[i]));
+        if (result != TLinkResult::Ok) {
+            observer.linkFailure(TLinkResult::EepromWriteError);
+            return result;
+        }
+    }
+    return TLinkResult::Ok;
+}
+
+TLinkResult TransmitPrograms(TComLink &link, const TProject &project, TTransferObserver &observer)
+{
+    observer.transferStarted();
+    eeprom::TransmitSequence sequence(project.Programs);
+    for (int slot = 1; slot <= eeprom::SlotCount; ++slot) {
+        const TTrameList block = sequence.blockForSlot(quint8(slot));
+        const TLinkResult result = link.WriteBlock(block);
+        if (result != TLinkResult::Ok)
+            observer.linkFailure(result);
+        observer.slotDone(slot);
+        if (result != TLinkResult::Ok)
+            return result;
+    }
+    observer.finalizationStep();
+    const TLinkResult named = WriteProjectName(link, project.Group.Name, observer);
+    if (named == TLinkResult::Ok)
+        link.SendFinalize(); // the player has all it needs; its answer is not awaited further
+    return named;
+}
+
+TLinkResult ReceivePrograms(TComLink &link, TReceivedPrograms &received,
+                            TTransferObserver &observer)
+{
+    observer.transferStarted();
+    TVARNOProg placeholder;
+    placeholder.DefaultInActiveProg();
+    for (int slot = 1; slot <= eeprom::SlotCount; ++slot) {
+        TTrameList block;
+        const TLinkResult result = link.ReadBlock(quint8(slot), block);
+        if (result != TLinkResult::Ok) {
+            // Nothing of this slot arrived: no program for it.
+            observer.linkFailure(result);
+            observer.slotDone(slot);
+            return result;
+        }
+        if (!IsEmptySlot(block)) {
+            TVARNOProg *program = received.programs.Add();
+            try {
+                TramesToProg(*program, block);
+            } catch (const TDateTimeEncodingError &) {
+                // Every field before the schedule was decoded; the schedule takes
+                // the placeholder's and the values that follow it are taken here.
+                program->Date = placeholder.Date;
+                program->Clock = placeholder.Clock;
+                for (int s = 0; s < TVARNOProg::ActionSlots; ++s)
+                    program->ActionValue[std::size_t(s)] = block[std::size_t(18 + s)].Value;
+                const int number = program->NumOfProg;
+                received.resetSchedules << number;
+            }
+        }
+        observer.slotDone(slot);
+    }
+    observer.finalizationStep();
+    link.SendFinalize();
+    return TLinkResult::Ok;
+}
+
+namespace {
+
+template <typename Transfer>
+TLinkResult run(TComLink &link, const QString &portName, TTransferObserver &observer,
+                Transfer transfer)
+{
+    const TLinkResult opened = link.OpenComPort(portName);
+    if (opened != TLinkResult::Ok) {
+        observer.linkFailure(opened);
+        return opened;
+    }
+    const TLinkResult result = transfer();
+    const TLinkResult closed = link.CloseComPort();
+    return result != TLinkResult::Ok ? result : closed;
+}
+
+} // namespace
+
+TLinkResult RunTransmit(TComLink &link, const QString &portName, const TProject &project,
+                        TTransferObserver &observer)
+{
+    return run(link, portName, observer,
+               [&] { return TransmitPrograms(link, project, observer); });
+}
+
+TLinkResult RunReceive(TComLink &link, const QString &portName, TReceivedPrograms &received,
+                       TTransferObserver &observer)
+{
+    return run(link, portName, observer,
+               [&] { return ReceivePrograms(link, received, observer); });
+}
+
+TLinkResult ReadProjectName(TComLink &link, const QString &portName, QString &name,
+                            TTransferObserver &observer)
+{
+    const TLinkResult opened = link.OpenComPort(portName);
+    if (opened != TLinkResult::Ok) {
+        observer.linkFailure(opened);
+        return opened;
+    }
+    QByteArray block;
+    for (int i = 0; i < eeprom::NameSize; ++i) {
+        quint8 value = 0;
+        const TLinkResult result =
+            link.ReadEepromByte(eeprom::NameAddressHigh, quint8(eeprom::NameAddressLow + i), value);
+        if (result != TLinkResult::Ok) {
+            observer.linkFailure(TLinkResult::EepromReadError);
+            link.CloseComPort();
+            return result;
+        }
+        block.append(char(value));
+    }
+    const TLinkResult closed = link.CloseComPort();
+    if (closed != TLinkResult::Ok) {
+        observer.linkFailure(closed);
+        return closed;
+    }
+    // The name ends at its first zero byte; what follows it means nothing.
+    const qsizetype end = block.indexOf('\0');
+    name = eeprom::ProjectNameFromBlock(end < 0 ? block : block.left(end));
+    return TLinkResult::Ok;
+}
+
+} // namespace varno::transfer

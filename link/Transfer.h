@@ -1,0 +1,66 @@
+#pragma once
+
+#include <link/LinkResult.h>
+#include <model/ProgList.h>
+
+#include <QList>
+#include <QString>
+
+class TComLink;
+class TProject;
+
+// What a transfer tells the one who watches it: the progress dialog in the
+// programmer, a progress bar on a terminal.
+class TTransferObserver
+{
+public:
+    virtual ~TTransferObserver() = default;
+    // The slot loop starts: the bar at 0 and shown, the step label hidden.
+    virtual void transferStarted() {}
+    // Slot n (1..255) is done, whatever its result.
+    virtual void slotDone(int slot) { Q_UNUSED(slot); }
+    // The project name and the finalize command follow: the label shown.
+    virtual void finalizationStep() {}
+    // A failure, reported as it happens (code 10 and 11 for the name bytes).
+    virtual void linkFailure(TLinkResult result) { Q_UNUSED(result); }
+};
+
+// The programs a receive brought back, in slot order.
+struct TReceivedPrograms
+{
+    TProgList programs;
+    // Numbers of the programs whose stored date or time did not exist; they
+    // were kept with the placeholder's date and clock.
+    QList<int> resetSchedules;
+};
+
+// Transmit and receive over an open link. Each stops at the first failure,
+// reports it to the observer and returns its code.
+namespace varno::transfer {
+
+// All 255 slots in ascending order, then the project name, then the finalize
+// command (whose failure is not reported).
+TLinkResult TransmitPrograms(TComLink &link, const TProject &project,
+                             TTransferObserver &observer);
+
+// The 64 bytes of the name block: the name's characters, then zero bytes.
+TLinkResult WriteProjectName(TComLink &link, const QString &name, TTransferObserver &observer);
+
+// Reads all 255 slots; every slot that holds a program adds one. A slot whose
+// read failed adds nothing.
+TLinkResult ReceivePrograms(TComLink &link, TReceivedPrograms &received,
+                            TTransferObserver &observer);
+
+// Opens the port, runs the transfer, closes the port. After a failed transfer
+// the close result is ignored; after a successful one it becomes the result.
+TLinkResult RunTransmit(TComLink &link, const QString &portName, const TProject &project,
+                        TTransferObserver &observer);
+TLinkResult RunReceive(TComLink &link, const QString &portName, TReceivedPrograms &received,
+                       TTransferObserver &observer);
+
+// Opens the port on its own, reads the 64 name bytes and closes it. The name
+// ends at the first zero byte.
+TLinkResult ReadProjectName(TComLink &link, const QString &portName, QString &name,
+                            TTransferObserver &observer);
+
+} // namespace varno::transfer

@@ -1,0 +1,216 @@
+// Transmit and receive, the port menu and the verification window of the main
+// window.
+
+#include <shell/Main.h>
+
+#include <editor/ActionRules.h>
+#include <editor/LittleOneProg.h>
+#include <editor/OneProg.h>
+#include <editor/UserDialogs.h>
+#include <link/ComLink.h>
+#include <link/LinkMessage.h>
+#include <link/PortName.h>
+#include <link/Transfer.h>
+#include <link/dialogs/ProgessBar.h>
+#include <link/dialogs/VerifTrame.h>
+#include <shell/SettingsFile.h>
+#include <text/text.h>
+
+#include <QActionGroup>
+#include <QMenu>
+#include <QSerialPortInfo>
+
+TComLink &TForm1::link()
+{
+    if (link_)
+        return *link_;
+    if (!ownLink_)
+        ownLink_ = std::make_unique<TComLink>();
+    return *ownLink_;
+}
+
+void TForm1::setLink(TComLink *link)
+{
+    link_ = link;
+}
+
+void TForm1::showLinkFailure(quint8 code)
+{
+    const auto result = TLinkResult(code);
+    dialogs_.warn(this, LinkResultMessage(result, CurrentLanguage, link().lastErrorReason()));
+}
+
+void TForm1::SpeedButton3Click()
+{
+    if (transferring_)
+        return;
+    if (!dialogs_.askYesNo(this, text::Text(text::MainMessages::TransmitConfirm, CurrentLanguage)))
+        return;
+    ProgPanel->ValidateEdits();
+    TransferDirection = 1;
+    LinkResult = 0;
+    OKBottomDlg1->Language = CurrentLanguage;
+    OKBottomDlg1->Transfer = [this] {
+        LinkResult = LinkResultCode(
+            varno::transfer::RunTransmit(link(), ComPortName, document_, *OKBottomDlg1));
+    };
+    transferring_ = true;
+    dialogs_.exec(OKBottomDlg1);
+    transferring_ = false;
+    showLinkFailure(LinkResult);
+}
+
+// What adding each received program and opening it leaves behind, done once.
+void TForm1::installReceived(TReceivedPrograms &received, bool complete)
+{
+    document_.Programs = std::move(received.programs);
+    for (const auto &program : ProgList()) {
+        varno::actions::NormalizeActions(*program);
+        createPanel(program.get())->ShowLittleProg();
+    }
+    SelectedPanel = PanelList.isEmpty() ? nullptr : PanelList.last();
+    if (SelectedPanel) {
+        ProgPanel->Prog = SelectedPanel->Prog;
+        ProgPanel->ClearActions();
+        ProgPanel->ShowProg();
+    }
+    LayoutFolded();
+    HighlightPanel(SelectedPanel);
+    UpdateNumberMenu();
+    if (complete) {
+        clearChangeFlags();
+    } else {
+        // A broken receive keeps what arrived, to be saved or dropped.
+        ProjectModified = !ProgList().isEmpty();
+        ProgPanel->Modified = false;
+    }
+}
+
+void TForm1::SpeedButton4Click()
+{
+    if (transferring_)
+        return;
+    AskSaveChanges();
+    if (!dialogs_.askYesNo(this, text::Text(text::MainMessages::ReceiveConfirm, CurrentLanguage)))
+        return;
+    ResetPropertiesDialog();
+    ClearProject();
+    TransferDirection = 0;
+    LinkResult = 0;
+    TReceivedPrograms received;
+    OKBottomDlg1->Language = CurrentLanguage;
+    OKBottomDlg1->Transfer = [this, &received] {
+        const TLinkResult result =
+            varno::transfer::RunReceive(link(), ComPortName, received, *OKBottomDlg1);
+        LinkResult = LinkResultCode(result);
+        installReceived(received, result == TLinkResult::Ok);
+    };
+    transferring_ = true;
+    dialogs_.exec(OKBottomDlg1);
+    transferring_ = false;
+    showLinkFailure(LinkResult);
+    if (!received.resetSchedules.isEmpty()) {
+        QStringList numbers;
+        for (int number : received.resetSchedules)
+            numbers << QString::number(number);
+        dialogs_.warn(this, text::Text(text::AddedTexts::ScheduleReset, CurrentLanguage) +
+                                numbers.join(QStringLiteral(", ")));
+    }
+
+    QString name;
+    OKBottomDlg1->Transfer = nullptr;
+    transferring_ = true;
+    const TLinkResult named =
+        varno::transfer::ReadProjectName(link(), ComPortName, name, *OKBottomDlg1);
+    transferring_ = false;
+    if (named != TLinkResult::Ok)
+        return;
+    Project().Name = name;
+    updateTitle();
+    const QString question =
+        text::Text(text::MainMessages::LoadAssociatedProjectConfirm, CurrentLanguage) +
+        text::Text(text::MainMessages::AssociatedProjectName, CurrentLanguage) + name;
+    if (!dialogs_.askYesNo(this, question))
+        return;
+    const QString fileName = dialogs_.openFileName(this, FileFilter);
+    if (!fileName.isEmpty())
+        LoadProjectFile(fileName);
+}
+
+// The six standard names, then the serial ports the system has, then the port
+// name of the settings file when it is none of these: one radio group, and the
+// mark always on the port the next transfer uses.
+void TForm1::refreshPortMenu()
+{
+    for (QAction *item : std::as_const(OtherPorts)) {
+        portGroup_->removeAction(item);
+        portMenu_->removeAction(item);
+        item->deleteLater();
+    }
+    OtherPorts.clear();
+    QStringList standardDevices;
+    for (int tag = 1; tag <= 6; ++tag)
+        standardDevices << varno::link::PortDeviceName(QStringLiteral("COM%1").arg(tag));
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
+        const QString location = info.systemLocation();
+        if (standardDevices.contains(location))
+            continue;
+        const QString label = info.description().isEmpty()
+                                  ? location
+                                  : QStringLiteral("%1 (%2)").arg(location, info.description());
+        addOtherPort(location, label);
+    }
+    const bool known = standardPortIndex(ComPortName) >= 1 ||
+                       std::any_of(OtherPorts.cbegin(), OtherPorts.cend(), [this](QAction *a) {
+                           return a->data().toString() == ComPortName;
+                       });
+    if (!known && !ComPortName.isEmpty())
+        addOtherPort(ComPortName, ComPortName);
+    otherPortsHeading_->setVisible(!OtherPorts.isEmpty());
+    markPort();
+}
+
+QAction *TForm1::addOtherPort(const QString &name, const QString &label)
+{
+    auto *item = new QAction(label, this);
+    item->setCheckable(true);
+    item->setData(name);
+    portGroup_->addAction(item);
+    portMenu_->addAction(item);
+    OtherPorts << item;
+    return item;
+}
+
+void TForm1::markPort()
+{
+    const int index = standardPortIndex(ComPortName);
+    if (index >= 1) {
+        ComItems[index - 1]->setChecked(true);
+        return;
+    }
+    for (QAction *item : std::as_const(OtherPorts)) {
+        if (item->data().toString() == ComPortName) {
+            item->setChecked(true);
+            return;
+        }
+    }
+    if (!ComPortName.isEmpty())
+        addOtherPort(ComPortName, ComPortName)->setChecked(true);
+    otherPortsHeading_->setVisible(!OtherPorts.isEmpty());
+}
+
+void TForm1::Com11Click(QAction *item)
+{
+    item->setChecked(true);
+    const int tag = ComItems.indexOf(item) + 1;
+    ComPortName = tag >= 1 ? QStringLiteral("COM%1").arg(tag) : item->data().toString();
+}
+
+void TForm1::Verif1Click()
+{
+    if (!SelectedPanel)
+        return;
+    ProgPanel->ValidateEdits();
+    OKBottomDlg->Prog = SelectedPanel->Prog;
+    dialogs_.exec(OKBottomDlg);
+}

@@ -1,0 +1,245 @@
+// Transmit and receive from the main window against the emulated player on a
+// pseudo-terminal, with every question answered through the dialog seam.
+
+#include <FakeDialogs.h>
+
+#include <PlayerEmulator.h>
+#include <editor/LittleOneProg.h>
+#include <link/ComLink.h>
+#include <link/EepromImage.h>
+#include <link/QtSerialDevice.h>
+#include <link/dialogs/ProgessBar.h>
+#include <link/dialogs/VerifTrame.h>
+#include <model/Clock.h>
+#include <shell/Main.h>
+#include <shell/SettingsFile.h>
+
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <QtPrinters.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using namespace std::chrono_literals;
+using varno::emulator::TEmulatorOptions;
+using varno::emulator::TPlayerEmulator;
+using varno::emulator::TPlayerMemory;
+
+const QString kOk = QStringLiteral("Transmission on COM port OK");
+const QString kNotReady = QStringLiteral("Transmission Error : MP3 player not ready");
+
+class TransferWindow : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // The progress dialog runs for real: it closes itself after the transfer.
+        dialogs.onExec = [](QDialog *dialog) { return dialog->exec(); };
+    }
+
+    void startPlayer(TEmulatorOptions options = {}, TPlayerMemory memory = TPlayerMemory::Empty())
+    {
+        options.OnFinalize = [this] { ++finalizes; };
+        emulator = std::make_unique<TPlayerEmulator>(std::move(options), std::move(memory));
+        std::string error;
+        ASSERT_TRUE(emulator->open(error)) << error;
+        emulator->start();
+        window = std::make_unique<TForm1>(dialogs, settings);
+        window->setLink(&link);
+        window->ComPortName = QString::fromStdString(emulator->devicePath());
+        window->show();
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        if (emulator)
+            emulator->stop();
+    }
+
+    TVARNOProg &addProgram(quint8 number)
+    {
+        window->SpeedButton1Click();
+        TVARNOProg &p = window->ProgList().at(window->ProgList().count() - 1);
+        p.NumOfProg = number;
+        return p;
+    }
+
+    QTemporaryDir dir;
+    TSettingsFile settings{dir.path(), dir.filePath("config")};
+    FakeDialogs dialogs;
+    TComLink link{std::make_unique<varno::link::TQtSerialDevice>(), 250ms};
+    std::atomic<int> finalizes{0};
+    std::unique_ptr<TPlayerEmulator> emulator;
+    std::unique_ptr<TForm1> window;
+};
+
+TEST_F(TransferWindow, transmitThenReceiveTheProject)
+{
+    startPlayer();
+    addProgram(5).Title = "five";
+    addProgram(2).Prioritary = 1;
+    addProgram(200).TimerOn = 1;
+    window->Project().Name = "Gare";
+    dialogs.answers = {true};
+    window->SpeedButton3Click();
+    EXPECT_EQ(dialogs.questions.value(0), "Do you want to transmit the programs to the player?");
+    EXPECT_EQ(dialogs.warnings, QStringList{kOk});
+    EXPECT_EQ(window->LinkResult, 0);
+    EXPECT_EQ(window->OKBottomDlg1->windowTitle(), "Program(s) : 255 to 255 ");
+    EXPECT_EQ(window->OKBottomDlg1->ProgressBar1->value(), 254);
+    EXPECT_EQ(finalizes.load(), 1);
+    EXPECT_EQ(window->ProgList().count(), 3); // a transmit changes nothing
+
+    dialogs.questions.clear();
+    dialogs.warnings.clear();
+    dialogs.answers = {false, true, false}; // no save, receive, no file
+    window->SpeedButton4Click();
+    ASSERT_EQ(dialogs.questions.size(), 3);
+    EXPECT_EQ(dialogs.questions[1], "Do you want to Receive the programs from the player?");
+    EXPECT_EQ(dialogs.questions[2],
+              QStringLiteral("Do you want to load the project file associated to the current "
+                             "programmation of the player? Associated Project name\u00A0: Gare"));
+    EXPECT_EQ(dialogs.warnings, QStringList{kOk});
+    QList<int> numbers;
+    for (const auto &p : window->ProgList())
+        numbers << p->NumOfProg;
+    EXPECT_EQ(numbers, (QList<int>{2, 5, 200})); // slot order
+    EXPECT_EQ(window->ProgList().at(0).Prioritary, 1);
+    EXPECT_EQ(window->ProgList().at(2).TimerOn, 1);
+    EXPECT_EQ(window->Project().Name, "Gare");
+    EXPECT_EQ(window->windowTitle(), "VARNO Programmer : Gare");
+    EXPECT_FALSE(window->isChanged());
+    EXPECT_EQ(window->SelectedPanel, window->PanelList.last());
+}
+
+TEST_F(TransferWindow, receivingAnEmptyPlayerLeavesNoProgramsAndNoChange)
+{
+    startPlayer();
+    dialogs.answers = {true, false};
+    window->SpeedButton4Click();
+    EXPECT_TRUE(window->ProgList().isEmpty());
+    EXPECT_FALSE(window->isChanged());
+    EXPECT_EQ(window->Project().Name, ""); // the player holds no name
+}
+
+TEST_F(TransferWindow, silentPlayerReportsTwiceAndAddsNoProgram)
+{
+    TEmulatorOptions options;
+    options.Faults.Silent = true;
+    startPlayer(options);
+    dialogs.answers = {true};
+    window->SpeedButton4Click();
+    EXPECT_EQ(dialogs.warnings,
+              (QStringList{kNotReady, kNotReady, "Reading in EEPROM Error"}));
+    EXPECT_TRUE(window->ProgList().isEmpty());
+    EXPECT_FALSE(window->isChanged());
+    EXPECT_EQ(window->Project().Name, "New Project");
+
+    dialogs.warnings.clear();
+    dialogs.answers = {true};
+    window->SpeedButton3Click();
+    EXPECT_EQ(dialogs.warnings, (QStringList{kNotReady, kNotReady}));
+    EXPECT_EQ(window->LinkResult, 9);
+}
+
+TEST_F(TransferWindow, aSecondTransferCannotStartWhileOneRuns)
+{
+    TEmulatorOptions options;
+    options.Faults.Silent = true;
+    startPlayer(options);
+    int questionsDuring = -1;
+    QTimer::singleShot(100, window.get(), [this, &questionsDuring] {
+        EXPECT_TRUE(window->transferRunning());
+        window->SpeedButton3Click();
+        window->SpeedButton4Click();
+        questionsDuring = int(dialogs.questions.size());
+    });
+    dialogs.answers = {true, true, true};
+    window->SpeedButton3Click();
+    EXPECT_EQ(questionsDuring, 1);
+    EXPECT_EQ(dialogs.questions.size(), 1);
+}
+
+TEST_F(TransferWindow, impossibleDatesAreListedInOneWarning)
+{
+    TPlayerMemory memory = TPlayerMemory::Empty();
+    for (int slot : {9, 40}) {
+        TVARNOProg stored;
+        stored.NumOfProg = quint8(slot);
+        TTrameList frames;
+        ProgToTrames(stored, frames, false);
+        TPlayerMemory::Block block{};
+        for (std::size_t k = 0; k < 24; ++k)
+            block[k] = frames[k].Value;
+        varno::emulator::CorruptDate(block);
+        memory.setBlock(slot, block);
+    }
+    startPlayer({}, memory);
+    dialogs.answers = {true, false};
+    window->SpeedButton4Click();
+    EXPECT_EQ(window->ProgList().count(), 2);
+    ASSERT_EQ(dialogs.warnings.size(), 2);
+    EXPECT_EQ(dialogs.warnings[0], kOk);
+    EXPECT_TRUE(dialogs.warnings[1].endsWith(": 9, 40")) << dialogs.warnings[1];
+}
+
+TEST_F(TransferWindow, lineUnpluggedDuringAReceiveKeepsWhatArrived)
+{
+    TPlayerMemory memory = TPlayerMemory::Empty();
+    TVARNOProg stored;
+    stored.NumOfProg = 3;
+    TTrameList frames;
+    ProgToTrames(stored, frames, false);
+    TPlayerMemory::Block block{};
+    for (std::size_t k = 0; k < 24; ++k)
+        block[k] = frames[k].Value;
+    memory.setBlock(3, block);
+    TEmulatorOptions options;
+    options.Faults.HangUpAfterBlocks = 20;
+    startPlayer(options, memory);
+    dialogs.answers = {true};
+    window->SpeedButton4Click();
+    ASSERT_EQ(window->ProgList().count(), 1);
+    EXPECT_EQ(window->ProgList().at(0).NumOfProg, 3);
+    EXPECT_TRUE(window->isChanged()); // what arrived is not saved yet
+    EXPECT_NE(window->LinkResult, 0);
+}
+
+TEST_F(TransferWindow, portOfTheSettingsIsMarkedInThePortMenu)
+{
+    startPlayer();
+    window->refreshPortMenu();
+    ASSERT_FALSE(window->OtherPorts.isEmpty());
+    QAction *pty = window->OtherPorts.last();
+    EXPECT_EQ(pty->data().toString(), window->ComPortName);
+    EXPECT_TRUE(pty->isChecked());
+    window->ComItems[2]->trigger();
+    EXPECT_EQ(window->ComPortName, "COM3");
+    EXPECT_TRUE(window->ComItems[2]->isChecked());
+    EXPECT_FALSE(pty->isChecked());
+    pty->trigger();
+    EXPECT_EQ(window->ComPortName, QString::fromStdString(emulator->devicePath()));
+}
+
+TEST_F(TransferWindow, verificationWindowShowsTheBlock)
+{
+    startPlayer();
+    addProgram(7);
+    dialogs.onExec = [](QDialog *) { return int(QDialog::Accepted); };
+    window->Verif1Click();
+    window->OKBottomDlg->FormActivate();
+    const QStringList lines = window->OKBottomDlg->Memo1->toPlainText().split('\n');
+    ASSERT_EQ(lines.size(), 24);
+    EXPECT_EQ(lines[0], "Octet 01 = 00");
+    EXPECT_EQ(lines[1], "Octet 02 = 07");
+    EXPECT_EQ(lines[2], "Octet 03 = 21");
+}
+
+} // namespace

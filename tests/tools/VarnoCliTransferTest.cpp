@@ -1,0 +1,149 @@
+// The companion's transfers against the player emulator, both run as the user
+// runs them.
+
+#include <model/ProjectFile.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <QtPrinters.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliResult
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+CliResult runCli(const QStringList &args)
+{
+    QProcess process;
+    process.start(QStringLiteral(VARNO_CLI_PATH), args);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+class CliTransfer : public ::testing::Test
+{
+protected:
+    void startPlayer(const QStringList &faults = {})
+    {
+        player.start(QStringLiteral(VARNO_PLAYER_EMULATOR), faults);
+        ASSERT_TRUE(player.waitForStarted());
+        ASSERT_TRUE(player.waitForReadyRead(10000));
+        port = QString::fromUtf8(player.readLine()).trimmed();
+        ASSERT_FALSE(port.isEmpty());
+    }
+
+    void TearDown() override
+    {
+        player.terminate();
+        player.waitForFinished(5000);
+    }
+
+    QString save(const TProject &project, const QString &name = QStringLiteral("p.prg"))
+    {
+        const QString file = dir.filePath(name);
+        SaveProject(file, project);
+        return file;
+    }
+
+    static TProject sample()
+    {
+        TProject project;
+        project.Group.Name = QStringLiteral("Quai été");
+        for (quint8 number : {5, 2, 200}) {
+            TVARNOProg *p = project.Programs.Add();
+            p->NumOfProg = number;
+            p->TimerOn = number == 2;
+            p->SetDate(varno::datetime::encodeDate(2027, 4, 5));
+        }
+        return project;
+    }
+
+    QTemporaryDir dir;
+    QProcess player;
+    QString port;
+};
+
+TEST_F(CliTransfer, transmitReceiveAndVerify)
+{
+    startPlayer();
+    const QString file = save(sample());
+    const CliResult sent = runCli({"transmit", file, "--port", port});
+    EXPECT_EQ(sent.exitCode, 0) << sent.err;
+    EXPECT_EQ(sent.out, "Transmission on COM port OK\n");
+    EXPECT_TRUE(sent.err.contains("transmit: slot 255/255")) << sent.err;
+
+    const CliResult same = runCli({"verify", file, "--port", port});
+    EXPECT_EQ(same.exitCode, 0) << same.out << same.err;
+
+    const QString back = dir.filePath("back.prg");
+    const CliResult got = runCli({"receive", "--port", port, "--output", back});
+    EXPECT_EQ(got.exitCode, 0) << got.err;
+    const TProject received = LoadProject(back);
+    ASSERT_EQ(received.Programs.count(), 3);
+    EXPECT_EQ(received.Programs.at(0).NumOfProg, 2);
+    EXPECT_EQ(received.Programs.at(0).TimerOn, 1);
+    EXPECT_EQ(received.Group.Name, QStringLiteral("Quai été"));
+
+    // A file that differs from the player.
+    TProject changed = sample();
+    changed.Programs.at(1).Prioritary = 1; // program 2
+    changed.Programs.at(0).NumOfProg = 6;  // 5 becomes 6
+    const CliResult diff = runCli({"verify", save(changed, "changed.prg"), "--port", port});
+    EXPECT_EQ(diff.exitCode, 1);
+    EXPECT_TRUE(diff.out.contains("program 2: prioritary\n")) << diff.out;
+    EXPECT_TRUE(diff.out.contains("slot 5: the player holds program 5, the project none"))
+        << diff.out;
+    EXPECT_TRUE(diff.out.contains("program 6: missing from the player")) << diff.out;
+    EXPECT_TRUE(diff.out.endsWith("3 differences\n")) << diff.out;
+}
+
+TEST_F(CliTransfer, receiveKeepsAnExistingFileUnlessForced)
+{
+    startPlayer();
+    const QString file = dir.filePath("kept.prg");
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("mine");
+    f.close();
+    const CliResult refused = runCli({"receive", "--port", port, "--output", file});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("--force"));
+    QFile check(file);
+    ASSERT_TRUE(check.open(QIODevice::ReadOnly));
+    EXPECT_EQ(check.readAll(), "mine");
+    EXPECT_EQ(runCli({"receive", "--port", port, "--output", file, "--force"}).exitCode, 0);
+    EXPECT_EQ(LoadProject(file).Programs.count(), 0);
+}
+
+TEST_F(CliTransfer, silentPlayerGivesTheLinkExitCode)
+{
+    startPlayer({"--silent"});
+    const CliResult result =
+        runCli({"transmit", save(sample()), "--port", port, "--timeout", "200"});
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_TRUE(result.err.contains("error: Transmission Error : MP3 player not ready"))
+        << result.err;
+    EXPECT_TRUE(result.out.isEmpty());
+}
+
+TEST_F(CliTransfer, missingPortAndUsage)
+{
+    const QString file = save(sample());
+    const CliResult missing = runCli({"transmit", file, "--port", dir.filePath("no-port")});
+    EXPECT_EQ(missing.exitCode, 3);
+    EXPECT_TRUE(missing.err.contains("error: Opening Error of COM port")) << missing.err;
+    EXPECT_EQ(runCli({"transmit", file}).exitCode, 2);
+    EXPECT_EQ(runCli({"receive", "--port", "COM1"}).exitCode, 2);
+    EXPECT_EQ(runCli({"verify", file, "--port", "COM1", "--timeout", "soon"}).exitCode, 2);
+    EXPECT_EQ(runCli({"transmit", file, "--port", "COM1", "--bogus"}).exitCode, 2);
+}
+
+} // namespace

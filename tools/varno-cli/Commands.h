@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include <chrono>
+
+class TProject;
+
+struct TransferOptions
+{
+    QString port;
+    std::chrono::milliseconds timeout{10000};
+};
+
+int printImage(const TProject &project);
+int printCheck(const TProject &project);
+int transmit(const TProject &project, const TransferOptions &options);
+int receive(const QString &output, bool force, const TransferOptions &options);
+int verify(const TProject &project, const TransferOptions &options);
