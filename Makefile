@@ -1,7 +1,7 @@
 # The two everyday commands:
 #   make run    build and start the programmer
 #   make test   build and run every test
-.PHONY: run test build configure deps bench format clean
+.PHONY: run test demo build configure deps bench format clean
 
 deps:
 	./scripts/install-deps.sh
@@ -17,6 +17,9 @@ run: build
 
 test: build
 	ctest --preset default
+
+demo: build
+	./scripts/demo.sh
 
 bench: build
 	for b in build/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
