@@ -1,7 +1,10 @@
 # The two everyday commands:
 #   make run    build and start the programmer
-#   make test   build and run every test
-.PHONY: run test demo build configure deps bench format clean
+#   make test   build and run every test: the normal build, the same suite under
+#               AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzers
+.PHONY: run test test-quick demo build build-sanitize configure deps bench fuzz format clean
+
+FUZZ_SECONDS ?= 60
 
 deps:
 	./scripts/install-deps.sh
@@ -15,8 +18,22 @@ build: configure
 run: build
 	./build/app/varno-programmer
 
-test: build
+build-sanitize: deps
+	cmake --preset sanitize
+	cmake --build --preset sanitize
+
+# Fuzz first, so that the run ends with the test summaries.
+test: build build-sanitize
+	./scripts/fuzz.sh $(FUZZ_SECONDS)
 	ctest --preset default
+	ctest --preset sanitize
+
+# The normal build's tests only.
+test-quick: build
+	ctest --preset default
+
+fuzz: build-sanitize
+	./scripts/fuzz.sh $(FUZZ_SECONDS)
 
 demo: build
 	./scripts/demo.sh
@@ -28,4 +45,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build
+	rm -rf build build-sanitize

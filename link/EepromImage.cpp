@@ -37,6 +37,13 @@ QString ProjectNameFromBlock(const QByteArray &block)
     return cp1252::decode(block.left(NameSize));
 }
 
+QString ReceivedProjectName(const QByteArray &block)
+{
+    const QByteArray name = block.left(NameSize);
+    const qsizetype end = name.indexOf('\0');
+    return cp1252::decode(end < 0 ? name : name.left(end));
+}
+
 } // namespace varno::eeprom
 
 namespace {

@@ -29,6 +29,9 @@ QByteArray ProjectNameBlock(const QString &name);
 // All 64 bytes read back become the name, zero bytes included.
 QString ProjectNameFromBlock(const QByteArray &block);
 
+// The name a player holds: the characters before the first zero byte.
+QString ReceivedProjectName(const QByteArray &block);
+
 } // namespace varno::eeprom
 
 // Appends the 24 frames of the record's block to an empty list. With emptySlot

@@ -137,8 +137,7 @@ TLinkResult ReadProjectName(TComLink &link, const QString &portName, QString &na
         return closed;
     }
     // The name ends at its first zero byte; what follows it means nothing.
-    const qsizetype end = block.indexOf('\0');
-    name = eeprom::ProjectNameFromBlock(end < 0 ? block : block.left(end));
+    name = eeprom::ReceivedProjectName(block);
     return TLinkResult::Ok;
 }
 

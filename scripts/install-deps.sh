@@ -7,6 +7,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-serialport-dev qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  dpkg-dev
 )
 
 missing=()

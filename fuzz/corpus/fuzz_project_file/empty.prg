@@ -1,0 +1,14 @@
+Group Of Program File of VARNO
+*****
+New Project
+
+
+
+
+
+
+1
+...
+*****
+0
+*****

@@ -1,0 +1,22 @@
+// The project file reader on any bytes: a project, or a TProjectFileError.
+
+#include <model/Errors.h>
+#include <model/ProjectFile.h>
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    try {
+        const TProject project = varno::projectfile::parse(bytes, QStringLiteral("fuzz.prg"));
+        // What was read writes and reads back the same.
+        const QByteArray again = varno::projectfile::serialize(project);
+        const TProject reread = varno::projectfile::parse(again, QStringLiteral("again.prg"));
+        if (varno::projectfile::serialize(reread) != again)
+            std::abort();
+    } catch (const TProjectFileError &) {
+    }
+    return 0;
+}
