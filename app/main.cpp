@@ -6,9 +6,11 @@
 #include <shell/Main.h>
 #include <shell/SettingsFile.h>
 
+#include <QDir>
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -40,7 +42,15 @@ int main(int argc, char *argv[])
     TApplication app(argc, argv);
     TQtUserDialogs dialogs;
     app.setDialogs(&dialogs);
-    TSettingsFile settings(QCoreApplication::applicationDirPath(),
+    // Next to the programmer, as it always was; an installed programmer (and
+    // one whose folder cannot be written) keeps them in the user's folder.
+    const QString dir = QCoreApplication::applicationDirPath();
+    const QStringList systemFolders = {QStringLiteral(VARNO_INSTALL_BINDIR),
+                                       QStringLiteral("/usr/bin"),
+                                       QStringLiteral("/usr/local/bin")};
+    const bool installed = std::any_of(systemFolders.cbegin(), systemFolders.cend(),
+                                       [&dir](const QString &f) { return QDir(dir) == QDir(f); });
+    TSettingsFile settings(installed ? QString() : dir,
                            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     TForm1 window(dialogs, settings);
     window.show();
