@@ -39,7 +39,7 @@ demo: build
 	./scripts/demo.sh
 
 bench: build
-	for b in build/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+	./scripts/bench.sh
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

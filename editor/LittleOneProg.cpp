@@ -7,6 +7,8 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 
+#include <utility>
+
 namespace {
 
 const QColor kSelected(179, 179, 179);
@@ -33,7 +35,7 @@ TFrame1::TFrame1(QWidget *parent) : QFrame(parent)
 
     Shape8 = new TShape(this, QStringLiteral("Shape8"), TShape::Rounded);
     Shape8->setGeometry(6, 6, 38, 22);
-    Shape8->setAttribute(Qt::WA_TransparentForMouseEvents); // reacts to nothing
+    Shape8->setAttribute(Qt::WA_NoMousePropagation); // reacts to nothing
     StaticText6 = new TStaticText(this, QStringLiteral("StaticText6"), kSilver);
     StaticText6->setGeometry(8, 8, 33, 17);
     StaticText6->setAlignment(Qt::AlignCenter);
@@ -43,12 +45,12 @@ TFrame1::TFrame1(QWidget *parent) : QFrame(parent)
     Image32->setGeometry(604, 0, 32, 32);
     Image32->setPicture(pictures::pixmap(pictures::PanelIcon::CompactTimer,
                                          qApp ? qApp->devicePixelRatio() : 1.0));
-    Image32->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Image32->setAttribute(Qt::WA_NoMousePropagation);
     Image32->hide();
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->move(640, 11);
-    Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Label1->setAttribute(Qt::WA_NoMousePropagation);
     SpeedButton2 = new TSpeedButton(this, QStringLiteral("SpeedButton2"));
     SpeedButton2->setGeometry(822, 8, 27, 17);
     SpeedButton2->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -83,12 +85,16 @@ void TFrame1::ShowLittleProg()
 
 void TFrame1::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (std::exchange(inDoubleClick_, false))
+        return;
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
 }
 
 void TFrame1::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        emit doubleClicked();
+    if (event->button() != Qt::LeftButton)
+        return;
+    inDoubleClick_ = true;
+    emit doubleClicked();
 }

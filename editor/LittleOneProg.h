@@ -54,4 +54,5 @@ protected:
 
 private:
     bool selected_ = false;
+    bool inDoubleClick_ = false;
 };

@@ -373,12 +373,14 @@ void TFrame2::ShowProg()
     }
 
     ClearActions();
-    const int shown = qMin<int>(p.ActionCount, TVARNOProg::ActionSlots);
-    for (int slot = 1; slot <= shown; ++slot) {
+    // Slots 1..5 show when the count reaches them, each offering the next; slot
+    // 6 shows only for a count of exactly 6.
+    for (int slot = 1; slot < TVARNOProg::ActionSlots && p.ActionCount >= slot; ++slot) {
         ShowAction(ActionButtons[std::size_t(slot - 1)], ValueButtons[std::size_t(slot - 1)], slot);
-        if (slot < TVARNOProg::ActionSlots)
-            OfferNextAction(ActionButtons[std::size_t(slot)], p.ActionKind[std::size_t(slot - 1)]);
+        OfferNextAction(ActionButtons[std::size_t(slot)], p.ActionKind[std::size_t(slot - 1)]);
     }
+    if (p.ActionCount == TVARNOProg::ActionSlots)
+        ShowAction(ActionButtons[5], ValueButtons[5], TVARNOProg::ActionSlots);
     ShowInputs();
     Modified = true;
 }

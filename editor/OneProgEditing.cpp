@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QDateEdit>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -28,6 +29,16 @@ QStringList linesOf(const QPlainTextEdit *editor)
     if (text.endsWith(QLatin1Char('\n')))
         text.chop(1);
     return text.split(QLatin1Char('\n'));
+}
+
+// Leaving an editor commits it; a context menu of its own or another window
+// taking the focus is not leaving it.
+bool leavesEditor(const QEvent *event)
+{
+    if (event->type() != QEvent::FocusOut)
+        return false;
+    const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
 }
 
 bool isEnter(const QEvent *event)
@@ -75,7 +86,7 @@ bool TFrame2::eventFilter(QObject *watched, QEvent *event)
             Edit1Exit();
             return true;
         }
-        if (event->type() == QEvent::FocusOut)
+        if (leavesEditor(event))
             Edit1Exit();
     }
     if (watched == Memo2) {
@@ -83,7 +94,7 @@ bool TFrame2::eventFilter(QObject *watched, QEvent *event)
             Memo2Exit();
             return true;
         }
-        if (event->type() == QEvent::FocusOut)
+        if (leavesEditor(event))
             Memo2Exit();
     }
     return QFrame::eventFilter(watched, event);
@@ -131,7 +142,7 @@ void TFrame2::Memo1Click()
     ValidateEdits();
     {
         const QSignalBlocker blocker(Memo2);
-        Memo2->setPlainText(Memo1->toPlainText().left(CommentLimit));
+        Memo2->setPlainText(Memo1->toPlainText());
     }
     memo2Valid_ = Memo2->toPlainText();
     Memo2->show();
@@ -140,12 +151,13 @@ void TFrame2::Memo1Click()
     Memo2->moveCursor(QTextCursor::End);
 }
 
-// The comment editor holds at most 128 characters: an edit that would go beyond
-// is undone as a whole.
+// The comment editor takes at most 128 characters: an edit that would grow the
+// text beyond is undone as a whole. A longer comment read from a file is kept
+// as it is and can be shortened.
 void TFrame2::limitComment()
 {
     const QString now = Memo2->toPlainText();
-    if (now.size() <= CommentLimit) {
+    if (now.size() <= CommentLimit || now.size() <= memo2Valid_.size()) {
         memo2Valid_ = now;
         return;
     }

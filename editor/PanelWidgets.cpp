@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 TStaticText::TStaticText(QWidget *parent, const QString &name, const QColor &background)
     : QLabel(parent)
 {
@@ -16,14 +18,18 @@ TStaticText::TStaticText(QWidget *parent, const QString &name, const QColor &bac
 
 void TStaticText::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (std::exchange(inDoubleClick_, false))
+        return;
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
 }
 
 void TStaticText::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        emit doubleClicked();
+    if (event->button() != Qt::LeftButton)
+        return;
+    inDoubleClick_ = true;
+    emit doubleClicked();
 }
 
 TImage::TImage(QWidget *parent, const QString &name) : QLabel(parent)

@@ -22,6 +22,10 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    // The release that ends a double click is not a click of its own.
+    bool inDoubleClick_ = false;
 };
 
 // A picture that reports clicks (state pictures, icons).

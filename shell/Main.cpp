@@ -346,6 +346,7 @@ void TForm1::ReadSettings()
         dialogs_.showError(this, error);
     setLanguage(settings.Language);
     ComPortName = settings.ComPortName;
+    settingsPortName_ = settings.ComPortName;
     markPort();
     ProjectFileName = settings.ProjectFileName;
 }

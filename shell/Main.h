@@ -133,6 +133,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildMenus();
@@ -140,6 +141,9 @@ private:
     void bindPanel(TFrame1 *panel);
     TFrame1 *createPanel(TVARNOProg *program);
     void placeAndScroll(int contentHeight);
+    void scrollToSelected();
+    // While a transfer runs the window takes no command.
+    void setTransferring(bool running);
     void clearChangeFlags();
     void copyPropertiesFromDialog();
     bool saveTo(const QString &fileName);
@@ -161,5 +165,6 @@ private:
     std::unique_ptr<TComLink> ownLink_;
     TComLink *link_ = nullptr;
     bool transferring_ = false;
+    QString settingsPortName_; // the port the settings named, kept in the port menu
     bool closing_ = false;
 };

@@ -91,6 +91,12 @@ void TForm1::DeleteSelectedProg()
 void TForm1::placeAndScroll(int contentHeight)
 {
     rows_->resize(TFrame2::PanelWidth, qMax(contentHeight, 1));
+    scrollToSelected();
+}
+
+// The selected program's row (or the open panel in its place) at the top.
+void TForm1::scrollToSelected()
+{
     const int top =
         SelectedPanel ? (SelectedPanel->isHidden() ? ProgPanel->y() : SelectedPanel->y()) : 0;
     ScrollBox1->verticalScrollBar()->setValue(top);

@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QTimer>
 #include <editor/ActionRules.h>
 #include <editor/LittleOneProg.h>
 #include <editor/OneProg.h>
@@ -160,8 +161,19 @@ void TForm1::Exit1Click()
     close();
 }
 
+// A project loaded before the window was first shown has no scroll range yet.
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    QTimer::singleShot(0, this, &TForm1::scrollToSelected);
+}
+
 void TForm1::closeEvent(QCloseEvent *event)
 {
+    if (transferring_) {
+        event->ignore(); // the window closes once the transfer has ended
+        return;
+    }
     if (!closing_) {
         closing_ = true;
         AskSaveChanges();

@@ -18,6 +18,9 @@
 
 #include <QActionGroup>
 #include <QMenu>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QToolBar>
 #include <QSerialPortInfo>
 
 TComLink &TForm1::link()
@@ -32,6 +35,14 @@ TComLink &TForm1::link()
 void TForm1::setLink(TComLink *link)
 {
     link_ = link;
+}
+
+void TForm1::setTransferring(bool running)
+{
+    transferring_ = running;
+    menuBar()->setEnabled(!running);
+    ToolBar1->setEnabled(!running);
+    ScrollBox1->setEnabled(!running);
 }
 
 void TForm1::showLinkFailure(quint8 code)
@@ -54,9 +65,9 @@ void TForm1::SpeedButton3Click()
         LinkResult = LinkResultCode(
             varno::transfer::RunTransmit(link(), ComPortName, document_, *OKBottomDlg1));
     };
-    transferring_ = true;
+    setTransferring(true);
     dialogs_.exec(OKBottomDlg1);
-    transferring_ = false;
+    setTransferring(false);
     showLinkFailure(LinkResult);
 }
 
@@ -68,21 +79,25 @@ void TForm1::installReceived(TReceivedPrograms &received, bool complete)
         varno::actions::NormalizeActions(*program);
         createPanel(program.get())->ShowLittleProg();
     }
-    SelectedPanel = PanelList.isEmpty() ? nullptr : PanelList.last();
-    if (SelectedPanel) {
-        ProgPanel->Prog = SelectedPanel->Prog;
-        ProgPanel->ClearActions();
-        ProgPanel->ShowProg();
-    }
-    LayoutFolded();
-    HighlightPanel(SelectedPanel);
-    UpdateNumberMenu();
+    TFrame1 *last = PanelList.isEmpty() ? nullptr : PanelList.last();
     if (complete) {
+        SelectedPanel = last;
+        if (SelectedPanel) {
+            ProgPanel->Prog = SelectedPanel->Prog;
+            ProgPanel->ClearActions();
+            ProgPanel->ShowProg();
+        }
+        LayoutFolded();
+        HighlightPanel(SelectedPanel);
+        UpdateNumberMenu();
         clearChangeFlags();
     } else {
-        // A broken receive keeps what arrived, to be saved or dropped.
+        // A broken receive keeps what arrived, to be saved or dropped, with the
+        // last program open.
+        if (last)
+            OpenProg(last);
+        UpdateNumberMenu();
         ProjectModified = !ProgList().isEmpty();
-        ProgPanel->Modified = false;
     }
 }
 
@@ -105,9 +120,9 @@ void TForm1::SpeedButton4Click()
         LinkResult = LinkResultCode(result);
         installReceived(received, result == TLinkResult::Ok);
     };
-    transferring_ = true;
+    setTransferring(true);
     dialogs_.exec(OKBottomDlg1);
-    transferring_ = false;
+    setTransferring(false);
     showLinkFailure(LinkResult);
     if (!received.resetSchedules.isEmpty()) {
         QStringList numbers;
@@ -119,10 +134,10 @@ void TForm1::SpeedButton4Click()
 
     QString name;
     OKBottomDlg1->Transfer = nullptr;
-    transferring_ = true;
+    setTransferring(true);
     const TLinkResult named =
         varno::transfer::ReadProjectName(link(), ComPortName, name, *OKBottomDlg1);
-    transferring_ = false;
+    setTransferring(false);
     if (named != TLinkResult::Ok)
         return;
     Project().Name = name;
@@ -160,12 +175,15 @@ void TForm1::refreshPortMenu()
                                   : QStringLiteral("%1 (%2)").arg(location, info.description());
         addOtherPort(location, label);
     }
-    const bool known = standardPortIndex(ComPortName) >= 1 ||
-                       std::any_of(OtherPorts.cbegin(), OtherPorts.cend(), [this](QAction *a) {
-                           return a->data().toString() == ComPortName;
-                       });
-    if (!known && !ComPortName.isEmpty())
-        addOtherPort(ComPortName, ComPortName);
+    // The port in use and the one the settings named stay on offer even when
+    // the system does not list them (a pseudo-terminal, COM7).
+    for (const QString &name : {settingsPortName_, ComPortName}) {
+        const bool known = standardPortIndex(name) >= 1 ||
+                           std::any_of(OtherPorts.cbegin(), OtherPorts.cend(),
+                                       [&name](QAction *a) { return a->data().toString() == name; });
+        if (!known && !name.isEmpty())
+            addOtherPort(name, name);
+    }
     otherPortsHeading_->setVisible(!OtherPorts.isEmpty());
     markPort();
 }

@@ -7,6 +7,8 @@
 #include <text/text.h>
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QMenu>
@@ -313,6 +315,47 @@ TEST_F(ProgramPanel, commentEditorRefusesThe129thCharacter)
     EXPECT_EQ(panel.Memo2->toPlainText(), QString(128, QLatin1Char('a')));
     panel.ValidateEdits();
     EXPECT_EQ(prog.Comment, QStringList{QString(128, QLatin1Char('a'))});
+}
+
+TEST_F(ProgramPanel, aLongCommentFromAFileSurvivesTheEditor)
+{
+    const QString longLine(200, QLatin1Char('x'));
+    prog.Comment = QStringList{longLine};
+    panel.ShowProg();
+    QTest::mouseClick(panel.Memo1->viewport(), Qt::LeftButton);
+    EXPECT_EQ(panel.Memo2->toPlainText(), longLine);
+    QTest::keyClicks(panel.Memo2, "y"); // growing it is refused
+    QTest::keyClick(panel.Memo2, Qt::Key_Backspace); // shortening it is not
+    panel.ValidateEdits();
+    EXPECT_EQ(prog.Comment, QStringList{QString(199, QLatin1Char('x'))});
+}
+
+TEST_F(ProgramPanel, aContextMenuOrAnotherWindowDoesNotCloseAnEditor)
+{
+    QTest::mouseClick(panel.Memo1->viewport(), Qt::LeftButton);
+    panel.Memo2->setPlainText("typed");
+    for (Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QCoreApplication::sendEvent(panel.Memo2, &out);
+        EXPECT_FALSE(panel.Memo2->isHidden()) << reason;
+    }
+    QFocusEvent leave(QEvent::FocusOut, Qt::MouseFocusReason);
+    QCoreApplication::sendEvent(panel.Memo2, &leave);
+    EXPECT_TRUE(panel.Memo2->isHidden());
+    EXPECT_EQ(prog.Comment, QStringList{"typed"});
+}
+
+TEST_F(ProgramPanel, countsAboveSixStopAtSlotFive)
+{
+    prog.ActionKind = {akTimerFile, akTimerFile, akTimerFile, akTimerFile, akTimerFile,
+                       akTimerFile};
+    prog.ActionCount = 9;
+    panel.ShowProg();
+    EXPECT_EQ(visibleActions().size(), 6);
+    EXPECT_EQ(visibleActions().last(), "No Action..."); // slot 6 offered, not shown
+    prog.ActionCount = 6;
+    panel.ShowProg();
+    EXPECT_EQ(visibleActions().last(), "Timer File : T000");
 }
 
 TEST_F(ProgramPanel, colourDialogStartsFromTheLastChosenColour)

@@ -200,6 +200,35 @@ TEST_F(MainWindow, selectingAndOpeningRows)
     EXPECT_EQ(window->ProgPanel->Prog, window->PanelList[2]->Prog);
 }
 
+TEST_F(MainWindow, doubleClickOnATitleOpensTheProgramAndKeepsItOpen)
+{
+    addPrograms(2);
+    window->ActualizeBVProg();
+    TFrame1 *first = window->PanelList[0];
+    // As the window delivers a double click: the last release comes after the
+    // row was hidden under the open panel.
+    QTest::mouseClick(first->StaticText1, Qt::LeftButton);
+    QTest::mouseDClick(first->StaticText1, Qt::LeftButton);
+    QTest::mouseRelease(first->StaticText1, Qt::LeftButton);
+    EXPECT_FALSE(window->ProgPanel->isHidden());
+    EXPECT_EQ(window->ProgPanel->Prog, first->Prog);
+}
+
+TEST_F(MainWindow, theLastProjectIsScrolledIntoViewAtStart)
+{
+    addPrograms(40);
+    const QString file = dir.filePath("long.prg");
+    dialogs.fileNames = {file};
+    window->SaveAs1Click();
+    closeWindow();
+    start();
+    ASSERT_EQ(window->ProgList().count(), 40);
+    QTest::qWait(20);
+    EXPECT_GT(window->ScrollBox1->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(window->ScrollBox1->verticalScrollBar()->value(),
+              qMin(window->SelectedPanel->y(), window->ScrollBox1->verticalScrollBar()->maximum()));
+}
+
 TEST_F(MainWindow, openTitleEditIsKeptWhenAnotherRowIsClicked)
 {
     addPrograms(2);
@@ -385,6 +414,14 @@ TEST_F(MainWindow, settingsFileCases)
     ASSERT_EQ(window->OtherPorts.size(), 1);
     EXPECT_EQ(window->OtherPorts[0]->text(), "COM7");
     EXPECT_TRUE(window->OtherPorts[0]->isChecked());
+    // Another port chosen, COM7 stays on offer.
+    window->ComItems[1]->trigger();
+    window->refreshPortMenu();
+    ASSERT_EQ(window->OtherPorts.size(), 1);
+    EXPECT_EQ(window->OtherPorts[0]->data().toString(), "COM7");
+    EXPECT_FALSE(window->OtherPorts[0]->isChecked());
+    window->OtherPorts[0]->trigger();
+    EXPECT_EQ(window->ComPortName, "COM7");
     closeWindow();
     EXPECT_EQ(settingsLines().value(4), "COM7");
     EXPECT_EQ(settingsLines().value(2), "French");

@@ -5,6 +5,7 @@
 
 #include <PlayerEmulator.h>
 #include <editor/LittleOneProg.h>
+#include <editor/OneProg.h>
 #include <link/ComLink.h>
 #include <link/EepromImage.h>
 #include <link/QtSerialDevice.h>
@@ -17,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTemporaryDir>
+#include <QMenuBar>
 #include <QTimer>
 
 #include <QtPrinters.h>
@@ -157,6 +159,9 @@ TEST_F(TransferWindow, aSecondTransferCannotStartWhileOneRuns)
     int questionsDuring = -1;
     QTimer::singleShot(100, window.get(), [this, &questionsDuring] {
         EXPECT_TRUE(window->transferRunning());
+        EXPECT_FALSE(window->menuBar()->isEnabled());
+        window->close(); // waits for the transfer
+        EXPECT_TRUE(window->isVisible());
         window->SpeedButton3Click();
         window->SpeedButton4Click();
         questionsDuring = int(dialogs.questions.size());
@@ -209,6 +214,9 @@ TEST_F(TransferWindow, lineUnpluggedDuringAReceiveKeepsWhatArrived)
     ASSERT_EQ(window->ProgList().count(), 1);
     EXPECT_EQ(window->ProgList().at(0).NumOfProg, 3);
     EXPECT_TRUE(window->isChanged()); // what arrived is not saved yet
+    EXPECT_FALSE(window->ProgPanel->isHidden()); // the last program stays open
+    EXPECT_EQ(window->ProgPanel->Prog, &window->ProgList().at(0));
+    EXPECT_TRUE(window->menuBar()->isEnabled());
     EXPECT_NE(window->LinkResult, 0);
 }
 

@@ -123,6 +123,17 @@ TEST_F(CliTransfer, receiveKeepsAnExistingFileUnlessForced)
     EXPECT_EQ(LoadProject(file).Programs.count(), 0);
 }
 
+TEST_F(CliTransfer, receivedProgramsAreSavedEvenWhenTheNameCannotBeRead)
+{
+    startPlayer({"--hang-up-after", "255"}); // the line drops after the last block
+    const QString file = dir.filePath("unnamed.prg");
+    const CliResult result =
+        runCli({"receive", "--port", port, "--output", file, "--timeout", "300"});
+    EXPECT_EQ(result.exitCode, 3);
+    ASSERT_TRUE(QFile::exists(file)) << result.err;
+    EXPECT_EQ(LoadProject(file).Group.Name, "New Project");
+}
+
 TEST_F(CliTransfer, silentPlayerGivesTheLinkExitCode)
 {
     startPlayer({"--silent"});

@@ -100,10 +100,10 @@ int receive(const QString &output, bool force, const TransferOptions &options)
     TProject project;
     project.Programs = std::move(received.programs);
     QString name;
+    // Without the name the programs are still saved, under "New Project".
     const TLinkResult named = varno::transfer::ReadProjectName(*link, options.port, name, progress);
-    if (named != TLinkResult::Ok)
-        return ExitLink;
-    project.Group.Name = name;
+    if (named == TLinkResult::Ok)
+        project.Group.Name = name;
     for (int number : received.resetSchedules)
         err() << "warning: program " << number
               << ": the date or time stored in the player did not exist; it was given the "
@@ -114,9 +114,9 @@ int receive(const QString &output, bool force, const TransferOptions &options)
         err() << e.message() << '\n';
         return ExitFailed;
     }
-    out() << "Received " << project.Programs.count() << " programs of \"" << name << "\" into "
-          << output << '\n';
-    return ExitOk;
+    out() << "Received " << project.Programs.count() << " programs of \"" << project.Group.Name
+          << "\" into " << output << '\n';
+    return named == TLinkResult::Ok ? ExitOk : ExitLink;
 }
 
 namespace {
