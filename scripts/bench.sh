@@ -27,10 +27,11 @@ def ms(b):
     scale = {'ns': 1e-6, 'us': 1e-3, 'ms': 1.0, 's': 1000.0}[b.get('time_unit', 'ns')]
     return b['real_time'] * scale
 for b in bench('bench_model'):
-    rows.append((b['name'], '%.3f ms' % ms(b)))
+    rows.append(('model: ' + b['name'], '%.3f ms' % ms(b)))
 for b in bench('bench_editor'):
-    rows.append((b['name'], '%.2f ms' % ms(b)))
-for b in bench('bench_link') + bench('bench_transfer'):
+    rows.append(('editor: ' + b['name'], '%.2f ms' % ms(b)))
+for prefix in ('link', 'transfer'):
+  for b in bench('bench_' + prefix):
     value = '%.1f ms' % ms(b)
     for key in ('ratio_to_line', 'ratio_to_floor'):
         if key in b:
@@ -38,7 +39,7 @@ for b in bench('bench_link') + bench('bench_transfer'):
     for key, v in b.items():
         if key.startswith('us_per_exchange') or key.startswith('host_us'):
             value += '  (%s %.1f)' % (key, v)
-    rows.append((b['name'], value))
+    rows.append((prefix + ': ' + b['name'], value))
 for line in open(os.path.join(out, 'shell.txt')):
     m = re.match(r'(startup|open 255 programs|peak memory[^:]*): (.*)', line.strip())
     if m:
