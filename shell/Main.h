@@ -152,6 +152,8 @@ private:
     QAction *addOtherPort(const QString &name, const QString &label);
     void showLinkFailure(quint8 code);
     void installReceived(TReceivedPrograms &received, bool complete);
+    void addPanelsForPrograms();
+    void selectLastFolded();
     TComLink &link();
 
     TUserDialogs &dialogs_;

@@ -95,12 +95,26 @@ bool TForm1::LoadProjectFile(QString fileName)
     ClearProject();
     ProjectFileName = fileName;
     document_ = std::move(loaded);
-    // What adding each program and opening it in turn leaves behind, done once:
-    // every program normalised, rows stacked folded, the last program selected.
+    addPanelsForPrograms();
+    selectLastFolded();
+    updateTitle();
+    clearChangeFlags();
+    return true;
+}
+
+// What adding each program through New Program and opening it in turn leaves
+// behind, done once: every program normalised by its showing, one row each.
+void TForm1::addPanelsForPrograms()
+{
     for (const auto &program : ProgList()) {
         varno::actions::NormalizeActions(*program);
         createPanel(program.get())->ShowLittleProg();
     }
+}
+
+// The last program selected and shown once, every row folded.
+void TForm1::selectLastFolded()
+{
     SelectedPanel = PanelList.isEmpty() ? nullptr : PanelList.last();
     if (SelectedPanel) {
         ProgPanel->Prog = SelectedPanel->Prog;
@@ -110,9 +124,6 @@ bool TForm1::LoadProjectFile(QString fileName)
     LayoutFolded();
     HighlightPanel(SelectedPanel);
     UpdateNumberMenu();
-    updateTitle();
-    clearChangeFlags();
-    return true;
 }
 
 void TForm1::Open1Click()

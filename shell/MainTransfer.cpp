@@ -3,7 +3,6 @@
 
 #include <shell/Main.h>
 
-#include <editor/ActionRules.h>
 #include <editor/LittleOneProg.h>
 #include <editor/OneProg.h>
 #include <editor/UserDialogs.h>
@@ -75,23 +74,12 @@ void TForm1::SpeedButton3Click()
 void TForm1::installReceived(TReceivedPrograms &received, bool complete)
 {
     document_.Programs = std::move(received.programs);
-    for (const auto &program : ProgList()) {
-        varno::actions::NormalizeActions(*program);
-        createPanel(program.get())->ShowLittleProg();
-    }
-    TFrame1 *last = PanelList.isEmpty() ? nullptr : PanelList.last();
+    addPanelsForPrograms();
     if (complete) {
-        SelectedPanel = last;
-        if (SelectedPanel) {
-            ProgPanel->Prog = SelectedPanel->Prog;
-            ProgPanel->ClearActions();
-            ProgPanel->ShowProg();
-        }
-        LayoutFolded();
-        HighlightPanel(SelectedPanel);
-        UpdateNumberMenu();
+        selectLastFolded();
         clearChangeFlags();
     } else {
+        TFrame1 *last = PanelList.isEmpty() ? nullptr : PanelList.last();
         // A broken receive keeps what arrived, to be saved or dropped, with the
         // last program open.
         if (last)

@@ -1,5 +1,7 @@
 #include "EmulatorFixture.h"
 
+#include <PlayerBlocks.h>
+
 #include <link/Transfer.h>
 #include <model/Project.h>
 
@@ -182,16 +184,11 @@ TEST_F(Transfer, silentPlayerFailsWithoutAPhantomProgram)
 TEST_F(Transfer, impossibleStoredDateKeepsTheProgramWithThePlaceholderSchedule)
 {
     TPlayerMemory memory = TPlayerMemory::Empty();
-    TTrameList frames;
     TVARNOProg stored;
     stored.NumOfProg = 12;
     stored.ActionValue.fill(7);
     stored.WeekDay = 4;
-    ProgToTrames(stored, frames, false);
-    TPlayerMemory::Block block{};
-    for (std::size_t k = 0; k < 24; ++k)
-        block[k] = frames[k].Value;
-    memory.setBlock(12, block);
+    memory.setBlock(12, storedBlock(stored));
     TEmulatorOptions options;
     options.Faults.CorruptDateSlot = 12;
     startCounting(options, memory);

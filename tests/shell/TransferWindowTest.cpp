@@ -2,6 +2,7 @@
 // pseudo-terminal, with every question answered through the dialog seam.
 
 #include <FakeDialogs.h>
+#include <PlayerBlocks.h>
 
 #include <PlayerEmulator.h>
 #include <editor/LittleOneProg.h>
@@ -178,11 +179,7 @@ TEST_F(TransferWindow, impossibleDatesAreListedInOneWarning)
     for (int slot : {9, 40}) {
         TVARNOProg stored;
         stored.NumOfProg = quint8(slot);
-        TTrameList frames;
-        ProgToTrames(stored, frames, false);
-        TPlayerMemory::Block block{};
-        for (std::size_t k = 0; k < 24; ++k)
-            block[k] = frames[k].Value;
+        TPlayerMemory::Block block = storedBlock(stored);
         varno::emulator::CorruptDate(block);
         memory.setBlock(slot, block);
     }
@@ -200,12 +197,7 @@ TEST_F(TransferWindow, lineUnpluggedDuringAReceiveKeepsWhatArrived)
     TPlayerMemory memory = TPlayerMemory::Empty();
     TVARNOProg stored;
     stored.NumOfProg = 3;
-    TTrameList frames;
-    ProgToTrames(stored, frames, false);
-    TPlayerMemory::Block block{};
-    for (std::size_t k = 0; k < 24; ++k)
-        block[k] = frames[k].Value;
-    memory.setBlock(3, block);
+    memory.setBlock(3, storedBlock(stored));
     TEmulatorOptions options;
     options.Faults.HangUpAfterBlocks = 20;
     startPlayer(options, memory);

@@ -15,6 +15,11 @@ inline std::ostream &operator<<(std::ostream &os, const QString &s)
     return os << '"' << s.toStdString() << '"';
 }
 
+inline std::ostream &operator<<(std::ostream &os, const QByteArray &b)
+{
+    return os << b.toStdString();
+}
+
 inline void PrintTo(const QString &s, std::ostream *os)
 {
     *os << s;

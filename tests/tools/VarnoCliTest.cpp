@@ -1,3 +1,5 @@
+#include "CliRunner.h"
+
 #include <model/ProjectFile.h>
 
 #include <QProcess>
@@ -7,21 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliResult
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliResult runCli(const QStringList &args)
-{
-    QProcess process;
-    process.start(QStringLiteral(VARNO_CLI_PATH), args);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 class VarnoCli : public ::testing::Test
 {

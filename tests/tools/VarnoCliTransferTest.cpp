@@ -1,6 +1,8 @@
 // The companion's transfers against the player emulator, both run as the user
 // runs them.
 
+#include "CliRunner.h"
+
 #include <model/ProjectFile.h>
 
 #include <QFile>
@@ -11,22 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliResult
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliResult runCli(const QStringList &args)
-{
-    QProcess process;
-    process.start(QStringLiteral(VARNO_CLI_PATH), args);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 class CliTransfer : public ::testing::Test
 {
