@@ -3,6 +3,7 @@
 
 #include <FakeDialogs.h>
 #include <PlayerBlocks.h>
+#include <ScriptedDevice.h>
 
 #include <PlayerEmulator.h>
 #include <editor/LittleOneProg.h>
@@ -17,6 +18,7 @@
 #include <shell/SettingsFile.h>
 
 #include <QPlainTextEdit>
+#include <QSysInfo>
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QMenuBar>
@@ -226,6 +228,24 @@ TEST_F(TransferWindow, portOfTheSettingsIsMarkedInThePortMenu)
     EXPECT_FALSE(pty->isChecked());
     pty->trigger();
     EXPECT_EQ(window->ComPortName, QString::fromStdString(emulator->devicePath()));
+}
+
+TEST_F(TransferWindow, choosingCom3OpensItsDevice)
+{
+    auto device = std::make_unique<varno::test::TScriptedDevice>();
+    varno::test::TScriptedDevice *seen = device.get();
+    device->failAt(varno::test::TStep::ReadSettings); // opened, then stopped
+    TComLink scripted(std::move(device), 250ms);
+    window = std::make_unique<TForm1>(dialogs, settings);
+    window->setLink(&scripted);
+    window->ComItems[2]->trigger();
+    dialogs.answers = {true};
+    window->SpeedButton3Click();
+    EXPECT_EQ(seen->openedDevice,
+              QSysInfo::productType() == QLatin1String("windows") ? "COM3" : "/dev/ttyS2");
+    ASSERT_EQ(dialogs.warnings.size(), 2); // at once, and again after the dialog
+    EXPECT_EQ(dialogs.warnings[0], "Parameters access Error of COM port");
+    EXPECT_EQ(window->LinkResult, 5);
 }
 
 TEST_F(TransferWindow, verificationWindowShowsTheBlock)
