@@ -44,6 +44,13 @@ void ColumnGrid::layoutItems() const
         cell = cell.expandedTo(
             styled->style()->sizeFromContents(QStyle::CT_MenuItem, &option, content, styled));
     }
+    // The style's menu item keeps room for a shortcut and a sub-menu arrow that
+    // these items never have; without it eight columns fit a small screen.
+    int widest = 0;
+    for (QAction *action : items_)
+        widest = qMax(widest, fontMetrics().horizontalAdvance(action->text()));
+    const int iconWidth = styled->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, styled);
+    cell.setWidth(qMin(cell.width(), widest + iconWidth + 44));
     cell_ = cell;
     laidOut_ = true;
 }

@@ -460,6 +460,10 @@ TEST_F(ProgramPanel, menusHaveEveryItemTagAndColumn)
     EXPECT_EQ(panel.PopupMenu2->columnCount(), 8);
     EXPECT_EQ(panel.VolumeMenu->columnCount(), 3);
     EXPECT_EQ(panel.ComboBox2->count(), 7);
+    // Items carry their pictures, drawn when shown.
+    EXPECT_FALSE(panel.TimerFileMenu->itemAt(0)->icon().pixmap(QSize(16, 16), 1.0).isNull());
+    EXPECT_FALSE(top[8]->icon().pixmap(QSize(16, 16), 2.0).isNull());
+    EXPECT_TRUE(panel.FtpClientMenu->itemAt(0)->icon().isNull());
 }
 
 TEST_F(ProgramPanel, handlersWithoutAProgramDoNothing)

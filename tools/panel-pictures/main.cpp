@@ -3,6 +3,7 @@
 //
 //   panel-pictures OUTPUT_DIR [LANGUAGE 1|2|3]
 
+#include <editor/ColumnMenu.h>
 #include <editor/LittleOneProg.h>
 #include <editor/OneProg.h>
 #include <editor/UserDialogs.h>
@@ -93,6 +94,11 @@ int main(int argc, char *argv[])
     }
     rows.adjustSize();
     rows.grab().save(out.filePath(QStringLiteral("compact-rows.png")));
+
+    // A long menu in its columns of 32.
+    panel.TimerFileMenu->popup(QPoint(0, 0));
+    panel.TimerFileMenu->grab().save(out.filePath(QStringLiteral("timer-file-menu.png")));
+    panel.TimerFileMenu->close();
 
     // The main window with a few programs, the busy one open.
     QTemporaryDir settingsDir;
