@@ -1,18 +1,16 @@
 // VARNO Programmer: composes, saves and transmits the programs of a VARNO
 // "Quillon" MP3 message player.
 
+#include <QDir>
+#include <QStandardPaths>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <editor/UserDialogs.h>
 #include <shell/Application.h>
 #include <shell/Main.h>
 #include <shell/SettingsFile.h>
-
-#include <QDir>
-#include <QStandardPaths>
-#include <QTimer>
-
-#include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 

@@ -1,16 +1,13 @@
 // Costs of the program panels that a user could notice: building the menus at
 // start-up, showing a program, filling a list of 255 rows, switching language.
 
-#include <editor/LittleOneProg.h>
-#include <editor/OneProg.h>
-#include <model/ProjectClasses.h>
-
 #include <QApplication>
 #include <QVBoxLayout>
-
 #include <benchmark/benchmark.h>
-
+#include <editor/LittleOneProg.h>
+#include <editor/OneProg.h>
 #include <memory>
+#include <model/ProjectClasses.h>
 #include <vector>
 
 namespace {
@@ -21,8 +18,8 @@ TVARNOProg sixActions()
     p.TimerOn = 1;
     p.DateMode = 2;
     p.ActionCount = 6;
-    p.ActionKind = {akVolume, akTimerFile, akTransport, akInternalOutput, akExternalOutput,
-                    akGoToProgram};
+    p.ActionKind = {akVolume,         akTimerFile,      akTransport,
+                    akInternalOutput, akExternalOutput, akGoToProgram};
     p.ActionNumber = {6, 12, 3, 4, 17, 42};
     return p;
 }

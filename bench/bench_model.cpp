@@ -1,14 +1,12 @@
 // Costs of the model's bulk work: the 255 blocks of a transmit, and a full
 // project file written and read.
 
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
 #include <link/EepromImage.h>
 #include <link/TransmitImage.h>
 #include <model/Clock.h>
 #include <model/ProjectFile.h>
-
-#include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -57,8 +55,7 @@ void BM_SaveProject(benchmark::State &state)
     const QString file = dir.filePath(QStringLiteral("bench.prg"));
     for (auto _ : state)
         SaveProject(file, project);
-    state.SetBytesProcessed(state.iterations() *
-                            varno::projectfile::serialize(project).size());
+    state.SetBytesProcessed(state.iterations() * varno::projectfile::serialize(project).size());
 }
 BENCHMARK(BM_SaveProject)->Unit(benchmark::kMillisecond);
 

@@ -2,19 +2,16 @@
 // window, opening a project of 255 programs, and the memory that takes.
 
 #include <FakeDialogs.h>
-
-#include <model/ProjectFile.h>
-#include <shell/Main.h>
-#include <shell/SettingsFile.h>
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
-
 #include <benchmark/benchmark.h>
+#include <model/ProjectFile.h>
+#include <shell/Main.h>
+#include <shell/SettingsFile.h>
 
 namespace {
 
@@ -117,7 +114,8 @@ int main(int argc, char **argv)
     for (int i = 0; i < runs; ++i) {
         programmer += runOnce(QStringLiteral(VARNO_PROGRAMMER_PATH));
         bare += runOnce(QStringLiteral(VARNO_BARE_WINDOW_PATH));
-        bareText += runOnce(QStringLiteral(VARNO_BARE_WINDOW_PATH), {QStringLiteral("--with-text")});
+        bareText +=
+            runOnce(QStringLiteral(VARNO_BARE_WINDOW_PATH), {QStringLiteral("--with-text")});
     }
     out << QStringLiteral("startup: programmer %1 ms; bare window %2 ms (ratio %3); bare window "
                           "with a menu bar %4 ms (ratio %5); goal <= 1.5\n")

@@ -5,15 +5,13 @@
 // time of a whole transmit.
 
 #include <PlayerEmulator.h>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <benchmark/benchmark.h>
 #include <link/ComLink.h>
 #include <link/QtSerialDevice.h>
 #include <link/Transfer.h>
 #include <model/Project.h>
-
-#include <QCoreApplication>
-#include <QElapsedTimer>
-
-#include <benchmark/benchmark.h>
 
 namespace {
 

@@ -1,5 +1,4 @@
 #include <editor/ActionRules.h>
-
 #include <model/ProjectClasses.h>
 
 namespace varno::actions {

@@ -1,10 +1,9 @@
-#include <editor/ColumnGrid.h>
-
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QStyleOptionMenuItem>
+#include <editor/ColumnGrid.h>
 
 namespace varno {
 
@@ -37,7 +36,8 @@ void ColumnGrid::layoutItems() const
         option.text = action->text();
         option.icon = action->icon();
         option.menuItemType = QStyleOptionMenuItem::Normal;
-        option.maxIconWidth = styled->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, styled);
+        option.maxIconWidth =
+            styled->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, styled);
         option.reservedShortcutWidth = 0;
         const QSize content(fontMetrics().horizontalAdvance(action->text()),
                             fontMetrics().height());
@@ -166,8 +166,8 @@ bool ColumnGrid::handleKey(const QKeyEvent *event)
     int next = at;
     switch (event->key()) {
     case Qt::Key_Down:
-        next = (at % perColumn_ == perColumn_ - 1 || at + 1 >= count) ? at - at % perColumn_
-                                                                       : at + 1;
+        next =
+            (at % perColumn_ == perColumn_ - 1 || at + 1 >= count) ? at - at % perColumn_ : at + 1;
         break;
     case Qt::Key_Up:
         next = at % perColumn_ == 0 ? qMin(at + perColumn_ - 1, count - 1) : at - 1;

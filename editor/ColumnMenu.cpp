@@ -1,9 +1,7 @@
-#include <editor/ColumnMenu.h>
-
-#include <editor/ColumnGrid.h>
-
 #include <QKeyEvent>
 #include <QWidgetAction>
+#include <editor/ColumnGrid.h>
+#include <editor/ColumnMenu.h>
 
 TColumnMenu::TColumnMenu(const QString &title, QWidget *parent) : QMenu(title, parent)
 {

@@ -1,12 +1,9 @@
+#include <QGuiApplication>
+#include <QMouseEvent>
 #include <editor/LittleOneProg.h>
-
 #include <editor/ScheduleSummary.h>
 #include <model/ProjectClasses.h>
 #include <resources/Pictures.h>
-
-#include <QGuiApplication>
-#include <QMouseEvent>
-
 #include <utility>
 
 namespace {
@@ -43,8 +40,8 @@ TFrame1::TFrame1(QWidget *parent) : QFrame(parent)
     StaticText1->setGeometry(48, 8, 553, 17);
     Image32 = new TImage(this, QStringLiteral("Image32"));
     Image32->setGeometry(604, 0, 32, 32);
-    Image32->setPicture(pictures::pixmap(pictures::PanelIcon::CompactTimer,
-                                         qApp ? qApp->devicePixelRatio() : 1.0));
+    Image32->setPicture(
+        pictures::pixmap(pictures::PanelIcon::CompactTimer, qApp ? qApp->devicePixelRatio() : 1.0));
     Image32->setAttribute(Qt::WA_NoMousePropagation);
     Image32->hide();
     Label1 = new QLabel(this);

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <editor/PanelWidgets.h>
-
 #include <QFrame>
+#include <editor/PanelWidgets.h>
 
 class TVARNOProg;
 

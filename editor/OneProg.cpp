@@ -1,18 +1,16 @@
-#include <editor/OneProg.h>
-
-#include <editor/ActionCaption.h>
-#include <editor/ActionRules.h>
-#include <editor/ColumnMenu.h>
-#include <model/ProjectClasses.h>
-#include <resources/Pictures.h>
-#include <text/text.h>
-
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTimeEdit>
+#include <editor/ActionCaption.h>
+#include <editor/ActionRules.h>
+#include <editor/ColumnMenu.h>
+#include <editor/OneProg.h>
+#include <model/ProjectClasses.h>
+#include <resources/Pictures.h>
+#include <text/text.h>
 
 namespace {
 

@@ -1,12 +1,10 @@
 #pragma once
 
-#include <editor/PanelWidgets.h>
-#include <resources/Pictures.h>
-
 #include <QColor>
 #include <QFrame>
-
 #include <array>
+#include <editor/PanelWidgets.h>
+#include <resources/Pictures.h>
 #include <utility>
 #include <vector>
 
@@ -81,7 +79,7 @@ public:
     TSpeedButton *SpeedButton2;
     TImage *Image35, *Image19, *Image5, *Image16, *Image17, *Image18;
     TImage *Image20, *Image21, *Image22, *Image23, *Image33; // hidden picture holders
-    std::array<TImage *, 8> InputBits;                      // Image24..Image31
+    std::array<TImage *, 8> InputBits;                       // Image24..Image31
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label17, *Label18, *Label19, *Label20,
         *Label21, *Label23;
     QPlainTextEdit *Memo1;
@@ -136,7 +134,13 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    enum class ButtonRole { Hidden, EmptyState, Offered, Action };
+    enum class ButtonRole
+    {
+        Hidden,
+        EmptyState,
+        Offered,
+        Action
+    };
 
     void buildControls();
     void wireHandlers();
@@ -148,7 +152,12 @@ private:
     void iconPicture(const QString &name, int x, int y, pictures::PanelIcon icon);
     void loadPictures();
     int senderSlot() const;
-    enum class CountRule { EndsAtSlot, EndsBeforeSlot, Recount };
+    enum class CountRule
+    {
+        EndsAtSlot,
+        EndsBeforeSlot,
+        Recount
+    };
     void setActionSlot(quint8 kind, int number, CountRule rule);
     void limitComment();
 

@@ -1,12 +1,6 @@
 // What the user does in the program panel: every click, key and menu choice
 // writes straight into the bound record.
 
-#include <editor/ActionRules.h>
-#include <editor/ColumnMenu.h>
-#include <editor/OneProg.h>
-#include <editor/UserDialogs.h>
-#include <model/ProjectClasses.h>
-
 #include <QComboBox>
 #include <QCursor>
 #include <QDateEdit>
@@ -16,6 +10,11 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTimeEdit>
+#include <editor/ActionRules.h>
+#include <editor/ColumnMenu.h>
+#include <editor/OneProg.h>
+#include <editor/UserDialogs.h>
+#include <model/ProjectClasses.h>
 
 namespace {
 

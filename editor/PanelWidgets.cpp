@@ -1,8 +1,6 @@
-#include <editor/PanelWidgets.h>
-
 #include <QMouseEvent>
 #include <QPainter>
-
+#include <editor/PanelWidgets.h>
 #include <utility>
 
 TStaticText::TStaticText(QWidget *parent, const QString &name, const QColor &background)

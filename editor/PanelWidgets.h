@@ -50,7 +50,11 @@ class TShape : public QWidget
     Q_OBJECT
 
 public:
-    enum Outline { Plain, Rounded };
+    enum Outline
+    {
+        Plain,
+        Rounded
+    };
     TShape(QWidget *parent, const QString &name, Outline outline = Plain);
 
     QColor brush() const { return brush_; }

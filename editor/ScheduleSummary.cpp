@@ -1,5 +1,4 @@
 #include <editor/ScheduleSummary.h>
-
 #include <model/ProjectClasses.h>
 #include <text/text.h>
 

@@ -1,9 +1,8 @@
-#include <editor/UserDialogs.h>
-
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <editor/UserDialogs.h>
 
 namespace {
 

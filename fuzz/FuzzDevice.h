@@ -1,9 +1,8 @@
 #pragma once
 
-#include <link/SerialDevice.h>
-
 #include <cstddef>
 #include <cstdint>
+#include <link/SerialDevice.h>
 
 namespace varno::fuzz {
 

@@ -4,12 +4,10 @@
 
 #include "FuzzDevice.h"
 
-#include <link/ComLink.h>
-
 #include <QCoreApplication>
-
 #include <chrono>
 #include <cstdlib>
+#include <link/ComLink.h>
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {

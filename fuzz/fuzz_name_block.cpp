@@ -1,10 +1,9 @@
 // The name block read back from a player, any bytes: the name holds no zero,
 // at most 64 characters, and sends back the bytes it came from.
 
-#include <link/EepromImage.h>
-
 #include <cstdint>
 #include <cstdlib>
+#include <link/EepromImage.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

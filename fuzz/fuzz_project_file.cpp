@@ -1,10 +1,9 @@
 // The project file reader on any bytes: a project, or a TProjectFileError.
 
-#include <model/Errors.h>
-#include <model/ProjectFile.h>
-
 #include <cstdint>
 #include <cstdlib>
+#include <model/Errors.h>
+#include <model/ProjectFile.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

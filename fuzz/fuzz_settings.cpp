@@ -1,10 +1,9 @@
 // The settings file reader on any bytes: it always gives settings, and what it
 // gives writes and reads back the same.
 
-#include <shell/SettingsFile.h>
-
 #include <cstdint>
 #include <cstdlib>
+#include <shell/SettingsFile.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -1,11 +1,10 @@
 // A block from the player, any 24 bytes: it decodes, or fails with the date or
 // time error and nothing else; what decodes encodes back to the same fields.
 
-#include <link/EepromImage.h>
-#include <model/Errors.h>
-
 #include <cstdint>
 #include <cstdlib>
+#include <link/EepromImage.h>
+#include <model/Errors.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

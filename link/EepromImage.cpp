@@ -1,7 +1,5 @@
 #include <link/EepromImage.h>
-
 #include <model/Cp1252.h>
-
 #include <stdexcept>
 
 namespace varno::eeprom {

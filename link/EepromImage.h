@@ -1,10 +1,9 @@
 #pragma once
 
-#include <link/Trame.h>
-#include <model/ProjectClasses.h>
-
 #include <QByteArray>
 #include <QString>
+#include <link/Trame.h>
+#include <model/ProjectClasses.h>
 
 class TProgList;
 

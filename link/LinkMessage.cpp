@@ -1,5 +1,4 @@
 #include <link/LinkMessage.h>
-
 #include <text/text.h>
 
 QString LinkResultMessage(TLinkResult result, quint8 language, const QString &reason)

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <link/LinkResult.h>
-
 #include <QString>
+#include <link/LinkResult.h>
 
 // The message of a link result in a language. For a port that could not be
 // opened, the platform's reason (which group grants access to the device, ...)

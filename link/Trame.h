@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QtGlobal>
-
 #include <vector>
 
 // One byte of a program block as the link carries it.

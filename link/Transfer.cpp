@@ -1,7 +1,6 @@
-#include <link/Transfer.h>
-
 #include <link/ComLink.h>
 #include <link/EepromImage.h>
+#include <link/Transfer.h>
 #include <link/TransmitImage.h>
 #include <model/Errors.h>
 #include <model/Project.h>
@@ -100,15 +99,13 @@ TLinkResult run(TComLink &link, const QString &portName, TTransferObserver &obse
 TLinkResult RunTransmit(TComLink &link, const QString &portName, const TProject &project,
                         TTransferObserver &observer)
 {
-    return run(link, portName, observer,
-               [&] { return TransmitPrograms(link, project, observer); });
+    return run(link, portName, observer, [&] { return TransmitPrograms(link, project, observer); });
 }
 
 TLinkResult RunReceive(TComLink &link, const QString &portName, TReceivedPrograms &received,
                        TTransferObserver &observer)
 {
-    return run(link, portName, observer,
-               [&] { return ReceivePrograms(link, received, observer); });
+    return run(link, portName, observer, [&] { return ReceivePrograms(link, received, observer); });
 }
 
 TLinkResult ReadProjectName(TComLink &link, const QString &portName, QString &name,

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <link/LinkResult.h>
-#include <model/ProgList.h>
-
 #include <QList>
 #include <QString>
+#include <link/LinkResult.h>
+#include <model/ProgList.h>
 
 class TComLink;
 class TProject;
@@ -40,8 +39,7 @@ namespace varno::transfer {
 
 // All 255 slots in ascending order, then the project name, then the finalize
 // command (whose failure is not reported).
-TLinkResult TransmitPrograms(TComLink &link, const TProject &project,
-                             TTransferObserver &observer);
+TLinkResult TransmitPrograms(TComLink &link, const TProject &project, TTransferObserver &observer);
 
 // The 64 bytes of the name block: the name's characters, then zero bytes.
 TLinkResult WriteProjectName(TComLink &link, const QString &name, TTransferObserver &observer);

@@ -1,6 +1,5 @@
-#include <link/TransmitImage.h>
-
 #include <link/EepromImage.h>
+#include <link/TransmitImage.h>
 #include <model/ProgList.h>
 
 namespace varno::eeprom {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <link/Trame.h>
-
 #include <memory>
 #include <vector>
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDateTime>
-
 #include <functional>
 
 // The one source of "now" for the model: new records take their date and clock

@@ -1,9 +1,7 @@
-#include <model/Cp1252.h>
-
 #include <QList>
 #include <QStringView>
-
 #include <array>
+#include <model/Cp1252.h>
 
 namespace varno::cp1252 {
 namespace {

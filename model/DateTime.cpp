@@ -1,8 +1,6 @@
-#include <model/DateTime.h>
-
-#include <model/Errors.h>
-
 #include <cmath>
+#include <model/DateTime.h>
+#include <model/Errors.h>
 
 namespace varno::datetime {
 namespace {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <stdexcept>
 
 // Failures of the program model and of project files. Link failures are result

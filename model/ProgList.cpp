@@ -1,7 +1,6 @@
-#include <model/ProgList.h>
-
 #include <algorithm>
 #include <bitset>
+#include <model/ProgList.h>
 
 int TProgList::indexOf(const TVARNOProg *program) const
 {

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <model/ProjectClasses.h>
-
 #include <memory>
+#include <model/ProjectClasses.h>
 #include <vector>
 
 // The ordered programs of a project. The list owns its records; their addresses

@@ -1,10 +1,8 @@
-#include <model/ProjectCheck.h>
-
-#include <model/Cp1252.h>
-#include <model/Project.h>
-
 #include <QMap>
 #include <QStringList>
+#include <model/Cp1252.h>
+#include <model/Project.h>
+#include <model/ProjectCheck.h>
 
 namespace {
 
@@ -55,9 +53,7 @@ void checkProgram(const TVARNOProg &p, int position, QStringList &warnings)
     }
     const int year = p.GetYear();
     if (year < 2000 || year > 2099)
-        warn(QStringLiteral("year %1 reaches the player as %2")
-                 .arg(year)
-                 .arg(2000 + year % 100));
+        warn(QStringLiteral("year %1 reaches the player as %2").arg(year).arg(2000 + year % 100));
 }
 
 } // namespace

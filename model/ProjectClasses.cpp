@@ -1,8 +1,6 @@
-#include <model/ProjectClasses.h>
-
-#include <model/Clock.h>
-
 #include <cmath>
+#include <model/Clock.h>
+#include <model/ProjectClasses.h>
 
 bool EndsActionList(quint8 kind)
 {

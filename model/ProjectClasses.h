@@ -1,15 +1,14 @@
 #pragma once
 
-#include <model/DateTime.h>
-
 #include <QString>
 #include <QStringList>
-
 #include <array>
+#include <model/DateTime.h>
 
 // Action kind codes as the player stores them. Codes 7, 9, 10 and 13..15 name
 // no action; they may still arrive from a file or from the player.
-enum TActionKind : quint8 {
+enum TActionKind : quint8
+{
     akTimerFile = 0,
     akDirectory = 1,
     akSleepMode = 2,

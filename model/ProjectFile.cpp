@@ -1,13 +1,10 @@
-#include <model/ProjectFile.h>
-
-#include <model/Cp1252.h>
-#include <model/Errors.h>
-
 #include <QFile>
 #include <QRegularExpression>
 #include <QSaveFile>
-
 #include <cmath>
+#include <model/Cp1252.h>
+#include <model/Errors.h>
+#include <model/ProjectFile.h>
 
 namespace varno::projectfile {
 namespace {

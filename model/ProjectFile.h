@@ -1,9 +1,8 @@
 #pragma once
 
-#include <model/Project.h>
-
 #include <QByteArray>
 #include <QString>
+#include <model/Project.h>
 
 // Project files (*.prg): text, one value per line, CR LF line ends, Windows-1252.
 namespace varno::projectfile {

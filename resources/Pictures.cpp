@@ -1,9 +1,9 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
-#include <resources/SvgIconEngine.h>
 #include <array>
 #include <resources/Pictures.h>
+#include <resources/SvgIconEngine.h>
 
 namespace pictures {
 

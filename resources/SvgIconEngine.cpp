@@ -1,9 +1,7 @@
-#include <resources/SvgIconEngine.h>
-
-#include <resources/Pictures.h>
-
 #include <QPainter>
 #include <QPixmapCache>
+#include <resources/Pictures.h>
+#include <resources/SvgIconEngine.h>
 
 namespace pictures {
 namespace {

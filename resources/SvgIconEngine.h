@@ -17,8 +17,7 @@ public:
     SvgIconEngine(const QString &path, const QList<QSize> &sizes);
 
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override;
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
-               QIcon::State state) override;
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override;
     QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override;
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override;
     QIconEngine *clone() const override;

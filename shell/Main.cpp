@@ -1,9 +1,9 @@
 #include <QActionGroup>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -336,7 +336,6 @@ void TForm1::Espaol1Click()
     setLanguage(text::Spanish);
     TranslateMainWindow();
 }
-
 
 void TForm1::ReadSettings()
 {

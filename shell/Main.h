@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QMainWindow>
-
 #include <memory>
 #include <model/Project.h>
 
@@ -116,8 +115,8 @@ public:
     QAction *File1, *New2, *Property1, *Open1, *Save1, *SaveAs1, *Export1, *Exit1;
     QAction *Edit1, *New1, *Delete1, *Couper1, *Copier1, *Coller1;
     QAction *RS2321, *Transmit1, *Receive1, *PortCOM1;
-    QList<QAction *> ComItems;    // Com11..Com61
-    QList<QAction *> OtherPorts;  // the system's serial ports, and a port name of the settings
+    QList<QAction *> ComItems;   // Com11..Com61
+    QList<QAction *> OtherPorts; // the system's serial ports, and a port name of the settings
     QAction *Verif1;
     QAction *Language1, *English1, *French1, *Espaol1;
     QAction *Help1, *About1;

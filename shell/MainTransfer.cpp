@@ -1,8 +1,12 @@
 // Transmit and receive, the port menu and the verification window of the main
 // window.
 
-#include <shell/Main.h>
-
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QSerialPortInfo>
+#include <QToolBar>
 #include <editor/LittleOneProg.h>
 #include <editor/OneProg.h>
 #include <editor/UserDialogs.h>
@@ -12,15 +16,9 @@
 #include <link/Transfer.h>
 #include <link/dialogs/ProgessBar.h>
 #include <link/dialogs/VerifTrame.h>
+#include <shell/Main.h>
 #include <shell/SettingsFile.h>
 #include <text/text.h>
-
-#include <QActionGroup>
-#include <QMenu>
-#include <QMenuBar>
-#include <QScrollArea>
-#include <QToolBar>
-#include <QSerialPortInfo>
 
 TComLink &TForm1::link()
 {
@@ -167,8 +165,9 @@ void TForm1::refreshPortMenu()
     // the system does not list them (a pseudo-terminal, COM7).
     for (const QString &name : {settingsPortName_, ComPortName}) {
         const bool known = standardPortIndex(name) >= 1 ||
-                           std::any_of(OtherPorts.cbegin(), OtherPorts.cend(),
-                                       [&name](QAction *a) { return a->data().toString() == name; });
+                           std::any_of(OtherPorts.cbegin(), OtherPorts.cend(), [&name](QAction *a) {
+                               return a->data().toString() == name;
+                           });
         if (!known && !name.isEmpty())
             addOtherPort(name, name);
     }

@@ -1,11 +1,9 @@
-#include <link/dialogs/ProgessBar.h>
-
-#include <text/text.h>
-
 #include <QFrame>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
+#include <link/dialogs/ProgessBar.h>
+#include <text/text.h>
 
 TOKBottomDlg1::TOKBottomDlg1(QWidget *parent) : QDialog(parent)
 {
@@ -77,7 +75,8 @@ void TOKBottomDlg1::slotDone(int slot)
 {
     ProgressBar1->setValue(qMin(ProgressBar1->value() + 1, ProgressBar1->maximum()));
     setWindowTitle(text::Text(text::MainMessages::ProgressPrefix, Language) +
-                   QString::number(slot) + text::Text(text::MainMessages::ProgressSuffix, Language));
+                   QString::number(slot) +
+                   text::Text(text::MainMessages::ProgressSuffix, Language));
 }
 
 void TOKBottomDlg1::finalizationStep()

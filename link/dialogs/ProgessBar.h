@@ -1,10 +1,8 @@
 #pragma once
 
-#include <link/Transfer.h>
-
 #include <QDialog>
-
 #include <functional>
+#include <link/Transfer.h>
 
 class QFrame;
 class QLabel;

@@ -1,9 +1,7 @@
-#include <link/dialogs/VerifTrame.h>
-
-#include <link/EepromImage.h>
-
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
+#include <link/EepromImage.h>
+#include <link/dialogs/VerifTrame.h>
 
 TOKBottomDlg::TOKBottomDlg(QWidget *parent) : QDialog(parent)
 {

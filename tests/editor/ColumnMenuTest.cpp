@@ -1,10 +1,8 @@
-#include <editor/ColumnMenu.h>
-
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
-
 #include <QtPrinters.h>
+#include <editor/ColumnMenu.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -74,9 +72,8 @@ TEST_F(ColumnMenu, shortMenuIsOneColumn)
 TEST_F(ColumnMenu, clickOnAnItemChoosesItAndClosesTheMenu)
 {
     QWidget *grid = popUp();
-    const int tag = chosenTag([&] {
-        QTest::mouseClick(grid, Qt::LeftButton, {}, menu.itemRect(100).center());
-    });
+    const int tag = chosenTag(
+        [&] { QTest::mouseClick(grid, Qt::LeftButton, {}, menu.itemRect(100).center()); });
     EXPECT_EQ(tag, 101);
     EXPECT_FALSE(menu.isVisible());
 }
@@ -85,10 +82,9 @@ TEST_F(ColumnMenu, disabledItemCannotBeChosen)
 {
     menu.itemAt(4)->setEnabled(false);
     QWidget *grid = popUp();
-    EXPECT_EQ(chosenTag([&] {
-                  QTest::mouseClick(grid, Qt::LeftButton, {}, menu.itemRect(4).center());
-              }),
-              -1);
+    EXPECT_EQ(
+        chosenTag([&] { QTest::mouseClick(grid, Qt::LeftButton, {}, menu.itemRect(4).center()); }),
+        -1);
     EXPECT_TRUE(menu.isVisible());
     menu.close();
 }

@@ -1,13 +1,11 @@
+#include <QSignalSpy>
+#include <QTest>
+#include <QtPrinters.h>
 #include <editor/LittleOneProg.h>
+#include <gtest/gtest.h>
 #include <model/Clock.h>
 #include <model/ProjectClasses.h>
 #include <text/text.h>
-
-#include <QSignalSpy>
-#include <QTest>
-
-#include <QtPrinters.h>
-#include <gtest/gtest.h>
 
 namespace {
 

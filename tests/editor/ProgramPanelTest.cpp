@@ -1,23 +1,20 @@
 #include <FakeDialogs.h>
-
-#include <editor/ColumnMenu.h>
-#include <editor/OneProg.h>
-#include <model/Clock.h>
-#include <model/ProjectClasses.h>
-#include <text/text.h>
-
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFocusEvent>
 #include <QDateEdit>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTimeEdit>
-
 #include <QtPrinters.h>
+#include <editor/ColumnMenu.h>
+#include <editor/OneProg.h>
 #include <gtest/gtest.h>
+#include <model/Clock.h>
+#include <model/ProjectClasses.h>
+#include <text/text.h>
 
 namespace {
 
@@ -178,8 +175,8 @@ TEST_F(ProgramPanel, goToProgramEndsTheList)
     EXPECT_EQ(visibleActions().size(), 3);
     chooseAction(3, panel.GoToProgramMenu->itemAt(8));
     EXPECT_EQ(prog.ActionCount, 3);
-    EXPECT_EQ(visibleActions(), (QStringList{"Timer File : T001", "Volume : -05 dB",
-                                             "Go To Program :  009"}));
+    EXPECT_EQ(visibleActions(),
+              (QStringList{"Timer File : T001", "Volume : -05 dB", "Go To Program :  009"}));
 }
 
 TEST_F(ProgramPanel, recountAfterSlotOneHidesARealActionInSlotTwo)
@@ -208,8 +205,8 @@ TEST_F(ProgramPanel, noActionOnSlotThreeOfFiveEmptiesTheRest)
     EXPECT_EQ(prog.ActionCount, 2);
     EXPECT_EQ(prog.ActionKind, (std::array<quint8, 6>{akTimerFile, akVolume, 1, 1, 1, 1}));
     EXPECT_EQ(prog.ActionNumber, (std::array<quint8, 6>{1, 2, 0, 0, 0, 0}));
-    EXPECT_EQ(visibleActions(), (QStringList{"Timer File : T001", "Volume : -02 dB",
-                                             "No Action..."}));
+    EXPECT_EQ(visibleActions(),
+              (QStringList{"Timer File : T001", "Volume : -02 dB", "No Action..."}));
 }
 
 TEST_F(ProgramPanel, externalOutputValueRules)
@@ -324,7 +321,7 @@ TEST_F(ProgramPanel, aLongCommentFromAFileSurvivesTheEditor)
     panel.ShowProg();
     QTest::mouseClick(panel.Memo1->viewport(), Qt::LeftButton);
     EXPECT_EQ(panel.Memo2->toPlainText(), longLine);
-    QTest::keyClicks(panel.Memo2, "y"); // growing it is refused
+    QTest::keyClicks(panel.Memo2, "y");              // growing it is refused
     QTest::keyClick(panel.Memo2, Qt::Key_Backspace); // shortening it is not
     panel.ValidateEdits();
     EXPECT_EQ(prog.Comment, QStringList{QString(199, QLatin1Char('x'))});
@@ -347,8 +344,8 @@ TEST_F(ProgramPanel, aContextMenuOrAnotherWindowDoesNotCloseAnEditor)
 
 TEST_F(ProgramPanel, countsAboveSixStopAtSlotFive)
 {
-    prog.ActionKind = {akTimerFile, akTimerFile, akTimerFile, akTimerFile, akTimerFile,
-                       akTimerFile};
+    prog.ActionKind = {akTimerFile, akTimerFile, akTimerFile,
+                       akTimerFile, akTimerFile, akTimerFile};
     prog.ActionCount = 9;
     panel.ShowProg();
     EXPECT_EQ(visibleActions().size(), 6);
@@ -406,8 +403,8 @@ TEST_F(ProgramPanel, languageSwitchRecaptionsButKeepsSelections)
     panel.TranslateActions();
     EXPECT_EQ(panel.ComboBox2->currentIndex(), 2);
     EXPECT_EQ(panel.ComboBox2->currentText(), "Mercredi");
-    EXPECT_EQ(visibleActions(), (QStringList{"Sortie Externe : 003", "Fichier Timer : T004",
-                                             "Pas d'Action..."}));
+    EXPECT_EQ(visibleActions(),
+              (QStringList{"Sortie Externe : 003", "Fichier Timer : T004", "Pas d'Action..."}));
     EXPECT_EQ(panel.ValueButtons[0]->text(), "Valeur : 009");
     EXPECT_EQ(panel.Label23->text(), "             Activer");
     EXPECT_EQ(panel.PopupMenu1->actions().at(1)->text(), "Fichier Timer : Txxx.mp3");
@@ -424,10 +421,9 @@ TEST_F(ProgramPanel, menusHaveEveryItemTagAndColumn)
     const QList<QAction *> top = panel.PopupMenu1->actions();
     ASSERT_EQ(top.size(), 13);
     int items = 13;
-    for (TColumnMenu *menu :
-         {panel.TimerFileMenu, panel.DirectoryMenu, panel.TransportMenu, panel.VolumeMenu,
-          panel.InternalOutputMenu, panel.ExternalOutputMenu, panel.GoToProgramMenu,
-          panel.FtpClientMenu, panel.SendEMailMenu})
+    for (TColumnMenu *menu : {panel.TimerFileMenu, panel.DirectoryMenu, panel.TransportMenu,
+                              panel.VolumeMenu, panel.InternalOutputMenu, panel.ExternalOutputMenu,
+                              panel.GoToProgramMenu, panel.FtpClientMenu, panel.SendEMailMenu})
         items += menu->itemCount();
     EXPECT_EQ(items, 1395);
     EXPECT_EQ(panel.PopupMenu2->itemCount(), 256);

@@ -1,9 +1,8 @@
+#include <QtPrinters.h>
 #include <editor/ScheduleSummary.h>
+#include <gtest/gtest.h>
 #include <model/ProjectClasses.h>
 #include <text/text.h>
-
-#include <QtPrinters.h>
-#include <gtest/gtest.h>
 
 namespace {
 

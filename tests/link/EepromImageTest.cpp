@@ -1,11 +1,9 @@
+#include <QRandomGenerator>
+#include <QtPrinters.h>
+#include <gtest/gtest.h>
 #include <link/EepromImage.h>
 #include <model/Clock.h>
 #include <model/Errors.h>
-
-#include <QRandomGenerator>
-
-#include <QtPrinters.h>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,11 +1,9 @@
 #include "EmulatorFixture.h"
 
 #include <PlayerBlocks.h>
-
+#include <QtPrinters.h>
 #include <link/Transfer.h>
 #include <model/Project.h>
-
-#include <QtPrinters.h>
 
 namespace varno::test {
 namespace {
@@ -196,8 +194,7 @@ TEST_F(Transfer, impossibleStoredDateKeepsTheProgramWithThePlaceholderSchedule)
     TReceivedPrograms received;
     {
         const varno::ScopedFixedClock clock(QDateTime(QDate(2031, 3, 3), QTime(4, 5)));
-        ASSERT_EQ(varno::transfer::RunReceive(link, device, received, observer),
-                  TLinkResult::Ok);
+        ASSERT_EQ(varno::transfer::RunReceive(link, device, received, observer), TLinkResult::Ok);
     }
     ASSERT_EQ(received.programs.count(), 1);
     const TVARNOProg &p = received.programs.at(0);

@@ -1,10 +1,9 @@
+#include <QtPrinters.h>
+#include <gtest/gtest.h>
 #include <link/EepromImage.h>
 #include <link/TransmitImage.h>
 #include <model/Clock.h>
 #include <model/ProgList.h>
-
-#include <QtPrinters.h>
-#include <gtest/gtest.h>
 
 namespace {
 

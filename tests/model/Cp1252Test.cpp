@@ -1,7 +1,6 @@
-#include <model/Cp1252.h>
-
 #include <QtPrinters.h>
 #include <gtest/gtest.h>
+#include <model/Cp1252.h>
 
 namespace {
 

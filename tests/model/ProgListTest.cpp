@@ -1,7 +1,6 @@
-#include <model/Project.h>
-
 #include <QtPrinters.h>
 #include <gtest/gtest.h>
+#include <model/Project.h>
 
 namespace {
 
@@ -89,9 +88,9 @@ TEST(Project, clearLeavesAFreshNewProject)
     project.Clear();
     EXPECT_TRUE(project.Programs.isEmpty());
     EXPECT_EQ(project.Group.Name, "New Project");
-    for (const QString *field : {&project.Group.Subject, &project.Group.Author,
-                                 &project.Group.Copyright, &project.Group.Customer,
-                                 &project.Group.CreationDate, &project.Group.DiffusionDate})
+    for (const QString *field :
+         {&project.Group.Subject, &project.Group.Author, &project.Group.Copyright,
+          &project.Group.Customer, &project.Group.CreationDate, &project.Group.DiffusionDate})
         EXPECT_TRUE(field->isEmpty());
     EXPECT_EQ(project.Group.Comments, QStringList{"..."});
 }

@@ -1,9 +1,8 @@
+#include <QtPrinters.h>
+#include <gtest/gtest.h>
 #include <model/Clock.h>
 #include <model/Errors.h>
 #include <model/ProjectClasses.h>
-
-#include <QtPrinters.h>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,9 +1,8 @@
-#include <model/Clock.h>
-#include <model/ProjectCheck.h>
-#include <model/Project.h>
-
 #include <QtPrinters.h>
 #include <gtest/gtest.h>
+#include <model/Clock.h>
+#include <model/Project.h>
+#include <model/ProjectCheck.h>
 
 namespace {
 

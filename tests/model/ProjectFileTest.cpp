@@ -1,14 +1,12 @@
-#include <model/Clock.h>
-#include <model/Errors.h>
-#include <model/ProjectFile.h>
-
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-
 #include <QtPrinters.h>
 #include <gtest/gtest.h>
+#include <model/Clock.h>
+#include <model/Errors.h>
+#include <model/ProjectFile.h>
 
 namespace {
 
@@ -91,9 +89,8 @@ TEST_F(ProjectFile, defaultProgramAddsThirtyThreeLines)
 {
     TProject project;
     project.Programs.Add();
-    const QStringList expected =
-        kEmptyProjectLines.mid(0, 12) + QStringList{"1", "*****"} +
-        defaultProgramLines("1", "07/12/2026 12:34:56");
+    const QStringList expected = kEmptyProjectLines.mid(0, 12) + QStringList{"1", "*****"} +
+                                 defaultProgramLines("1", "07/12/2026 12:34:56");
     EXPECT_EQ(defaultProgramLines("1", "x").size(), 33);
     EXPECT_EQ(serialize(project), crlf(expected));
 }
@@ -237,16 +234,14 @@ TEST_F(ProjectFile, saveOpenSaveGivesTheSameFileOnceDatesArePure)
 
 TEST_F(ProjectFile, datesReadInEveryAcceptedForm)
 {
-    const struct {
+    const struct
+    {
         const char *line;
         QDate date;
     } cases[] = {
-        {"07/12/2026", QDate(2026, 12, 7)},
-        {"7/12/2026", QDate(2026, 12, 7)},
-        {"1/2/2024 9:05:00", QDate(2024, 2, 1)},
-        {"29/02/2024 23:59:59", QDate(2024, 2, 29)},
-        {"2025-03-04", QDate(2025, 3, 4)},
-        {"2025-3-4", QDate(2025, 3, 4)},
+        {"07/12/2026", QDate(2026, 12, 7)},      {"7/12/2026", QDate(2026, 12, 7)},
+        {"1/2/2024 9:05:00", QDate(2024, 2, 1)}, {"29/02/2024 23:59:59", QDate(2024, 2, 29)},
+        {"2025-03-04", QDate(2025, 3, 4)},       {"2025-3-4", QDate(2025, 3, 4)},
     };
     for (const auto &c : cases) {
         const QStringList lines = kEmptyProjectLines.mid(0, 12) + QStringList{"1", "*****"} +

@@ -1,14 +1,11 @@
 // The application's general error handler, with the real application object.
 
 #include <FakeDialogs.h>
-
-#include <model/Errors.h>
-#include <shell/Application.h>
-
 #include <QTimer>
-
 #include <QtPrinters.h>
 #include <gtest/gtest.h>
+#include <model/Errors.h>
+#include <shell/Application.h>
 
 namespace {
 

@@ -3,31 +3,27 @@
 
 #include <FakeDialogs.h>
 #include <PlayerBlocks.h>
-#include <ScriptedDevice.h>
-
 #include <PlayerEmulator.h>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtPrinters.h>
+#include <ScriptedDevice.h>
 #include <editor/LittleOneProg.h>
 #include <editor/OneProg.h>
+#include <gtest/gtest.h>
 #include <link/ComLink.h>
 #include <link/EepromImage.h>
 #include <link/QtSerialDevice.h>
 #include <link/dialogs/ProgessBar.h>
 #include <link/dialogs/VerifTrame.h>
+#include <memory>
 #include <model/Clock.h>
 #include <shell/Main.h>
 #include <shell/SettingsFile.h>
-
-#include <QPlainTextEdit>
-#include <QSysInfo>
-#include <QProgressBar>
-#include <QTemporaryDir>
-#include <QMenuBar>
-#include <QTimer>
-
-#include <QtPrinters.h>
-#include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
@@ -141,8 +137,7 @@ TEST_F(TransferWindow, silentPlayerReportsTwiceAndAddsNoProgram)
     startPlayer(options);
     dialogs.answers = {true};
     window->SpeedButton4Click();
-    EXPECT_EQ(dialogs.warnings,
-              (QStringList{kNotReady, kNotReady, "Reading in EEPROM Error"}));
+    EXPECT_EQ(dialogs.warnings, (QStringList{kNotReady, kNotReady, "Reading in EEPROM Error"}));
     EXPECT_TRUE(window->ProgList().isEmpty());
     EXPECT_FALSE(window->isChanged());
     EXPECT_EQ(window->Project().Name, "New Project");
@@ -207,7 +202,7 @@ TEST_F(TransferWindow, lineUnpluggedDuringAReceiveKeepsWhatArrived)
     window->SpeedButton4Click();
     ASSERT_EQ(window->ProgList().count(), 1);
     EXPECT_EQ(window->ProgList().at(0).NumOfProg, 3);
-    EXPECT_TRUE(window->isChanged()); // what arrived is not saved yet
+    EXPECT_TRUE(window->isChanged());            // what arrived is not saved yet
     EXPECT_FALSE(window->ProgPanel->isHidden()); // the last program stays open
     EXPECT_EQ(window->ProgPanel->Prog, &window->ProgList().at(0));
     EXPECT_TRUE(window->menuBar()->isEnabled());

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <editor/UserDialogs.h>
-
 #include <QDialog>
 #include <QStringList>
-
 #include <deque>
+#include <editor/UserDialogs.h>
 #include <functional>
 
 // Answers the application's questions and dialogs from a script, and records
@@ -13,10 +11,10 @@
 class FakeDialogs : public TUserDialogs
 {
 public:
-    std::deque<bool> answers;                   // for askYesNo, in order
-    std::deque<QString> fileNames;              // for open and save dialogs
-    std::deque<std::optional<QColor>> colors;   // for the colour dialog
-    std::function<int(QDialog *)> onExec;       // fills a modal dialog, returns its result
+    std::deque<bool> answers;                 // for askYesNo, in order
+    std::deque<QString> fileNames;            // for open and save dialogs
+    std::deque<std::optional<QColor>> colors; // for the colour dialog
+    std::function<int(QDialog *)> onExec;     // fills a modal dialog, returns its result
 
     QStringList questions, warnings, errors;
     QList<QColor> colorDialogStarts;

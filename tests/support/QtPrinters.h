@@ -7,7 +7,6 @@
 #include <QString>
 #include <QStringList>
 #include <QTime>
-
 #include <ostream>
 
 inline std::ostream &operator<<(std::ostream &os, const QString &s)

@@ -4,7 +4,6 @@
 
 #include <QProcess>
 #include <QStringList>
-
 #include <gtest/gtest.h>
 
 struct CliResult

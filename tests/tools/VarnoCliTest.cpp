@@ -1,12 +1,10 @@
 #include "CliRunner.h"
 
-#include <model/ProjectFile.h>
-
 #include <QProcess>
 #include <QTemporaryDir>
-
 #include <QtPrinters.h>
 #include <gtest/gtest.h>
+#include <model/ProjectFile.h>
 
 namespace {
 
@@ -73,7 +71,8 @@ TEST_F(VarnoCli, checkListsProgramsAndWarns)
 
     EXPECT_EQ(run.exitCode, 0);
     const QString out = QString::fromUtf8(run.out);
-    EXPECT_TRUE(out.startsWith(QStringLiteral("Project: Hall été\nPrograms: 4\nNumbers: 7, 3, 7, 4\n")))
+    EXPECT_TRUE(
+        out.startsWith(QStringLiteral("Project: Hall été\nPrograms: 4\nNumbers: 7, 3, 7, 4\n")))
         << out;
     EXPECT_TRUE(out.contains("warning: number 7 is held by 2 programs (positions 1, 3)")) << out;
     EXPECT_TRUE(out.contains("warning: program 7 (position 3): weekday 9 is outside 1..7")) << out;

@@ -3,14 +3,12 @@
 
 #include "CliRunner.h"
 
-#include <model/ProjectFile.h>
-
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-
 #include <QtPrinters.h>
 #include <gtest/gtest.h>
+#include <model/ProjectFile.h>
 
 namespace {
 

@@ -3,6 +3,12 @@
 //
 //   panel-pictures OUTPUT_DIR [LANGUAGE 1|2|3]
 
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QVBoxLayout>
 #include <editor/ColumnMenu.h>
 #include <editor/LittleOneProg.h>
 #include <editor/OneProg.h>
@@ -10,13 +16,6 @@
 #include <model/ProjectClasses.h>
 #include <shell/Main.h>
 #include <shell/SettingsFile.h>
-
-#include <QApplication>
-#include <QDir>
-#include <QPixmap>
-#include <QTemporaryDir>
-#include <QTextStream>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -35,8 +34,8 @@ TVARNOProg busyProgram()
     p.SetMinute(30);
     p.SetDate(varno::datetime::encodeDate(2026, 12, 7));
     p.ActionCount = 6;
-    p.ActionKind = {akVolume, akTimerFile, akTransport, akInternalOutput, akExternalOutput,
-                    akGoToProgram};
+    p.ActionKind = {akVolume,         akTimerFile,      akTransport,
+                    akInternalOutput, akExternalOutput, akGoToProgram};
     p.ActionNumber = {6, 12, 3, 4, 17, 42};
     p.ActionValue = {255, 255, 255, 255, 128, 255};
     p.Color = 0x0040C0; // orange

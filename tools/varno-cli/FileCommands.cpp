@@ -5,8 +5,8 @@
 
 #include <link/EepromImage.h>
 #include <link/TransmitImage.h>
-#include <model/ProjectCheck.h>
 #include <model/Project.h>
+#include <model/ProjectCheck.h>
 
 namespace {
 

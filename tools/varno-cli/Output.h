@@ -6,7 +6,8 @@
 QTextStream &out();
 QTextStream &err();
 
-enum ExitCode {
+enum ExitCode
+{
     ExitOk = 0,
     ExitFailed = 1, // the file did not load, or verify found differences
     ExitUsage = 2,

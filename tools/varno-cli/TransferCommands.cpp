@@ -3,20 +3,18 @@
 #include "Commands.h"
 #include "Output.h"
 
+#include <QFileInfo>
+#include <cstdio>
 #include <link/ComLink.h>
 #include <link/EepromImage.h>
 #include <link/LinkMessage.h>
 #include <link/QtSerialDevice.h>
 #include <link/Transfer.h>
 #include <link/TransmitImage.h>
+#include <map>
 #include <model/Errors.h>
 #include <model/ProjectFile.h>
 #include <text/text.h>
-
-#include <QFileInfo>
-
-#include <cstdio>
-#include <map>
 #include <unistd.h>
 
 namespace {
@@ -51,8 +49,8 @@ public:
     {
         if (interactive_)
             err() << '\n';
-        err() << "error: "
-              << LinkResultMessage(result, text::English, link_.lastErrorReason()) << '\n';
+        err() << "error: " << LinkResultMessage(result, text::English, link_.lastErrorReason())
+              << '\n';
         err().flush();
     }
 
@@ -221,8 +219,8 @@ int verify(const TProject &project, const TransferOptions &options)
     if (const qsizetype end = sent.indexOf('\0'); end >= 0)
         sent.truncate(end);
     if (name != varno::eeprom::ProjectNameFromBlock(sent)) {
-        out() << "name: the player holds \"" << name << "\", the project \""
-              << project.Group.Name << "\"\n";
+        out() << "name: the player holds \"" << name << "\", the project \"" << project.Group.Name
+              << "\"\n";
         ++differences;
     }
     if (differences == 0) {

@@ -4,44 +4,42 @@
 #include "Commands.h"
 #include "Output.h"
 
+#include <QCoreApplication>
+#include <QStringList>
 #include <model/Errors.h>
 #include <model/ProjectFile.h>
 
-#include <QCoreApplication>
-#include <QStringList>
-
 namespace {
 
-const char kUsage[] =
-    "Usage: varno-cli COMMAND [ARGUMENTS] [OPTIONS]\n"
-    "\n"
-    "Commands:\n"
-    "  image FILE.prg     print the bytes a transmit sends to the player:\n"
-    "                     one line per step 1..255 (\"NNN: XX XX ...\", the\n"
-    "                     24 bytes of the block sent at that step), then\n"
-    "                     \"name: \" and the 64 bytes of the project name\n"
-    "  check FILE.prg     load the file, list its programs and warn about\n"
-    "                     duplicate numbers and values out of range\n"
-    "  transmit FILE.prg --port PORT\n"
-    "                     write the project into the player\n"
-    "  receive --port PORT --output FILE.prg [--force]\n"
-    "                     read the player's programs and name into a project\n"
-    "                     file (an existing file is kept unless --force)\n"
-    "  verify FILE.prg --port PORT\n"
-    "                     read the player back and compare every slot and the\n"
-    "                     name with what a transmit of the file writes\n"
-    "\n"
-    "Options:\n"
-    "  --port PORT        COM1..COM6 (the machine's first six serial ports) or\n"
-    "                     a device such as /dev/ttyUSB0\n"
-    "  --timeout MS       how long to wait for each answer of the player\n"
-    "                     (default 10000)\n"
-    "  -h, --help         show this help\n"
-    "  --version          show the version\n"
-    "\n"
-    "Exit status: 0 done; 1 the file could not be loaded or written, or verify\n"
-    "found differences; 2 usage error; 3 the player could not be reached or did\n"
-    "not answer (the reason is on standard error).\n";
+const char kUsage[] = "Usage: varno-cli COMMAND [ARGUMENTS] [OPTIONS]\n"
+                      "\n"
+                      "Commands:\n"
+                      "  image FILE.prg     print the bytes a transmit sends to the player:\n"
+                      "                     one line per step 1..255 (\"NNN: XX XX ...\", the\n"
+                      "                     24 bytes of the block sent at that step), then\n"
+                      "                     \"name: \" and the 64 bytes of the project name\n"
+                      "  check FILE.prg     load the file, list its programs and warn about\n"
+                      "                     duplicate numbers and values out of range\n"
+                      "  transmit FILE.prg --port PORT\n"
+                      "                     write the project into the player\n"
+                      "  receive --port PORT --output FILE.prg [--force]\n"
+                      "                     read the player's programs and name into a project\n"
+                      "                     file (an existing file is kept unless --force)\n"
+                      "  verify FILE.prg --port PORT\n"
+                      "                     read the player back and compare every slot and the\n"
+                      "                     name with what a transmit of the file writes\n"
+                      "\n"
+                      "Options:\n"
+                      "  --port PORT        COM1..COM6 (the machine's first six serial ports) or\n"
+                      "                     a device such as /dev/ttyUSB0\n"
+                      "  --timeout MS       how long to wait for each answer of the player\n"
+                      "                     (default 10000)\n"
+                      "  -h, --help         show this help\n"
+                      "  --version          show the version\n"
+                      "\n"
+                      "Exit status: 0 done; 1 the file could not be loaded or written, or verify\n"
+                      "found differences; 2 usage error; 3 the player could not be reached or did\n"
+                      "not answer (the reason is on standard error).\n";
 
 int usageError(const QString &message)
 {
