@@ -1,6 +1,8 @@
 // Costs of the program panels that a user could notice: building the menus at
 // start-up, showing a program, filling a list of 255 rows, switching language.
 
+#include "QtBenchmarkMain.h"
+
 #include <QApplication>
 #include <QVBoxLayout>
 #include <benchmark/benchmark.h>
@@ -86,11 +88,8 @@ BENCHMARK(BM_PanelLanguageSwitch)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenUnlessSet();
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    runQtBenchmarks(argc, argv);
     return 0;
 }

@@ -1,6 +1,8 @@
 // Costs of the application shell a user notices: start-up next to a bare Qt
 // window, opening a project of 255 programs, and the memory that takes.
 
+#include "QtBenchmarkMain.h"
+
 #include <FakeDialogs.h>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -100,12 +102,9 @@ long peakResidentKb()
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenUnlessSet();
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    runQtBenchmarks(argc, argv);
 
     // Start-up ratio and memory, printed for people (no pass/fail).
     QTextStream out(stdout);

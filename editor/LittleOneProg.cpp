@@ -82,16 +82,12 @@ void TFrame1::ShowLittleProg()
 
 void TFrame1::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (std::exchange(inDoubleClick_, false))
-        return;
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (clicks_.isClick(event, rect()))
         emit clicked();
 }
 
 void TFrame1::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton)
-        return;
-    inDoubleClick_ = true;
-    emit doubleClicked();
+    if (clicks_.isDoubleClick(event))
+        emit doubleClicked();
 }

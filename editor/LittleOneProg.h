@@ -53,5 +53,5 @@ protected:
 
 private:
     bool selected_ = false;
-    bool inDoubleClick_ = false;
+    TClickTracker clicks_;
 };

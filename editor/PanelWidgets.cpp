@@ -14,20 +14,31 @@ TStaticText::TStaticText(QWidget *parent, const QString &name, const QColor &bac
     setPalette(p);
 }
 
-void TStaticText::mouseReleaseEvent(QMouseEvent *event)
+bool TClickTracker::isClick(const QMouseEvent *release, const QRect &area)
 {
     if (std::exchange(inDoubleClick_, false))
-        return;
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        return false;
+    return release->button() == Qt::LeftButton && area.contains(release->position().toPoint());
+}
+
+bool TClickTracker::isDoubleClick(const QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return false;
+    inDoubleClick_ = true;
+    return true;
+}
+
+void TStaticText::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (clicks_.isClick(event, rect()))
         emit clicked();
 }
 
 void TStaticText::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton)
-        return;
-    inDoubleClick_ = true;
-    emit doubleClicked();
+    if (clicks_.isDoubleClick(event))
+        emit doubleClicked();
 }
 
 TImage::TImage(QWidget *parent, const QString &name) : QLabel(parent)

@@ -7,6 +7,22 @@
 // Small controls of the program panels. They are plain Qt widgets with the one
 // signal each control of the panels reacts to.
 
+class QMouseEvent;
+
+// Tells clicks from double clicks for a control that reports both: the release
+// that ends a double click is not a click of its own.
+class TClickTracker
+{
+public:
+    // True when this release is a click inside `area`.
+    bool isClick(const QMouseEvent *release, const QRect &area);
+    // True when this is a double click with the left button.
+    bool isDoubleClick(const QMouseEvent *event);
+
+private:
+    bool inDoubleClick_ = false;
+};
+
 // A caption on a coloured background that reports clicks (number box, title).
 class TStaticText : public QLabel
 {
@@ -24,8 +40,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    // The release that ends a double click is not a click of its own.
-    bool inDoubleClick_ = false;
+    TClickTracker clicks_;
 };
 
 // A picture that reports clicks (state pictures, icons).
