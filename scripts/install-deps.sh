@@ -8,7 +8,10 @@ packages=(
   qt6-base-dev qt6-serialport-dev qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  dpkg-dev
+  dpkg-dev file
+  # Real-window checks, the fonts the panels are drawn with, the toolkit's own
+  # translations, symbolised sanitizer reports
+  xvfb xdotool fonts-liberation2 qt6-translations-l10n llvm-14
 )
 
 missing=()

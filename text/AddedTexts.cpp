@@ -1,5 +1,6 @@
 // Texts the programmer adds to the original tables: messages and menu items of
-// its own. Same layout: French first, then English, then Spanish.
+// its own. One row a key, in the order of the enumeration, with its French,
+// English and Spanish texts side by side.
 
 #include <text/Lookup.h>
 
@@ -8,29 +9,48 @@ namespace {
 
 using detail::Entry;
 
-constexpr Entry kAddedTexts[] = {
-    // French
-    u"La date ou l'heure enregistrée dans le lecteur n'existait pas pour ces programmes ; "
-    u"ils ont reçu la date et l'heure actuelles : ",
-    u"&Vérif...",
-    u"Autres ports",
-    // English
-    u"The date or time stored in the player did not exist for these programs; they were "
-    u"given the current date and time: ",
-    u"&Vérif...",
-    u"Other ports",
-    // Spanish
-    u"La fecha o la hora guardada en el reproductor no existía para estos programas; se les "
-    u"dio la fecha y la hora actuales: ",
-    u"&Vérif...",
-    u"Otros puertos",
+struct Row
+{
+    AddedTexts key;
+    Entry french, english, spanish;
 };
+
+constexpr Row kAddedTexts[] = {
+    {AddedTexts::ScheduleReset,
+     u"La date ou l'heure enregistrée dans le lecteur n'existait pas pour ces programmes ; "
+     u"ils ont reçu la date et l'heure actuelles : ",
+     u"The date or time stored in the player did not exist for these programs; they were "
+     u"given the current date and time: ",
+     u"La fecha o la hora guardada en el reproductor no existía para estos programas; se "
+     u"les dio la fecha y la hora actuales: "},
+    {AddedTexts::VerifyBlock, u"&Vérif...", u"&Vérif...", u"&Vérif..."},
+    {AddedTexts::OtherPorts, u"Autres ports", u"Other ports", u"Otros puertos"},
+};
+
+constexpr bool rowsInKeyOrder()
+{
+    int i = 0;
+    for (const Row &row : kAddedTexts)
+        if (int(row.key) != i++)
+            return false;
+    return i == KeyCount<AddedTexts>;
+}
+static_assert(rowsInKeyOrder(), "one row per added text, in the order of the keys");
 
 } // namespace
 
 QString Text(AddedTexts key, quint8 language)
 {
-    return detail::entry(kAddedTexts, key, language);
+    const int k = int(key);
+    if (k < 0 || k >= KeyCount<AddedTexts>)
+        return {};
+    const Row &row = kAddedTexts[k];
+    // A language out of range gets the start-up language, as in the other tables.
+    static_assert(StartupLanguage == English);
+    const Entry text = language == French    ? row.french
+                       : language == Spanish ? row.spanish
+                                             : row.english;
+    return QString::fromUtf16(text.data(), qsizetype(text.size()));
 }
 
 } // namespace text

@@ -238,12 +238,14 @@ enum class ScheduleTexts
 };
 
 // Texts this programmer added to the original tables, for the messages and menu
-// items it brings of its own.
+// items it brings of its own. New keys go at the end, before Count, with one row
+// of the same name at the end of AddedTexts.cpp.
 enum class AddedTexts
 {
     ScheduleReset, // before the numbers of programs whose stored date did not exist
     VerifyBlock,   // Edit menu item that opens the verification window
     OtherPorts,    // heading of the system's serial ports in the port menu
+    Count          // not a text: the number of keys
 };
 
 // Number of keys of each localised table (the enumerators are 0..KeyCount-1).
@@ -313,7 +315,7 @@ template <> struct TableTraits<ScheduleTexts>
 
 template <> struct TableTraits<AddedTexts>
 {
-    static constexpr int keyCount = int(AddedTexts::OtherPorts) + 1;
+    static constexpr int keyCount = int(AddedTexts::Count);
 };
 
 // The entry of a localised table in the given language.
