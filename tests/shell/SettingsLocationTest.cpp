@@ -37,11 +37,13 @@ TEST_P(SettingsLocation, followsTheKindOfCopy)
     ASSERT_TRUE(prefix.isValid() && config.isValid());
     const QString bin = prefix.filePath("bin");
     ASSERT_TRUE(QDir().mkpath(bin));
-    if (c.installed)
+    if (c.installed) {
         ASSERT_TRUE(createFile(prefix.filePath("share/applications/varno-programmer.desktop")));
+    }
     const QString beside = QDir(bin).filePath(TSettingsFile::fileName());
-    if (c.hasItsOwnFile)
+    if (c.hasItsOwnFile) {
         ASSERT_TRUE(createFile(beside));
+    }
 
     EXPECT_EQ(isInstalledCopy(bin), c.installed);
     const TSettingsFile file(bin, config.path());
