@@ -19,7 +19,10 @@ TCommandLine::TCommandLine()
         QStringLiteral("Composes, saves and transmits the programs of a VARNO \"Quillon\" MP3 "
                        "message player. Opens FILE.prg when one is given, otherwise the project "
                        "open last."));
-    parser_.addHelpOption();
+    // Not addHelpOption(): its --help-all promises the toolkit's options, which
+    // the help printed before the toolkit starts cannot list.
+    parser_.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                                         QStringLiteral("Shows this help.")));
     parser_.addVersionOption();
     parser_.addPositionalArgument(QStringLiteral("FILE.prg"),
                                   QStringLiteral("The project file to open."),
@@ -35,7 +38,7 @@ bool TCommandLine::answeredAlone(int argc, char **argv)
     // ignore what is not ours (parse() keeps going after an unknown option).
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser_.parse(arguments);
-    if (parser_.isSet(QStringLiteral("help")) || parser_.isSet(QStringLiteral("help-all"))) {
+    if (parser_.isSet(QStringLiteral("help"))) {
         // Without an application object the parser cannot know the program's name.
         print(parser_.helpText().replace(QStringLiteral("<executable_name>"),
                                          QStringLiteral("varno-programmer")));
