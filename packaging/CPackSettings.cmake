@@ -6,7 +6,7 @@ set(CPACK_PACKAGE_CONTACT "VARNO <support@varno-audio.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
   "programming tool of the VARNO Quillon MP3 message player")
 set(CPACK_PACKAGE_DESCRIPTION [=[
-The VARNO "Quillon" is a stand-alone MP3 message player: it plays MP3 files and
+The VARNO Quillon is a stand-alone MP3 message player: it plays MP3 files and
 switches outputs according to up to 255 programs held in its memory, started
 by its eight inputs or by a timer (on a date, every day or on one weekday).
 
