@@ -1,7 +1,7 @@
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <cmath>
+#include <model/AtomicWrite.h>
 #include <model/Cp1252.h>
 #include <model/Errors.h>
 #include <model/ProjectFile.h>
@@ -306,14 +306,9 @@ TProject parse(const QByteArray &bytes, const QString &fileName)
 
 void SaveProject(const QString &fileName, const TProject &project)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw TProjectFileError(fileName, 0,
-                                QStringLiteral("cannot be written: %1").arg(file.errorString()));
-    const QByteArray bytes = varno::projectfile::serialize(project);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw TProjectFileError(fileName, 0,
-                                QStringLiteral("cannot be written: %1").arg(file.errorString()));
+    QString error;
+    if (!varno::WriteFileAtomically(fileName, varno::projectfile::serialize(project), &error))
+        throw TProjectFileError(fileName, 0, QStringLiteral("cannot be written: %1").arg(error));
 }
 
 TProject LoadProject(const QString &fileName)

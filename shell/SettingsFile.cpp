@@ -2,8 +2,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 #include <QTemporaryFile>
+#include <model/AtomicWrite.h>
 #include <model/Cp1252.h>
 #include <shell/SettingsFile.h>
 
@@ -104,10 +104,10 @@ bool TSettingsFile::WriteSettings(const TSettings &settings, QString *error) con
         return false;
     }
     // Written beside and then put in place, so a failed write leaves the old file.
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(format(settings)) < 0 || !file.commit()) {
+    QString reason;
+    if (!varno::WriteFileAtomically(path_, format(settings), &reason)) {
         setError(error, QStringLiteral("The settings file %1 cannot be written: %2")
-                            .arg(QDir::toNativeSeparators(path_), file.errorString()));
+                            .arg(QDir::toNativeSeparators(path_), reason));
         return false;
     }
     return true;

@@ -3,7 +3,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtPrinters.h>
+#include <SmallFileSystem.h>
 #include <gtest/gtest.h>
+#include <model/AtomicWrite.h>
 #include <model/Clock.h>
 #include <model/Errors.h>
 #include <model/ProjectFile.h>
@@ -445,3 +447,45 @@ TEST_F(ProjectFile, failedSaveThrowsAndKeepsThePreviousFile)
 }
 
 } // namespace
+
+// A save that cannot be completed leaves the previous file as it was and says
+// why, whichever step fails: the write, the flush or the rename.
+TEST_F(ProjectFile, saveThatFailsAtAnyStepKeepsThePreviousFileAndGivesTheReason)
+{
+    TProject project;
+    project.Programs.Add();
+    const QString file = write("keep.prg", "previous");
+    for (int step = 1; step <= 3; ++step) {
+        varno::atomicwrite::failNthWrite(step);
+        try {
+            SaveProject(file, project);
+            ADD_FAILURE() << "step " << step << ": the save reported success";
+        } catch (const TProjectFileError &e) {
+            EXPECT_EQ(e.reason(), "cannot be written: No space left on device") << step;
+        }
+        EXPECT_EQ(read(file), "previous") << step;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.prg"}) << step;
+    }
+    varno::atomicwrite::failNthWrite(0);
+    SaveProject(file, project);
+    EXPECT_EQ(read(file), serialize(project));
+}
+
+TEST_F(ProjectFile, saveOnAFullFileSystemKeepsThePreviousFile)
+{
+    SmallFileSystem disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << "no small file system can be mounted here";
+    const QString file = disk.filePath("keep.prg");
+    TProject project;
+    SaveProject(file, project);
+    disk.fill();
+    project.Programs.Add();
+    try {
+        SaveProject(file, project);
+        FAIL() << "a save on a full disk reported success";
+    } catch (const TProjectFileError &e) {
+        EXPECT_EQ(e.reason(), "cannot be written: No space left on device");
+    }
+    EXPECT_EQ(read(file), serialize(TProject()));
+}
