@@ -21,6 +21,7 @@
 #include <shell/Main.h>
 #include <shell/ProjetProperty.h>
 #include <shell/SettingsFile.h>
+#include <shell/ToolkitTranslation.h>
 #include <text/text.h>
 
 namespace {
@@ -58,6 +59,8 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, QWidget *parent)
     p.setColor(QPalette::Window, kScrollBackground);
     rows_->setPalette(p);
     ScrollBox1->setWidget(rows_);
+    rows_->installEventFilter(this);
+    ScrollBox1->viewport()->installEventFilter(this);
     ScrollBox1->setPalette(p);
     setCentralWidget(ScrollBox1);
     StatusBar1 = new QStatusBar(this);
@@ -90,8 +93,12 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, QWidget *parent)
     Form3 = new TForm3(this);
 
     ReadSettings();
+    // A last project that is gone or does not load leaves no file name behind:
+    // Save must not write over it, nor over a file of that name that comes back.
     if (!ProjectFileName.isEmpty() && QFileInfo(ProjectFileName).isFile())
         LoadProjectFile(ProjectFileName);
+    else
+        ProjectFileName.clear();
     TranslateMainWindow();
 }
 
@@ -317,6 +324,7 @@ void TForm1::setLanguage(quint8 language)
     English1->setChecked(language == text::English);
     French1->setChecked(language == text::French);
     Espaol1->setChecked(language == text::Spanish);
+    UseToolkitLanguage(language);
 }
 
 void TForm1::English1Click()

@@ -23,8 +23,13 @@ constexpr Row kAddedTexts[] = {
      u"given the current date and time: ",
      u"La fecha o la hora guardada en el reproductor no existía para estos programas; se "
      u"les dio la fecha y la hora actuales: "},
-    {AddedTexts::VerifyBlock, u"&Vérif...", u"&Vérif...", u"&Vérif..."},
+    {AddedTexts::VerifyBlock, u"&Vérif...", u"&Verify...", u"&Verificar..."},
     {AddedTexts::OtherPorts, u"Autres ports", u"Other ports", u"Otros puertos"},
+    {AddedTexts::ProgressCaption, u"Progression", u"Progress", u"Progreso"},
+    {AddedTexts::UnstorableCharacters,
+     u"Ce caractère ne peut pas être enregistré dans le fichier du projet.",
+     u"This character cannot be stored in the project file.",
+     u"Este carácter no se puede guardar en el archivo del proyecto."},
 };
 
 constexpr bool rowsInKeyOrder()
