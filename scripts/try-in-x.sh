@@ -60,16 +60,33 @@ read -r -t 10 -u "$displayfd" number || { echo "Xvfb did not start" >&2; exit 1;
 exec {displayfd}<&-
 export DISPLAY=":$number"
 
-QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data" \
-  XDG_CACHE_HOME="$scratch/cache" "$scratch/varno-programmer" >"$scratch/out.log" 2>&1 &
+(cd "$scratch" && QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$scratch/config" \
+  XDG_DATA_HOME="$scratch/data" XDG_CACHE_HOME="$scratch/cache" \
+  exec ./varno-programmer >"$scratch/out.log" 2>&1) &
 app=$!
 
+# The programmer's windows on the screen that carry a title, oldest first.
+windows() {
+  local id
+  for id in $(xdotool search --onlyvisible --pid "$app" --name '' 2>/dev/null || true); do
+    [ -n "$(xdotool getwindowname "$id" 2>/dev/null)" ] && echo "$id"
+  done
+  return 0
+}
+
 titles() {
-  local ids id
-  ids=$(xdotool search --onlyvisible --pid "$app" --name '' 2>/dev/null || true)
-  for id in $ids; do
+  local id
+  for id in $(windows); do
     printf '  "%s"\n' "$(xdotool getwindowname "$id")"
   done
+}
+
+# Without a window manager nobody gives the keyboard to a new window: give it
+# to the newest one, the one a person would be looking at.
+focusNewest() {
+  local newest
+  newest=$(windows | tail -1)
+  [ -n "$newest" ] && xdotool windowfocus --sync "$newest" 2>/dev/null || true
 }
 
 step=0
@@ -85,7 +102,7 @@ show() {
 
 # The first window of the programmer, then a moment for the boxes it opens.
 for _ in $(seq 100); do
-  xdotool search --onlyvisible --pid "$app" --name '' >/dev/null 2>&1 && break
+  [ -n "$(windows)" ] && break
   kill -0 "$app" 2>/dev/null || { echo "The programmer ended:" >&2; cat "$scratch/out.log" >&2; exit 1; }
   sleep 0.1
 done
@@ -93,6 +110,7 @@ sleep 1
 show "started"
 
 for action in "$@"; do
+  focusNewest
   case "$action" in
     type:*) xdotool type --delay 20 "${action#type:}" ;;
     wait:*) sleep "${action#wait:}" ;;

@@ -1,0 +1,56 @@
+// The real dialogs of the seam, answered by a timer as a user would.
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtPrinters.h>
+#include <editor/UserDialogs.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Save As onto an existing file asks first, in the toolkit's own box; only Yes
+// gives the file back.
+TEST(UserDialogs, saveAsAsksBeforeReplacingAnExistingFile)
+{
+    QTemporaryDir dir;
+    const QString existing = dir.filePath("existing.prg");
+    QFile file(existing);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    TQtUserDialogs dialogs;
+    for (const bool replace : {false, true}) {
+        SCOPED_TRACE(replace);
+        QStringList asked;
+        bool chosen = false;
+        QTimer user;
+        user.setInterval(10);
+        QObject::connect(&user, &QTimer::timeout, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                asked << box->text();
+                box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+            } else if (auto *files = qobject_cast<QFileDialog *>(modal)) {
+                if (chosen) { // answered No: the dialog stays, the user gives up
+                    files->reject();
+                    return;
+                }
+                chosen = true;
+                files->selectFile(existing);
+                QMetaObject::invokeMethod(files, &QFileDialog::accept, Qt::QueuedConnection);
+            }
+        });
+        user.start();
+        const QString result =
+            dialogs.saveFileName(nullptr, QStringLiteral("Program (*.prg)"), QStringLiteral("prg"));
+        user.stop();
+        EXPECT_EQ(asked.size(), 1);
+        EXPECT_EQ(result, replace ? existing : QString());
+    }
+}
+
+} // namespace
