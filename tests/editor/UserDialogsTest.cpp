@@ -41,7 +41,7 @@ TEST(UserDialogs, saveAsAsksBeforeReplacingAnExistingFile)
                 }
                 chosen = true;
                 files->selectFile(existing);
-                QMetaObject::invokeMethod(files, &QFileDialog::accept, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
             }
         });
         user.start();
