@@ -104,8 +104,8 @@ int receive(const QString &output, bool force, const TransferOptions &options)
         project.Group.Name = name;
     for (int number : received.resetSchedules)
         err() << "warning: program " << number
-              << ": the date or time stored in the player did not exist; it was given the "
-                 "current date and time\n";
+              << ": the date or time stored in the player did not exist; it was replaced by "
+                 "the current one\n";
     try {
         SaveProject(output, project);
     } catch (const TVarnoError &e) {
