@@ -65,7 +65,8 @@ export DISPLAY=":$number"
   exec ./varno-programmer >"$scratch/out.log" 2>&1) &
 app=$!
 
-# The programmer's windows on the screen that carry a title, oldest first.
+# The programmer's windows on the screen that carry a title, from the bottom
+# of the stack to the top.
 windows() {
   local id
   for id in $(xdotool search --onlyvisible --pid "$app" --name '' 2>/dev/null || true); do
@@ -82,8 +83,8 @@ titles() {
 }
 
 # Without a window manager nobody gives the keyboard to a new window: give it
-# to the newest one, the one a person would be looking at.
-focusNewest() {
+# to the one on top, the one a person would be looking at.
+focusTop() {
   local newest
   newest=$(windows | tail -1)
   [ -n "$newest" ] && xdotool windowfocus --sync "$newest" 2>/dev/null || true
@@ -110,7 +111,7 @@ sleep 1
 show "started"
 
 for action in "$@"; do
-  focusNewest
+  focusTop
   case "$action" in
     type:*) xdotool type --delay 20 "${action#type:}" ;;
     wait:*) sleep "${action#wait:}" ;;
