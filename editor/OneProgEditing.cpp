@@ -13,8 +13,10 @@
 #include <editor/ActionRules.h>
 #include <editor/ColumnMenu.h>
 #include <editor/OneProg.h>
+#include <editor/StorableText.h>
 #include <editor/UserDialogs.h>
 #include <model/ProjectClasses.h>
+#include <text/text.h>
 
 namespace {
 
@@ -53,6 +55,12 @@ bool isEnter(const QEvent *event)
 void TFrame2::wireHandlers()
 {
     connect(StaticText1, &TStaticText::clicked, this, &TFrame2::StaticText1Click);
+    // Title and comment go to the project file: only what it can hold comes in.
+    const auto unstorable = [this] {
+        return text::Text(text::AddedTexts::UnstorableCharacters, Language);
+    };
+    varno::storable::KeepStorable(Edit1, unstorable);
+    varno::storable::KeepStorable(Memo2, unstorable);
     connect(Edit1, &QLineEdit::textChanged, this, &TFrame2::Edit1Change);
     Edit1->installEventFilter(this); // Edit1KeyDown, Edit1Exit
     connect(Memo2, &QPlainTextEdit::textChanged, this, &TFrame2::Memo2Change);

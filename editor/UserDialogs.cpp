@@ -40,8 +40,8 @@ QString TQtUserDialogs::saveFileName(QWidget *parent, const QString &filter,
     QFileDialog dialog(parent, QString(), QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
-    // Replacing an existing file is not asked about: the file is the project's own.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // The toolkit asks before an existing file is replaced (Save to the
+    // project's own file does not come here).
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

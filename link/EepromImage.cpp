@@ -1,5 +1,6 @@
 #include <link/EepromImage.h>
 #include <model/Cp1252.h>
+#include <model/Errors.h>
 #include <stdexcept>
 
 namespace varno::eeprom {
@@ -87,7 +88,11 @@ void ProgToTrames(const TVARNOProg &p, TTrameList &frames, bool emptySlot)
         frames.emplace_back(byte);
 }
 
-void TramesToProg(TVARNOProg &p, const TTrameList &frames)
+namespace {
+
+// With a fallback, a date or a time of day that does not exist takes the
+// fallback's and decoding goes on; without one it throws.
+bool decodeBlock(TVARNOProg &p, const TTrameList &frames, const TVARNOProg *fallback)
 {
     if (frames.size() < std::size_t(varno::eeprom::BlockSize))
         throw std::invalid_argument("a program block needs 24 bytes");
@@ -115,14 +120,45 @@ void TramesToProg(TVARNOProg &p, const TTrameList &frames)
         p.ActionNumber[std::size_t(slot)] = byte(7 + slot);
 
     p.WeekDay = byte(13) >> 4;
+    bool whole = true;
+    const auto decodePart = [&whole, fallback](auto decode, auto useFallback) {
+        try {
+            decode();
+        } catch (const TDateTimeEncodingError &) {
+            if (!fallback)
+                throw;
+            useFallback();
+            whole = false;
+        }
+    };
     // One step from the three parts, so the result never depends on the date
     // the record held before.
-    p.SetDate(varno::datetime::encodeDate(2000 + byte(15), byte(13) & 0x0F, byte(14)));
-    p.SetHour(byte(16));
-    p.SetMinute(byte(17));
+    decodePart(
+        [&] { p.SetDate(varno::datetime::encodeDate(2000 + byte(15), byte(13) & 0x0F, byte(14))); },
+        [&] { p.Date = fallback->Date; });
+    decodePart(
+        [&] {
+            p.SetHour(byte(16));
+            p.SetMinute(byte(17));
+        },
+        [&] { p.Clock = fallback->Clock; });
 
     for (int slot = 0; slot < TVARNOProg::ActionSlots; ++slot)
         p.ActionValue[std::size_t(slot)] = byte(18 + slot);
+    return whole;
+}
+
+} // namespace
+
+void TramesToProg(TVARNOProg &p, const TTrameList &frames)
+{
+    decodeBlock(p, frames, nullptr);
+}
+
+bool TramesToProgWithFallback(TVARNOProg &program, const TTrameList &frames,
+                              const TVARNOProg &fallback)
+{
+    return decodeBlock(program, frames, &fallback);
 }
 
 bool IsEmptySlot(const TTrameList &frames)

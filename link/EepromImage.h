@@ -44,6 +44,12 @@ void ProgToTrames(const TVARNOProg &program, TTrameList &frames, bool emptySlot)
 // Throws std::invalid_argument when the list holds fewer than 24 frames.
 void TramesToProg(TVARNOProg &program, const TTrameList &frames);
 
+// As TramesToProg, but a date or a time of day that does not exist takes the
+// one of fallback, alone: the other part and every other field are decoded.
+// False when a part took the fallback's.
+bool TramesToProgWithFallback(TVARNOProg &program, const TTrameList &frames,
+                              const TVARNOProg &fallback);
+
 // True when the block carries the empty-slot marker.
 bool IsEmptySlot(const TTrameList &frames);
 

@@ -58,18 +58,10 @@ TLinkResult ReceivePrograms(TComLink &link, TReceivedPrograms &received,
         }
         if (!IsEmptySlot(block)) {
             TVARNOProg *program = received.programs.Add();
-            try {
-                TramesToProg(*program, block);
-            } catch (const TDateTimeEncodingError &) {
-                // Every field before the schedule was decoded; the schedule takes
-                // the placeholder's and the values that follow it are taken here.
-                program->Date = placeholder.Date;
-                program->Clock = placeholder.Clock;
-                for (int s = 0; s < TVARNOProg::ActionSlots; ++s)
-                    program->ActionValue[std::size_t(s)] = block[std::size_t(18 + s)].Value;
-                const int number = program->NumOfProg;
-                received.resetSchedules << number;
-            }
+            // A date or a time that does not exist takes the placeholder's; the
+            // part that decodes is kept.
+            if (!TramesToProgWithFallback(*program, block, placeholder))
+                received.resetSchedules << int(program->NumOfProg);
         }
         observer.slotDone(slot);
     }

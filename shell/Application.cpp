@@ -6,7 +6,9 @@
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("VARNO Programmer"));
-    setApplicationDisplayName(QStringLiteral("VARNO Programmer"));
+    // No display name: the platform would append it to every window title.
+    // The desktop entry ties the windows to the programmer instead.
+    setDesktopFileName(QStringLiteral("varno-programmer"));
     setOrganizationName(QStringLiteral("VARNO"));
     setApplicationVersion(QStringLiteral("2.1"));
 }

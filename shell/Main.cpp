@@ -22,6 +22,7 @@
 #include <shell/Main.h>
 #include <shell/ProjetProperty.h>
 #include <shell/SettingsFile.h>
+#include <shell/ToolkitTranslation.h>
 #include <text/text.h>
 
 namespace {
@@ -59,6 +60,8 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, QWidget *parent)
     p.setColor(QPalette::Window, kScrollBackground);
     rows_->setPalette(p);
     ScrollBox1->setWidget(rows_);
+    rows_->installEventFilter(this);
+    ScrollBox1->viewport()->installEventFilter(this);
     ScrollBox1->setPalette(p);
     setCentralWidget(ScrollBox1);
     StatusBar1 = new QStatusBar(this);
@@ -91,8 +94,13 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, QWidget *parent)
     Form3 = new TForm3(this);
 
     ReadSettings();
+    // A last project that is gone leaves no file name behind: Save must not
+    // write over a file of that name that comes back. One that does not load
+    // is reported, and leaves no name either.
     if (!ProjectFileName.isEmpty() && !varno::PathNamesNothing(ProjectFileName))
         LoadProjectFile(ProjectFileName);
+    else
+        ProjectFileName.clear();
     TranslateMainWindow();
 }
 
@@ -318,6 +326,7 @@ void TForm1::setLanguage(quint8 language)
     English1->setChecked(language == text::English);
     French1->setChecked(language == text::French);
     Espaol1->setChecked(language == text::Spanish);
+    UseToolkitLanguage(language);
 }
 
 void TForm1::English1Click()

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 #include <model/Project.h>
 
@@ -109,7 +111,8 @@ public:
     void ReadSettings();
     void WriteSettings();
     // Replaces the project by the file's, only when the whole file reads; a
-    // file that does not shows an error and changes nothing. True when loaded.
+    // file that does not shows an error and leaves the window as after New
+    // Project, with no file name. True when loaded.
     bool LoadProjectFile(QString fileName); // by value: callers pass ProjectFileName
     void updateTitle();
 
@@ -134,6 +137,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -156,6 +160,10 @@ private:
     void addPanelsForPrograms();
     void selectLastFolded();
     TComLink &link();
+    // A double click opens the row its first click was on: that click may have
+    // folded the open program and moved another row, or none, under the pointer.
+    void rowClicked(TFrame1 *row);
+    void openDoubleClickedRow(TFrame1 *under);
 
     TUserDialogs &dialogs_;
     TSettingsFile &settings_;
@@ -170,4 +178,6 @@ private:
     bool transferring_ = false;
     QString settingsPortName_; // the port the settings named, kept in the port menu
     bool closing_ = false;
+    QPointer<TFrame1> clickedRow_;
+    QElapsedTimer clickedAt_;
 };

@@ -1,8 +1,11 @@
 // The program list of the main window: creating, deleting, selecting, opening
 // and folding programs, and stacking their rows.
 
+#include <QGuiApplication>
+#include <QMouseEvent>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyleHints>
 #include <editor/ColumnMenu.h>
 #include <editor/LittleOneProg.h>
 #include <editor/OneProg.h>
@@ -22,10 +25,43 @@ TFrame1 *TForm1::createPanel(TVARNOProg *program)
 
 void TForm1::bindPanel(TFrame1 *panel)
 {
-    connect(panel->SpeedButton2, &QToolButton::clicked, this,
-            [this, panel] { ActualizeOneProg(panel); });
-    connect(panel, &TFrame1::clicked, this, [this, panel] { ActiveSelected(panel); });
-    connect(panel, &TFrame1::doubleClicked, this, [this, panel] { ActualizeOneProg(panel); });
+    connect(panel->SpeedButton2, &QToolButton::clicked, this, [this, panel] {
+        rowClicked(panel);
+        ActualizeOneProg(panel);
+    });
+    connect(panel, &TFrame1::clicked, this, [this, panel] {
+        rowClicked(panel);
+        ActiveSelected(panel);
+    });
+    connect(panel, &TFrame1::doubleClicked, this, [this, panel] { openDoubleClickedRow(panel); });
+}
+
+void TForm1::rowClicked(TFrame1 *row)
+{
+    clickedRow_ = row;
+    clickedAt_.start();
+}
+
+void TForm1::openDoubleClickedRow(TFrame1 *under)
+{
+    const bool sameGesture =
+        clickedRow_ && clickedAt_.isValid() &&
+        clickedAt_.elapsed() <= QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    TFrame1 *row = sameGesture ? clickedRow_.data() : under;
+    clickedRow_.clear();
+    if (row)
+        ActualizeOneProg(row);
+}
+
+// A double click whose second press lands below the rows, once they moved up.
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton &&
+        (watched == rows_ || watched == ScrollBox1->viewport()) && ProgPanel &&
+        ProgPanel->isHidden())
+        openDoubleClickedRow(nullptr);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::SpeedButton1Click()

@@ -95,6 +95,11 @@ bool TForm1::LoadProjectFile(QString fileName)
         loaded = LoadProjectAsHeld(fileName);
     } catch (const TVarnoError &e) {
         dialogs_.showError(this, e.message());
+        // As after New Project: no file name, so that no Save writes over the
+        // file that did not load without the user choosing it in a dialog.
+        ResetPropertiesDialog();
+        ClearProject();
+        copyPropertiesFromDialog();
         return false;
     }
     ClearProject();

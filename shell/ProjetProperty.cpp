@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTextDocument>
 #include <editor/PanelWidgets.h>
+#include <editor/StorableText.h>
 #include <iterator>
 #include <model/GroupOfProjectClasses.h>
 #include <shell/ProjetProperty.h>
@@ -96,6 +97,14 @@ TForm3::TForm3(QWidget *parent) : QDialog(parent)
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 
+    // Every field goes to the project file: only what it can hold comes in.
+    const auto unstorable = [this] {
+        return text::Text(text::AddedTexts::UnstorableCharacters, Language);
+    };
+    for (QLineEdit *edit : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7})
+        varno::storable::KeepStorable(edit, unstorable);
+    varno::storable::KeepStorable(Memo1, unstorable);
+
     QWidget *const order[] = {Memo1, Edit1, Button1, Button2, Edit2,
                               Edit3, Edit4, Edit5,   Edit6,   Edit7};
     for (std::size_t i = 1; i < std::size(order); ++i)
@@ -122,7 +131,11 @@ void TForm3::fillFrom(const TVARNOGroup &group)
     Edit5->setText(group.Customer);
     Edit6->setText(group.CreationDate);
     Edit7->setText(group.DiffusionDate);
-    Memo1->setPlainText(group.Comments.join(QLatin1Char('\n')));
+    // A last line that is empty needs its line break to stay a line.
+    QString comment = group.Comments.join(QLatin1Char('\n'));
+    if (!group.Comments.isEmpty() && group.Comments.constLast().isEmpty())
+        comment += QLatin1Char('\n');
+    Memo1->setPlainText(comment);
 }
 
 void TForm3::copyTo(TVARNOGroup &group) const
@@ -143,8 +156,12 @@ void TForm3::copyTo(TVARNOGroup &group) const
     comment.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     comment.replace(QChar::LineSeparator, QLatin1Char('\n'));
     group.Comments.clear();
-    if (!comment.isEmpty())
-        group.Comments = comment.split(QLatin1Char('\n'));
+    if (comment.isEmpty())
+        return;
+    // As in a memo, a final line break ends the last line and adds none.
+    if (comment.endsWith(QLatin1Char('\n')))
+        comment.chop(1);
+    group.Comments = comment.split(QLatin1Char('\n'));
 }
 
 void TForm3::showEvent(QShowEvent *event)

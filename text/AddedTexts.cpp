@@ -18,13 +18,18 @@ struct Row
 constexpr Row kAddedTexts[] = {
     {AddedTexts::ScheduleReset,
      u"La date ou l'heure enregistrée dans le lecteur n'existait pas pour ces programmes ; "
-     u"ils ont reçu la date et l'heure actuelles : ",
-     u"The date or time stored in the player did not exist for these programs; they were "
-     u"given the current date and time: ",
+     u"elle a été remplacée par la date ou l'heure actuelle : ",
+     u"The date or time stored in the player did not exist for these programs; it was "
+     u"replaced by the current date or time: ",
      u"La fecha o la hora guardada en el reproductor no existía para estos programas; se "
-     u"les dio la fecha y la hora actuales: "},
-    {AddedTexts::VerifyBlock, u"&Vérif...", u"&Vérif...", u"&Vérif..."},
+     u"reemplazó por la fecha o la hora actual: "},
+    {AddedTexts::VerifyBlock, u"&Vérif...", u"&Verify...", u"&Verificar..."},
     {AddedTexts::OtherPorts, u"Autres ports", u"Other ports", u"Otros puertos"},
+    {AddedTexts::ProgressCaption, u"Progression", u"Progress", u"Progreso"},
+    {AddedTexts::UnstorableCharacters,
+     u"Ce caractère ne peut pas être enregistré dans le fichier du projet.",
+     u"This character cannot be stored in the project file.",
+     u"Este carácter no se puede guardar en el archivo del proyecto."},
 };
 
 constexpr bool rowsInKeyOrder()

@@ -242,10 +242,12 @@ enum class ScheduleTexts
 // of the same name at the end of AddedTexts.cpp.
 enum class AddedTexts
 {
-    ScheduleReset, // before the numbers of programs whose stored date did not exist
-    VerifyBlock,   // Edit menu item that opens the verification window
-    OtherPorts,    // heading of the system's serial ports in the port menu
-    Count          // not a text: the number of keys
+    ScheduleReset,        // before the numbers of programs whose stored date did not exist
+    VerifyBlock,          // Edit menu item that opens the verification window
+    OtherPorts,           // heading of the system's serial ports in the port menu
+    ProgressCaption,      // title of the progress dialog before its first slot
+    UnstorableCharacters, // why a typed or pasted character was not taken
+    Count                 // not a text: the number of keys
 };
 
 // Number of keys of each localised table (the enumerators are 0..KeyCount-1).

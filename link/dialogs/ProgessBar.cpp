@@ -8,7 +8,7 @@
 TOKBottomDlg1::TOKBottomDlg1(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("OKBottomDlg1"));
-    setWindowTitle(QStringLiteral("Progress"));
+    setWindowTitle(text::Text(text::AddedTexts::ProgressCaption, Language));
     setFixedSize(315, 57);
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
@@ -30,9 +30,12 @@ TOKBottomDlg1::TOKBottomDlg1(QWidget *parent) : QDialog(parent)
     connect(Timer1, &QTimer::timeout, this, &TOKBottomDlg1::Timer1Timer);
 }
 
-// The transfer starts once the dialog is on the screen.
+// The transfer starts once the dialog is on the screen. Until its first slot
+// is done the title says what the dialog is, in the current language, rather
+// than the last slot of another transfer.
 void TOKBottomDlg1::showEvent(QShowEvent *event)
 {
+    setWindowTitle(text::Text(text::AddedTexts::ProgressCaption, Language));
     QDialog::showEvent(event);
     QTimer::singleShot(0, this, &TOKBottomDlg1::FormActivate);
 }

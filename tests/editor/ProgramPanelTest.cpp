@@ -1,13 +1,16 @@
 #include <FakeDialogs.h>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTimeEdit>
+#include <QToolTip>
 #include <QtPrinters.h>
 #include <editor/ColumnMenu.h>
 #include <editor/OneProg.h>
@@ -312,6 +315,36 @@ TEST_F(ProgramPanel, commentEditorRefusesThe129thCharacter)
     EXPECT_EQ(panel.Memo2->toPlainText(), QString(128, QLatin1Char('a')));
     panel.ValidateEdits();
     EXPECT_EQ(prog.Comment, QStringList{QString(128, QLatin1Char('a'))});
+}
+
+// Title and comment go to a Windows-1252 project file: a typed character it
+// cannot hold is refused, a paste keeps what it can hold, and a hint says why.
+TEST_F(ProgramPanel, titleAndCommentTakeOnlyWhatTheProjectFileCanHold)
+{
+    panel.Language = text::Spanish;
+    const auto typeAndPaste = [](QWidget *editor, auto paste) {
+        for (const QString typed : {"Z", "o", "\u00eb", " ", "\u03a9"})
+            QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, typed, Qt::NoModifier);
+        QGuiApplication::clipboard()->setText(
+            QStringLiteral("\u20ac \u03a9 \u65e5\u672c \U0001F600!"));
+        paste();
+        EXPECT_EQ(QToolTip::text(),
+                  text::Text(text::AddedTexts::UnstorableCharacters, text::Spanish));
+    };
+    const QString kept = QStringLiteral("Zo\u00eb \u20ac   !");
+
+    click(panel.StaticText1);
+    panel.Edit1->selectAll();
+    typeAndPaste(panel.Edit1, [this] { panel.Edit1->paste(); });
+    QTest::keyClick(panel.Edit1, Qt::Key_Return);
+    EXPECT_EQ(prog.Title, kept);
+
+    QTest::mouseClick(panel.Memo1->viewport(), Qt::LeftButton);
+    panel.Memo2->selectAll();
+    typeAndPaste(panel.Memo2, [this] { panel.Memo2->paste(); });
+    EXPECT_EQ(panel.Memo1->toPlainText(), kept); // the viewer never showed more
+    panel.ValidateEdits();
+    EXPECT_EQ(prog.Comment, QStringList{kept});
 }
 
 TEST_F(ProgramPanel, aLongCommentFromAFileSurvivesTheEditor)

@@ -179,32 +179,58 @@ TEST_F(Transfer, silentPlayerFailsWithoutAPhantomProgram)
     EXPECT_EQ(finalizes.load(), 0);
 }
 
-TEST_F(Transfer, impossibleStoredDateKeepsTheProgramWithThePlaceholderSchedule)
+// A stored date or time of day that does not exist takes the placeholder's
+// (the current date and time), alone: the part that decodes is kept.
+TEST_F(Transfer, impossibleStoredDateOrTimeTakesThePlaceholdersForThatPartOnly)
 {
-    TPlayerMemory memory = TPlayerMemory::Empty();
-    TVARNOProg stored;
-    stored.NumOfProg = 12;
-    stored.ActionValue.fill(7);
-    stored.WeekDay = 4;
-    memory.setBlock(12, storedBlock(stored));
-    TEmulatorOptions options;
-    options.Faults.CorruptDateSlot = 12;
-    startCounting(options, memory);
-
-    TReceivedPrograms received;
+    struct Case
     {
-        const varno::ScopedFixedClock clock(QDateTime(QDate(2031, 3, 3), QTime(4, 5)));
-        ASSERT_EQ(varno::transfer::RunReceive(link, device, received, observer), TLinkResult::Ok);
+        const char *name;
+        int byte;     // the schedule byte spoilt
+        quint8 value; // with this value
+        QDate date;   // what the program gets
+        int hour, minute;
+    };
+    const QDate stored(2026, 12, 7), now(2031, 3, 3);
+    const Case cases[] = {
+        {"month 13", 13, quint8((4 << 4) | 13), now, 12, 34},
+        {"30 February", 14, 30, now, 12, 34},
+        {"hour 24", 16, 24, stored, 4, 5},
+        {"minute 60", 17, 60, stored, 4, 5},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TVARNOProg program;
+        program.NumOfProg = 12;
+        program.ActionValue.fill(7);
+        program.WeekDay = 4;
+        program.SetDate(varno::datetime::encodeDate(2026, c.byte == 14 ? 2 : 12, 7));
+        program.SetHour(12);
+        program.SetMinute(34);
+        auto block = storedBlock(program);
+        block[std::size_t(c.byte)] = c.value;
+        TPlayerMemory memory = TPlayerMemory::Empty();
+        memory.setBlock(12, block);
+        startCounting({}, memory);
+
+        TReceivedPrograms received;
+        {
+            const varno::ScopedFixedClock clock(QDateTime(now, QTime(4, 5)));
+            ASSERT_EQ(varno::transfer::RunReceive(link, device, received, observer),
+                      TLinkResult::Ok);
+        }
+        emulator->stop();
+        ASSERT_EQ(received.programs.count(), 1);
+        const TVARNOProg &p = received.programs.at(0);
+        EXPECT_EQ(p.NumOfProg, 12);
+        EXPECT_EQ(p.WeekDay, 4);
+        EXPECT_EQ(p.Active, 1);
+        EXPECT_EQ(varno::datetime::datePart(p.Date), c.date);
+        EXPECT_EQ(p.GetHour(), c.hour);
+        EXPECT_EQ(p.GetMinute(), c.minute);
+        EXPECT_EQ(p.ActionValue[5], 7);
+        EXPECT_EQ(received.resetSchedules, QList<int>{12});
     }
-    ASSERT_EQ(received.programs.count(), 1);
-    const TVARNOProg &p = received.programs.at(0);
-    EXPECT_EQ(p.NumOfProg, 12);
-    EXPECT_EQ(p.WeekDay, 4);
-    EXPECT_EQ(p.Active, 1);
-    EXPECT_EQ(varno::datetime::datePart(p.Date), QDate(2031, 3, 3));
-    EXPECT_EQ(p.GetHour(), 4);
-    EXPECT_EQ(p.ActionValue[5], 7);
-    EXPECT_EQ(received.resetSchedules, QList<int>{12});
 }
 
 TEST_F(Transfer, lineHungUpMidwayEndsWithACode)

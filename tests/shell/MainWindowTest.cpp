@@ -1,7 +1,10 @@
 #include <FakeDialogs.h>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -217,6 +220,65 @@ TEST_F(MainWindow, doubleClickOnATitleOpensTheProgramAndKeepsItOpen)
     EXPECT_EQ(window->ProgPanel->Prog, first->Prog);
 }
 
+// The first click of a double click folds the open program and the rows move:
+// the second press lands on another row, or below them all. The program opened
+// is the one the double click began on.
+TEST_F(MainWindow, doubleClickOpensTheRowItBeganOnWhenTheFirstClickMovedTheRows)
+{
+    window->resize(884, 900);
+    QTest::qWait(20);
+    const struct
+    {
+        int programs, open, clicked;
+    } cases[] = {
+        {31, 30, 27}, // the list scrolls back up to the folded 031
+        {12, 0, 11},  // the rows below 001 move up and leave the pointer below them
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.clicked);
+        window->ClearProject();
+        addPrograms(c.programs);
+        window->ActualizeOneProg(window->PanelList[c.open]);
+        TFrame1 *row = window->PanelList[c.clicked];
+        window->ScrollBox1->verticalScrollBar()->setValue(qMax(0, row->y() - 100));
+        const QPoint inWindow =
+            row->StaticText1->mapTo(window.get(), row->StaticText1->rect().center());
+        QTest::mouseClick(row->StaticText1, Qt::LeftButton, {}, row->StaticText1->rect().center());
+        ASSERT_TRUE(window->ProgPanel->isHidden());
+        QWidget *under = window->childAt(inWindow);
+        ASSERT_TRUE(under);
+        ASSERT_NE(under, row->StaticText1); // the rows did move
+        const QPoint local = under->mapFrom(window.get(), inWindow);
+        QMouseEvent doubleClick(QEvent::MouseButtonDblClick, local, under->mapToGlobal(local),
+                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(under, &doubleClick);
+        EXPECT_FALSE(window->ProgPanel->isHidden());
+        EXPECT_EQ(window->ProgPanel->Prog, row->Prog);
+    }
+}
+
+// The toolkit's own texts (Yes, No, file dialogs, key names) follow the
+// language, at start-up and at every switch.
+TEST_F(MainWindow, toolkitTextsFollowTheLanguage)
+{
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFile::exists(folder + "/qtbase_fr.qm") || !QFile::exists(folder + "/qtbase_es.qm"))
+        GTEST_SKIP() << "the toolkit's translations are not installed";
+    const auto yes = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
+    window->French1->trigger();
+    EXPECT_EQ(yes(), "&Oui");
+    window->Espaol1->trigger();
+    EXPECT_EQ(yes(), QStringLiteral("&S\u00ed"));
+    window->English1->trigger();
+    EXPECT_EQ(yes(), "&Yes");
+    window->French1->trigger();
+    closeWindow();
+    window->English1->trigger(); // the settings already say French
+    start();
+    EXPECT_EQ(yes(), "&Oui");
+    window->English1->trigger();
+}
+
 TEST_F(MainWindow, theLastProjectIsScrolledIntoViewAtStart)
 {
     addPrograms(40);
@@ -342,23 +404,74 @@ TEST_F(MainWindow, saveAndOpenABusyProject)
     EXPECT_EQ(QString::fromLatin1(readFile(file)), expected);
 }
 
-TEST_F(MainWindow, brokenFileChangesNothing)
+// A project that does not load leaves the window as New Project does, with no
+// file name: Save asks where to write, so the file is never replaced unasked.
+TEST_F(MainWindow, aProjectThatDoesNotLoadIsNeverOverwrittenBySave)
 {
-    addPrograms(2);
-    window->Project().Name = "Current";
     QByteArray bytes = varno::projectfile::serialize(TProject());
     bytes.replace("\r\n0\r\n", "\r\nmany\r\n");
-    const QString file = dir.filePath("broken.prg");
-    writeFile(file, bytes);
-    dialogs.answers = {false};
-    dialogs.fileNames = {file};
-    window->Open1Click();
-    ASSERT_EQ(dialogs.errors.size(), 1);
-    EXPECT_TRUE(dialogs.errors[0].startsWith(file + ":13: ")) << dialogs.errors[0];
-    EXPECT_EQ(window->ProgList().count(), 2);
-    EXPECT_EQ(window->Project().Name, "Current");
-    EXPECT_TRUE(window->ProjectFileName.isEmpty());
-    EXPECT_TRUE(window->isChanged());
+    const QString broken = dir.filePath("broken.prg");
+    const QString missing = dir.filePath("missing.prg");
+    const auto settingsNaming = [](const QString &file) {
+        return "Settings File of VARNO \"Quillon\" Programmer\r\nLanguage :\r\nEnglish\r\n"
+               "Com Port selected :\r\nCOM1\r\nLast projet used\r\n" +
+               file.toUtf8() + "\r\n";
+    };
+    const struct
+    {
+        const char *name;
+        std::function<void()> load;
+        int errors;
+    } cases[] = {
+        {"at start-up",
+         [&] {
+             window.reset();
+             writeFile(settingsPath(), settingsNaming(broken));
+             start();
+         },
+         1},
+        {"from Open",
+         [&] {
+             addPrograms(2);
+             window->Project().Name = "Current";
+             dialogs.answers = {false};
+             dialogs.fileNames = {broken};
+             window->Open1Click();
+         },
+         1},
+        // Gone at start-up, and back before the first Save.
+        {"missing at start-up",
+         [&] {
+             window.reset();
+             QFile::remove(missing);
+             writeFile(settingsPath(), settingsNaming(missing));
+             start();
+             writeFile(missing, bytes);
+         },
+         0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        writeFile(broken, bytes);
+        dialogs.errors.clear();
+        c.load();
+        EXPECT_EQ(dialogs.errors.size(), c.errors);
+        EXPECT_TRUE(window->ProjectFileName.isEmpty());
+        EXPECT_TRUE(window->ProgList().isEmpty());
+        EXPECT_EQ(window->Project().Name, "New Project");
+        EXPECT_EQ(window->windowTitle(), "VARNO Programmer : New Project");
+        EXPECT_FALSE(window->isChanged());
+
+        const QString chosen = dir.filePath("chosen.prg");
+        dialogs.fileNames = {chosen};
+        window->Save1Click();
+        EXPECT_TRUE(dialogs.fileNames.empty()); // the save dialog was shown
+        EXPECT_EQ(readFile(broken), bytes);
+        EXPECT_EQ(window->ProjectFileName, chosen);
+        if (QFile::exists(missing)) {
+            EXPECT_EQ(readFile(missing), bytes);
+        }
+    }
 }
 
 TEST_F(MainWindow, failedSaveKeepsTheFlagsAndTheOldFile)

@@ -1,5 +1,7 @@
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -7,6 +9,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <QtPrinters.h>
 #include <editor/PanelWidgets.h>
 #include <gtest/gtest.h>
@@ -117,6 +120,30 @@ TEST_F(ProjectProperties, nameFieldRefusesThe65thCharacterOthersDoNot)
     dialog.Memo1->clear();
     QTest::keyClicks(dialog.Memo1, longText);
     EXPECT_EQ(dialog.Memo1->toPlainText(), longText);
+}
+
+// The project file holds Windows-1252 text only: a typed character it cannot
+// hold is refused, a paste keeps what it can hold, and a hint says why.
+TEST_F(ProjectProperties, fieldsTakeOnlyWhatTheProjectFileCanHold)
+{
+    dialog.Language = text::French;
+    dialog.show();
+    const QList<QWidget *> fields = {dialog.Edit1, dialog.Edit2, dialog.Edit3, dialog.Edit4,
+                                     dialog.Edit5, dialog.Edit6, dialog.Edit7, dialog.Memo1};
+    for (QWidget *field : fields) {
+        SCOPED_TRACE(field->objectName().toStdString());
+        auto *line = qobject_cast<QLineEdit *>(field);
+        auto *memo = qobject_cast<QPlainTextEdit *>(field);
+        line ? line->clear() : memo->clear();
+        for (const QString typed : {"Z", "o", "\u00eb", " ", "\u03a9"})
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, typed, Qt::NoModifier);
+        QGuiApplication::clipboard()->setText(
+            QStringLiteral("\u20ac \u03a9 \u65e5\u672c \U0001F600!"));
+        line ? line->paste() : memo->paste();
+        EXPECT_EQ(line ? line->text() : memo->toPlainText(), QStringLiteral("Zo\u00eb \u20ac   !"));
+        EXPECT_EQ(QToolTip::text(),
+                  text::Text(text::AddedTexts::UnstorableCharacters, text::French));
+    }
 }
 
 TEST_F(ProjectProperties, overLongNameFromTheProjectIsNotCutUnlessEdited)
@@ -276,9 +303,28 @@ TEST_F(ProjectProperties, commentLinesAsTheUserLeavesThem)
     dialog.copyTo(out);
     EXPECT_TRUE(out.Comments.isEmpty());
 
-    dialog.Memo1->setPlainText("one\ntwo\n");
-    dialog.copyTo(out);
-    EXPECT_EQ(out.Comments, (QStringList{"one", "two", ""}));
+    // A final line break ends the last line and adds none, as in a memo; the
+    // lines a project holds come back as they were.
+    const struct
+    {
+        QString text;
+        QStringList lines;
+    } memos[] = {
+        {"one\ntwo\n", {"one", "two"}},
+        {"one\n\n", {"one", ""}},
+        {"\n", {""}},
+        {"one\n\n\n", {"one", "", ""}},
+    };
+    for (const auto &memo : memos) {
+        dialog.Memo1->setPlainText(memo.text);
+        dialog.copyTo(out);
+        EXPECT_EQ(out.Comments, memo.lines) << memo.text;
+        TVARNOGroup again;
+        again.Comments = memo.lines;
+        dialog.fillFrom(again);
+        dialog.copyTo(out);
+        EXPECT_EQ(out.Comments, memo.lines) << memo.text;
+    }
 
     TVARNOGroup empty;
     empty.Comments.clear();
@@ -293,6 +339,9 @@ TEST_F(ProjectProperties, commentLinesAsTheUserLeavesThem)
     QTest::keyClicks(dialog.Memo1, "a");
     QTest::keyClick(dialog.Memo1, Qt::Key_Return);
     QTest::keyClicks(dialog.Memo1, "b");
+    dialog.copyTo(out);
+    EXPECT_EQ(out.Comments, (QStringList{"a", "b"}));
+    QTest::keyClick(dialog.Memo1, Qt::Key_Return);
     dialog.copyTo(out);
     EXPECT_EQ(out.Comments, (QStringList{"a", "b"}));
 }

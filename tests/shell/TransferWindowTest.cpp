@@ -4,6 +4,7 @@
 #include <FakeDialogs.h>
 #include <PlayerBlocks.h>
 #include <PlayerEmulator.h>
+#include <QFile>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -24,6 +25,7 @@
 #include <model/Clock.h>
 #include <shell/Main.h>
 #include <shell/SettingsFile.h>
+#include <text/text.h>
 
 namespace {
 
@@ -241,6 +243,51 @@ TEST_F(TransferWindow, choosingCom3OpensItsDevice)
     ASSERT_EQ(dialogs.warnings.size(), 2); // at once, and again after the dialog
     EXPECT_EQ(dialogs.warnings[0], "Parameters access Error of COM port");
     EXPECT_EQ(window->LinkResult, 5);
+}
+
+// Before its first slot the progress dialog is titled in the user's language,
+// not with an English word nor the last slot of an earlier transfer.
+TEST_F(TransferWindow, progressTitleIsInTheLanguageBeforeTheFirstSlot)
+{
+    startPlayer();
+    dialogs.answers = {true};
+    window->SpeedButton3Click();
+    ASSERT_EQ(dialogs.warnings, QStringList{kOk});
+    window->French1->trigger();
+    window->ComPortName = "/dev/no-such-port";
+    QString during;
+    dialogs.onExec = [&during](QDialog *dialog) {
+        QTimer::singleShot(0, dialog, [&during, dialog] { during = dialog->windowTitle(); });
+        return dialog->exec();
+    };
+    dialogs.answers = {true};
+    window->SpeedButton3Click();
+    EXPECT_EQ(during, text::Text(text::AddedTexts::ProgressCaption, text::French));
+    EXPECT_EQ(window->OKBottomDlg1->windowTitle(), during);
+}
+
+// A project file that does not load after a receive leaves a New Project.
+TEST_F(TransferWindow, projectFileThatDoesNotLoadAfterAReceiveLeavesANewProject)
+{
+    TPlayerMemory memory = TPlayerMemory::Empty();
+    TVARNOProg stored;
+    stored.NumOfProg = 3;
+    memory.setBlock(3, storedBlock(stored));
+    startPlayer({}, memory);
+    const QString broken = dir.filePath("broken.prg");
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Group Of Program File of VARNO\r\n*****\r\nName\r\n\r\n\r\n\r\n\r\n\r\n"
+               "\r\nmany\r\n");
+    file.close();
+    dialogs.answers = {true, true}; // receive, load the project file
+    dialogs.fileNames = {broken};
+    window->SpeedButton4Click();
+    EXPECT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(window->ProgList().isEmpty());
+    EXPECT_EQ(window->Project().Name, "New Project");
+    EXPECT_TRUE(window->ProjectFileName.isEmpty());
+    EXPECT_FALSE(window->isChanged());
 }
 
 TEST_F(TransferWindow, verificationWindowShowsTheBlock)

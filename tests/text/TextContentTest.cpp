@@ -209,6 +209,17 @@ TEST(TextContent, entriesThatReadTheSameInEveryLanguage)
     expectRow(ActionTexts::FtpClient, u"Client FTP", u"FTP Client", u"FTP Client");
 }
 
+// The programmer's own texts are words, not names: each is translated.
+TEST(TextContent, addedTextsReadDifferentlyFromEnglishInFrenchAndSpanish)
+{
+    for (int k = 0; k < KeyCount<AddedTexts>; ++k) {
+        const auto key = AddedTexts(k);
+        SCOPED_TRACE(testing::PrintToString(Text(key, English)));
+        EXPECT_NE(Text(key, French), Text(key, English));
+        EXPECT_NE(Text(key, Spanish), Text(key, English));
+    }
+}
+
 TEST(TextContent, accentedTextsInEachLanguage)
 {
     EXPECT_EQ(Text(ToolbarHints::NewProgramHint, French), q(u"Créer un nouveau programme"));

@@ -64,7 +64,7 @@ int receive(const QString &output, bool force, const TransferOptions &options)
         project.Group.Name = name;
     for (int number : received.resetSchedules)
         report(QStringLiteral("warning: program %1: the date or time stored in the player did "
-                              "not exist; it was given the current date and time")
+                              "not exist; it was replaced by the current one")
                    .arg(number));
     try {
         SaveProject(output, project);

@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# Tries the programmer as a person does, in a real X window: starts it under
+# Xvfb with the given settings file, presses the given keys one step at a time
+# and prints the title of every window on the screen after each step.
+#
+#   scripts/try-in-x.sh [-p PROGRAMMER] [-s SHOTS_DIR] [-g WxH] SETTINGS_FILE [STEP...]
+#
+# A step is a key as xdotool names it (ctrl+s, Escape, alt+o, Return), or
+# type:TEXT to type TEXT, or wait:SECONDS. The programmer runs from a copy in a
+# scratch folder, with the settings file beside it and its own configuration
+# there too, so nothing of the user's is read or written. With -s a screenshot
+# of the screen is taken after each step. Needs xvfb and xdotool
+# (scripts/install-deps.sh); imagemagick for screenshots.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+programmer=build/app/varno-programmer
+shots=""
+geometry=1280x1024
+while getopts "p:s:g:" option; do
+  case "$option" in
+    p) programmer=$OPTARG ;;
+    s) shots=$OPTARG ;;
+    g) geometry=$OPTARG ;;
+    *) sed -n '2,13p' "$0"; exit 2 ;;
+  esac
+done
+shift $((OPTIND - 1))
+if [ $# -lt 1 ]; then
+  sed -n '2,13p' "$0"
+  exit 2
+fi
+settings=$1
+shift
+
+for tool in Xvfb xdotool; do
+  command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/install-deps.sh" >&2; exit 1; }
+done
+[ -x "$programmer" ] || { echo "No programmer at $programmer: build it first" >&2; exit 1; }
+[ -f "$settings" ] || { echo "No settings file $settings" >&2; exit 1; }
+
+scratch=$(mktemp -d)
+xvfb=""
+app=""
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+cp "$programmer" "$scratch/varno-programmer"
+cp "$settings" "$scratch/VARNOQuillonProg2.cfg"
+
+# Xvfb picks a free display and writes its number on the descriptor given.
+exec {displayfd}<> <(:)
+Xvfb -displayfd "$displayfd" -screen 0 "${geometry}x24" -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+xvfb=$!
+read -r -t 10 -u "$displayfd" number || { echo "Xvfb did not start" >&2; exit 1; }
+exec {displayfd}<&-
+export DISPLAY=":$number"
+
+(cd "$scratch" && QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$scratch/config" \
+  XDG_DATA_HOME="$scratch/data" XDG_CACHE_HOME="$scratch/cache" \
+  exec ./varno-programmer >"$scratch/out.log" 2>&1) &
+app=$!
+
+# The programmer's windows on the screen that carry a title, from the bottom
+# of the stack to the top.
+windows() {
+  local id
+  for id in $(xdotool search --onlyvisible --pid "$app" --name '' 2>/dev/null || true); do
+    [ -n "$(xdotool getwindowname "$id" 2>/dev/null)" ] && echo "$id"
+  done
+  return 0
+}
+
+titles() {
+  local id
+  for id in $(windows); do
+    printf '  "%s"\n' "$(xdotool getwindowname "$id")"
+  done
+}
+
+# Without a window manager nobody gives the keyboard to a new window: give it
+# to the one on top, the one a person would be looking at.
+focusTop() {
+  local newest
+  newest=$(windows | tail -1)
+  [ -n "$newest" ] && xdotool windowfocus --sync "$newest" 2>/dev/null || true
+}
+
+step=0
+show() {
+  echo "$1:"
+  titles
+  if [ -n "$shots" ]; then
+    mkdir -p "$shots"
+    import -display "$DISPLAY" -window root "$shots/step-$step.png" 2>/dev/null || true
+  fi
+  step=$((step + 1))
+}
+
+# The first window of the programmer, then a moment for the boxes it opens.
+for _ in $(seq 100); do
+  [ -n "$(windows)" ] && break
+  kill -0 "$app" 2>/dev/null || { echo "The programmer ended:" >&2; cat "$scratch/out.log" >&2; exit 1; }
+  sleep 0.1
+done
+sleep 1
+show "started"
+
+for action in "$@"; do
+  focusTop
+  case "$action" in
+    type:*) xdotool type --delay 20 "${action#type:}" ;;
+    wait:*) sleep "${action#wait:}" ;;
+    *) xdotool key "$action" ;;
+  esac
+  sleep 0.7
+  if ! kill -0 "$app" 2>/dev/null; then
+    echo "after $action: the programmer has ended"
+    exit 0
+  fi
+  show "after $action"
+done

@@ -1,0 +1,66 @@
+// The real dialogs of the seam, answered by a timer as a user would.
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtPrinters.h>
+#include <editor/UserDialogs.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Save As onto an existing file asks first, in the toolkit's own box; only Yes
+// gives the file back.
+TEST(UserDialogs, saveAsAsksBeforeReplacingAnExistingFile)
+{
+    QTemporaryDir dir;
+    const QString existing = dir.filePath("existing.prg");
+    QFile file(existing);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    TQtUserDialogs dialogs;
+    for (const bool replace : {false, true}) {
+        SCOPED_TRACE(replace);
+        QStringList asked;
+        bool chosen = false;
+        int waited = 0;
+        QTimer user;
+        user.setInterval(10);
+        QObject::connect(&user, &QTimer::timeout, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                asked << box->text();
+                box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+            } else if (auto *files = qobject_cast<QFileDialog *>(modal)) {
+                // Answered No: the dialog stays, the user gives up. A dialog
+                // that never asks is given up after a while, and the test fails.
+                if (!asked.isEmpty() || ++waited > 300) {
+                    files->reject();
+                    return;
+                }
+                if (chosen)
+                    return; // the accept is on its way
+                chosen = true;
+                // Typed, as a user does: selectFile() depends on the dialog's
+                // directory listing having arrived.
+                auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                ASSERT_NE(name, nullptr);
+                name->setText(existing);
+                QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+            }
+        });
+        user.start();
+        const QString result =
+            dialogs.saveFileName(nullptr, QStringLiteral("Program (*.prg)"), QStringLiteral("prg"));
+        user.stop();
+        EXPECT_EQ(asked.size(), 1);
+        EXPECT_EQ(result, replace ? existing : QString());
+    }
+}
+
+} // namespace

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# The programmer in a real X window (Xvfb), in French, with a last project that
+# does not load: every window carries exactly its own title (no suffix), the
+# save dialog is the toolkit's own in French, and Save never writes over the
+# broken file. Skipped (77) where Xvfb or xdotool is missing.
+set -euo pipefail
+programmer=$1
+here=$(cd "$(dirname "$0")" && pwd)
+for tool in Xvfb xdotool; do
+  command -v "$tool" >/dev/null || { echo "$tool is missing: skipped"; exit 77; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+printf 'Group Of Program File of VARNO\r\n*****\r\nName\r\n\r\n\r\n\r\n\r\n\r\n\r\nmany\r\n' \
+  >"$work/broken.prg"
+printf 'Settings File of VARNO "Quillon" Programmer\r\nLanguage :\r\nFrench\r\nCom Port selected :\r\nCOM1\r\nLast projet used\r\n%s\r\n' \
+  "$work/broken.prg" >"$work/settings.cfg"
+before=$(md5sum <"$work/broken.prg")
+
+# The error box, then Ctrl+S twice: each time the save dialog, given up.
+out=$("$here/../../scripts/try-in-x.sh" -p "$programmer" "$work/settings.cfg" \
+  Return ctrl+s Escape ctrl+s Escape)
+echo "$out"
+
+failed=0
+expect() {
+  grep -qxF -- "  \"$1\"" <<<"$out" || { echo "FAIL: no window titled \"$1\""; failed=1; }
+}
+expect "VARNO Programmer"                 # the error box
+expect "VARNO Programmer : New Project"   # the main window
+expect "Enregistrer sous"                 # the toolkit's save dialog, in French
+if grep -q -- ' — ' <<<"$out"; then
+  echo "FAIL: a title carries a suffix"
+  failed=1
+fi
+if [ "$(md5sum <"$work/broken.prg")" != "$before" ]; then
+  echo "FAIL: the project that did not load was written"
+  failed=1
+fi
+exit "$failed"
