@@ -186,6 +186,45 @@ TEST_F(ColumnMenu, leftInTheFirstColumnGoesBackToTheParentMenu)
     top.close();
 }
 
+// A sub-menu that the pointer opened by resting on its item leaves the keys to
+// the menu the user moves in, until Right enters it.
+TEST_F(ColumnMenu, aSubmenuOpenedByHoveringLeavesTheKeysToItsParent)
+{
+    QMenu top;
+    top.addAction("No Action...");
+    menu.setTitle("Go To Program : ");
+    top.addMenu(&menu);
+    QAction *after = top.addAction("Sleep mode");
+    const auto hoverOpen = [&] {
+        QCursor::setPos(QPoint(700, 590));
+        top.popup(QPoint(10, 10));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&top));
+        const QPoint item = top.actionGeometry(menu.menuAction()).center();
+        QCursor::setPos(top.mapToGlobal(item));
+        QTest::mouseMove(top.windowHandle(), item + QPoint(QApplication::startDragDistance(), 0));
+        QTest::mouseMove(top.windowHandle(), item);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return menu.isVisible(); }));
+    };
+    hoverOpen();
+    // The application routes keys to the topmost popup's focus.
+    QWidget *keys = QApplication::focusWidget();
+    ASSERT_TRUE(keys == menu.grid() || keys == &menu);
+    QTest::keyClick(keys, Qt::Key_Down);
+    EXPECT_EQ(menu.currentIndex(), -1);
+    EXPECT_EQ(top.activeAction(), after);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !menu.isVisible(); }));
+    top.close();
+
+    hoverOpen();
+    keys = QApplication::focusWidget();
+    QTest::keyClick(keys, Qt::Key_Right);
+    EXPECT_EQ(menu.currentIndex(), 0);
+    QTest::keyClick(keys, Qt::Key_Down);
+    EXPECT_EQ(menu.currentIndex(), 1);
+    EXPECT_EQ(top.activeAction(), menu.menuAction());
+    top.close();
+}
+
 // Where the grid shows item `index` on the screen, or a null point when it is
 // scrolled out of sight.
 QPoint shownAt(TColumnMenu &menu, int index)
