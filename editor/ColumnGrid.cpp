@@ -201,45 +201,47 @@ bool ColumnGrid::handleKey(const QKeyEvent *event)
     const int count = int(items_.size());
     if (count == 0)
         return false;
-    // With nothing highlighted the first move goes to the first item.
-    const bool none = current_ < 0;
+    const int key = event->key();
+    const bool arrow =
+        key == Qt::Key_Down || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Left;
     const int at = qMax(current_, 0);
     int next = at;
-    switch (event->key()) {
-    case Qt::Key_Down:
-        next = none                                                     ? 0
-               : (at % perColumn_ == perColumn_ - 1 || at + 1 >= count) ? at - at % perColumn_
-                                                                        : at + 1;
-        break;
-    case Qt::Key_Up:
-        next = none ? 0 : at % perColumn_ == 0 ? qMin(at + perColumn_ - 1, count - 1) : at - 1;
-        break;
-    case Qt::Key_Right:
-        if (none)
+    if (current_ < 0 && arrow) {
+        next = 0; // with nothing highlighted the first move goes to the first item
+    } else {
+        switch (key) {
+        case Qt::Key_Down:
+            next = (at % perColumn_ == perColumn_ - 1 || at + 1 >= count) ? at - at % perColumn_
+                                                                          : at + 1;
+            break;
+        case Qt::Key_Up:
+            next = at % perColumn_ == 0 ? qMin(at + perColumn_ - 1, count - 1) : at - 1;
+            break;
+        case Qt::Key_Right:
+            if (at + perColumn_ < count)
+                next = at + perColumn_;
+            else if ((at / perColumn_ + 1) * perColumn_ < count)
+                next = count - 1; // the last column is shorter
+            break;
+        case Qt::Key_Left:
+            if (at < perColumn_)
+                return false; // the menu goes back to its parent
+            next = at - perColumn_;
+            break;
+        case Qt::Key_Home:
             next = 0;
-        else if (at + perColumn_ < count)
-            next = at + perColumn_;
-        else if ((at / perColumn_ + 1) * perColumn_ < count)
-            next = count - 1; // the last column is shorter
-        break;
-    case Qt::Key_Left:
-        if (!none && at < perColumn_)
-            return false; // the menu goes back to its parent
-        next = none ? 0 : at - perColumn_;
-        break;
-    case Qt::Key_Home:
-        next = 0;
-        break;
-    case Qt::Key_End:
-        next = count - 1;
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        choose(current_);
-        return true;
-    default:
-        return false;
+            break;
+        case Qt::Key_End:
+            next = count - 1;
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            choose(current_);
+            return true;
+        default:
+            return false;
+        }
     }
     setCurrent(next);
     emit currentMovedByKey(next);

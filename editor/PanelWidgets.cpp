@@ -130,13 +130,17 @@ constexpr int kGap = 2;
 
 QFont panelFont()
 {
-    QFont font;
-    for (const char *family : {"Liberation Sans", "Arial"}) {
-        if (QFontDatabase::hasFamily(QString::fromLatin1(family))) {
-            font.setFamily(QString::fromLatin1(family));
-            break;
+    // Looked up once: every compact row of a long list asks for it.
+    static const QString family = [] {
+        for (const char *name : {"Liberation Sans", "Arial"}) {
+            if (QFontDatabase::hasFamily(QString::fromLatin1(name)))
+                return QString::fromLatin1(name);
         }
-    }
+        return QString();
+    }();
+    QFont font;
+    if (!family.isEmpty())
+        font.setFamily(family);
     font.setPixelSize(11);
     return font;
 }
@@ -156,12 +160,11 @@ QString fittedCaption(const QString &caption, const QFontMetrics &metrics, int r
             space > 0 && std::any_of(last.begin(), last.end(), [](QChar c) { return c.isDigit(); });
         cut = numbered ? space : -1;
     }
-    if (cut <= 0)
-        return metrics.elidedText(caption, Qt::ElideRight, room);
-    const QString tail = caption.mid(cut);
+    const QString tail = caption.mid(qMax(cut, qsizetype(0)));
     const int left = room - metrics.horizontalAdvance(tail);
-    const QString head = metrics.elidedText(caption.left(cut), Qt::ElideRight, qMax(left, 0));
-    return head + tail;
+    if (cut <= 0 || left < metrics.horizontalAdvance(QChar(0x2026)))
+        return metrics.elidedText(caption, Qt::ElideRight, room);
+    return metrics.elidedText(caption.left(cut), Qt::ElideRight, left) + tail;
 }
 
 void TSpeedButton::setText(const QString &text)
