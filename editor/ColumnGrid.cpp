@@ -186,6 +186,17 @@ void ColumnGrid::mouseReleaseEvent(QMouseEvent *event)
         choose(indexAt(event->position().toPoint()));
 }
 
+// The grid keeps mouse events from its menu; the wheel goes to the scrolling
+// frame around it, when there is one.
+void ColumnGrid::wheelEvent(QWheelEvent *event)
+{
+    QWidget *frame = parentWidget();
+    if (frame && frame != menu_)
+        QCoreApplication::sendEvent(frame, event);
+    else
+        event->ignore();
+}
+
 // Keys go to the menu, which gives the navigation keys back to handleKey and
 // keeps the others (Escape, Left in the first column) for itself.
 void ColumnGrid::keyPressEvent(QKeyEvent *event)

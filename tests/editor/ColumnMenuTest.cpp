@@ -320,6 +320,13 @@ TEST_F(ColumnMenu, aGridLargerThanTheScreenScrollsAndEveryItemStaysReachable)
                 QTest::keyClick(grid, Qt::Key_Right);
         }
         menu.close();
+        // The wheel scrolls down.
+        grid = popUp();
+        QWheelEvent wheel(QPointF(5, 5), grid->mapToGlobal(QPointF(5, 5)), QPoint(),
+                          QPoint(0, -120), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(grid, &wheel);
+        EXPECT_GT(menu.scrollArea()->verticalScrollBar()->value(), 0);
+        menu.close();
         // The mouse scrolls to an item with the scroll bars, then clicks it.
         for (int index : {0, 31, 100, 223, 254}) {
             popUp();
