@@ -4,11 +4,12 @@
 #include <QPainter>
 #include <QStyleOptionMenuItem>
 #include <editor/ColumnGrid.h>
+#include <utility>
 
 namespace varno {
 
-ColumnGrid::ColumnGrid(const QList<QAction *> &items, int perColumn, QWidget *parent)
-    : QWidget(parent), items_(items), perColumn_(perColumn)
+ColumnGrid::ColumnGrid(const QList<QAction *> &items, int perColumn, QWidget *menu)
+    : QWidget(menu), items_(items), perColumn_(perColumn), menu_(menu)
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -27,8 +28,7 @@ void ColumnGrid::layoutItems() const
 {
     if (laidOut_)
         return;
-    const QMenu *menu = qobject_cast<const QMenu *>(parentWidget());
-    const QWidget *styled = menu ? static_cast<const QWidget *>(menu) : this;
+    const QWidget *styled = menu_ ? menu_ : this;
     QSize cell(0, 0);
     for (QAction *action : items_) {
         QStyleOptionMenuItem option;
@@ -101,8 +101,7 @@ void ColumnGrid::setCurrent(int index)
 void ColumnGrid::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    const QMenu *menu = qobject_cast<const QMenu *>(parentWidget());
-    const QWidget *styled = menu ? static_cast<const QWidget *>(menu) : this;
+    const QWidget *styled = menu_ ? menu_ : this;
     const int iconWidth = styled->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, styled);
     for (int i = 0; i < items_.size(); ++i) {
         const QRect rect = itemRect(i);
@@ -129,31 +128,82 @@ void ColumnGrid::paintEvent(QPaintEvent *event)
     }
 }
 
+void ColumnGrid::opened(const QPoint &pointer)
+{
+    origin_ = pointer;
+    moved_ = false;
+    pressedOnItem_ = false;
+    pressesSinceOpened_ = 0;
+    setCurrent(-1);
+}
+
+void ColumnGrid::notePointer(const QPoint &global)
+{
+    if (!moved_ && (global - origin_).manhattanLength() >= QApplication::startDragDistance())
+        moved_ = true;
+}
+
+// A menu opened under a still pointer highlights nothing until the pointer moves,
+// as a menu does.
 void ColumnGrid::mouseMoveEvent(QMouseEvent *event)
 {
-    setCurrent(indexAt(event->position().toPoint()));
+    notePointer(event->globalPosition().toPoint());
+    if (moved_)
+        setCurrent(indexAt(event->position().toPoint()));
 }
 
 void ColumnGrid::leaveEvent(QEvent *)
 {
-    setCurrent(-1);
+    if (moved_)
+        setCurrent(-1);
 }
 
+void ColumnGrid::mousePressEvent(QMouseEvent *event)
+{
+    notePointer(event->globalPosition().toPoint());
+    ++pressesSinceOpened_;
+    pressedOnItem_ = indexAt(event->position().toPoint()) >= 0;
+    event->accept();
+}
+
+// A double click whose first press did not land here began before the menu
+// opened (on the button that opened it): its second press chooses nothing.
+void ColumnGrid::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    notePointer(event->globalPosition().toPoint());
+    if (pressesSinceOpened_ <= 1)
+        pressedOnItem_ = false;
+    event->accept();
+}
+
+// A release chooses only after a real press on the grid or a real move over it:
+// the release that ends the double click which opened the menu chooses nothing.
 void ColumnGrid::mouseReleaseEvent(QMouseEvent *event)
 {
-    choose(indexAt(event->position().toPoint()));
+    notePointer(event->globalPosition().toPoint());
+    const bool real = std::exchange(pressedOnItem_, false) || moved_;
+    if (real)
+        choose(indexAt(event->position().toPoint()));
 }
 
-void ColumnGrid::focusInEvent(QFocusEvent *event)
+// The grid keeps mouse events from its menu; the wheel goes to the scrolling
+// frame around it, when there is one.
+void ColumnGrid::wheelEvent(QWheelEvent *event)
 {
-    if (current_ < 0 && !items_.isEmpty())
-        setCurrent(0);
-    QWidget::focusInEvent(event);
+    QWidget *frame = parentWidget();
+    if (frame && frame != menu_)
+        QCoreApplication::sendEvent(frame, event);
+    else
+        event->ignore();
 }
 
+// Keys go to the menu, which gives the navigation keys back to handleKey and
+// keeps the others (Escape, Left in the first column) for itself.
 void ColumnGrid::keyPressEvent(QKeyEvent *event)
 {
-    if (!handleKey(event))
+    if (menu_)
+        QCoreApplication::sendEvent(menu_, event);
+    else if (!handleKey(event))
         event->ignore();
 }
 
@@ -162,42 +212,50 @@ bool ColumnGrid::handleKey(const QKeyEvent *event)
     const int count = int(items_.size());
     if (count == 0)
         return false;
+    const int key = event->key();
+    const bool arrow =
+        key == Qt::Key_Down || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Left;
     const int at = qMax(current_, 0);
     int next = at;
-    switch (event->key()) {
-    case Qt::Key_Down:
-        next =
-            (at % perColumn_ == perColumn_ - 1 || at + 1 >= count) ? at - at % perColumn_ : at + 1;
-        break;
-    case Qt::Key_Up:
-        next = at % perColumn_ == 0 ? qMin(at + perColumn_ - 1, count - 1) : at - 1;
-        break;
-    case Qt::Key_Right:
-        if (at + perColumn_ < count)
-            next = at + perColumn_;
-        else if ((at / perColumn_ + 1) * perColumn_ < count)
-            next = count - 1; // the last column is shorter
-        break;
-    case Qt::Key_Left:
-        if (at < perColumn_)
-            return false; // the menu goes back to its parent
-        next = at - perColumn_;
-        break;
-    case Qt::Key_Home:
-        next = 0;
-        break;
-    case Qt::Key_End:
-        next = count - 1;
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        choose(current_);
-        return true;
-    default:
-        return false;
+    if (current_ < 0 && arrow) {
+        next = 0; // with nothing highlighted the first move goes to the first item
+    } else {
+        switch (key) {
+        case Qt::Key_Down:
+            next = (at % perColumn_ == perColumn_ - 1 || at + 1 >= count) ? at - at % perColumn_
+                                                                          : at + 1;
+            break;
+        case Qt::Key_Up:
+            next = at % perColumn_ == 0 ? qMin(at + perColumn_ - 1, count - 1) : at - 1;
+            break;
+        case Qt::Key_Right:
+            if (at + perColumn_ < count)
+                next = at + perColumn_;
+            else if ((at / perColumn_ + 1) * perColumn_ < count)
+                next = count - 1; // the last column is shorter
+            break;
+        case Qt::Key_Left:
+            if (at < perColumn_)
+                return false; // the menu goes back to its parent
+            next = at - perColumn_;
+            break;
+        case Qt::Key_Home:
+            next = 0;
+            break;
+        case Qt::Key_End:
+            next = count - 1;
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            choose(current_);
+            return true;
+        default:
+            return false;
+        }
     }
     setCurrent(next);
+    emit currentMovedByKey(next);
     return true;
 }
 
@@ -209,8 +267,8 @@ void ColumnGrid::choose(int index)
     QAction *action = items_.at(index);
     while (QWidget *popup = QApplication::activePopupWidget())
         popup->close();
-    if (QWidget *menu = parentWidget())
-        menu->close();
+    if (menu_)
+        menu_->close();
     action->trigger();
 }
 

@@ -13,7 +13,8 @@ class ColumnGrid : public QWidget
     Q_OBJECT
 
 public:
-    ColumnGrid(const QList<QAction *> &items, int perColumn, QWidget *parent);
+    // `menu` styles the items and is closed by a choice; it need not be the parent.
+    ColumnGrid(const QList<QAction *> &items, int perColumn, QWidget *menu);
 
     QSize sizeHint() const override;
     QRect itemRect(int index) const;
@@ -24,23 +25,42 @@ public:
     // Moves or chooses for the navigation keys; false for any other key.
     bool handleKey(const QKeyEvent *event);
 
+    // A new opening with the pointer at `pointer` (global): nothing highlighted,
+    // no press seen, the pointer not yet moved.
+    void opened(const QPoint &pointer);
+    // True once the pointer has travelled the platform's drag distance since
+    // the opening: only then does hovering highlight and any release choose.
+    bool pointerMoved() const { return moved_; }
+
+signals:
+    // The keyboard moved the highlight to `index` (the menu scrolls to it).
+    void currentMovedByKey(int index);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
 
 private:
     void choose(int index);
     void layoutItems() const;
+    void notePointer(const QPoint &global);
 
     const QList<QAction *> &items_;
     int perColumn_;
+    QWidget *menu_;
     int current_ = -1;
     mutable bool laidOut_ = false;
     mutable QSize cell_;
+    QPoint origin_;
+    bool moved_ = false;
+    bool pressedOnItem_ = false; // the press of the coming release was a real one
+    int pressesSinceOpened_ = 0;
 };
 
 } // namespace varno

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <functional>
 
+class QScrollArea;
 class QWidgetAction;
 
 namespace varno {
@@ -14,7 +15,8 @@ class ColumnGrid;
 // are QActions carrying their tag as data(); choosing one triggers it and closes
 // the whole menu chain. Mouse and keyboard reach every item: the arrows move
 // through the grid, Enter or Space chooses, Escape and Left (in the first
-// column) go back.
+// column) go back. Every opening starts with nothing highlighted. A grid larger
+// than the screen area it opens on scrolls inside the menu.
 class TColumnMenu : public QMenu
 {
     Q_OBJECT
@@ -48,6 +50,13 @@ public:
     QRect itemRect(int index) const;
     QWidget *grid() const;
 
+    // The screen area the menu may fill; by default the available geometry of
+    // the screen it opens on.
+    using AreaFunction = std::function<QRect(const QMenu &)>;
+    void setAvailableArea(AreaFunction area);
+    // The scrolling frame around the grid.
+    QScrollArea *scrollArea() const { return scroll_; }
+
 signals:
     // An item was chosen; tag is its data().
     void itemTriggered(int tag);
@@ -58,9 +67,18 @@ protected:
 
 private:
     void populate() const;
+    void prepareOpening();
+    void fitToScreen();
+    QMenu *parentMenu() const;
+    void scrollTo(int index);
 
     mutable Populator populator_;
     QList<QAction *> items_;
     QWidgetAction *gridAction_ = nullptr;
     varno::ColumnGrid *grid_ = nullptr;
+    QScrollArea *scroll_ = nullptr;
+    AreaFunction area_;
+    // False while a sub-menu opened by hovering has not been entered: the keys
+    // then still move in the parent menu.
+    bool entered_ = true;
 };

@@ -18,9 +18,7 @@ TFrame1::TFrame1(QWidget *parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("Frame1"));
     setFixedSize(PanelWidth, PanelHeight);
-    QFont font = this->font();
-    font.setPointSize(8);
-    setFont(font);
+    setFont(panelFont());
 
     // Panel1 paints the background; clicks on it reach the frame's handlers.
     Panel1 = new QWidget(this);

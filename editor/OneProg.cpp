@@ -43,9 +43,7 @@ TFrame2::TFrame2(QWidget *parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("Frame2"));
     setFixedSize(PanelWidth, PanelHeight);
-    QFont font = this->font();
-    font.setPointSize(8);
-    setFont(font);
+    setFont(panelFont());
     buildControls();
     wireHandlers();
     ClearActions();

@@ -9,6 +9,16 @@
 
 class QMouseEvent;
 
+// The font of the program panels. Their fixed sizes were drawn for a narrow
+// 8-point face; Liberation Sans (the metrics of Arial) fits them, and any sans
+// serif stands in when it is missing. 11 pixels is 8 points at 96 dpi.
+QFont panelFont();
+
+// A caption shortened to `room` pixels: whole when it fits; otherwise its
+// number or value (what follows its last colon, or its last word when that
+// holds a digit) stays whole after the words before it, cut with an ellipsis.
+QString fittedCaption(const QString &caption, const QFontMetrics &metrics, int room);
+
 // Tells clicks from double clicks for a control that reports both: the release
 // that ends a double click is not a click of its own.
 class TClickTracker
@@ -91,6 +101,8 @@ private:
 };
 
 // A flat button with a 16 x 16 glyph and a caption; its tag is the action slot.
+// A caption too long for the button is shown fitted (see fittedCaption) and is
+// the button's tooltip in full; text() stays the full caption.
 class TSpeedButton : public QToolButton
 {
     Q_OBJECT
@@ -102,7 +114,20 @@ public:
     int glyph() const { return glyph_; }
     void setGlyph(int index, const QIcon &icon);
 
+    // Hides QAbstractButton::setText so that the tooltip follows the caption.
+    void setText(const QString &text);
+    // Where the caption is drawn, beside the glyph, and the caption as drawn.
+    QRect captionRect() const;
+    QString shownCaption() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
 private:
+    void updateToolTip();
+
     int tag_;
     int glyph_ = -1;
 };

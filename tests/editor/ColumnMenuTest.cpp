@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QtPrinters.h>
@@ -13,6 +15,8 @@ class ColumnMenu : public ::testing::Test
 protected:
     void SetUp() override
     {
+        // The pointer rests away from every menu unless a test moves it.
+        QCursor::setPos(QPoint(700, 590));
         for (int n = 1; n <= 255; ++n)
             menu.addItem(QString::asprintf("%.3d", n), QIcon(), n);
     }
@@ -92,6 +96,7 @@ TEST_F(ColumnMenu, disabledItemCannotBeChosen)
 TEST_F(ColumnMenu, keyboardReachesEveryColumn)
 {
     QWidget *grid = popUp();
+    QTest::keyClick(grid, Qt::Key_Down);
     EXPECT_EQ(menu.currentIndex(), 0);
     QTest::keyClick(grid, Qt::Key_Down);
     QTest::keyClick(grid, Qt::Key_Down);
@@ -116,7 +121,7 @@ TEST_F(ColumnMenu, keyboardReachesEveryColumn)
 TEST_F(ColumnMenu, rightIntoTheShortLastColumnStopsAtItsEnd)
 {
     QWidget *grid = popUp();
-    for (int i = 0; i < 31; ++i)
+    for (int i = 0; i < 32; ++i)
         QTest::keyClick(grid, Qt::Key_Down);
     EXPECT_EQ(menu.currentIndex(), 31);
     for (int i = 0; i < 7; ++i)
@@ -151,6 +156,8 @@ TEST_F(ColumnMenu, asASubmenuItIsReachedWithTheKeyboard)
     // Keys go to the topmost popup, as the application routes them.
     QWidget *grid = QApplication::activePopupWidget();
     ASSERT_EQ(grid, &menu);
+    EXPECT_EQ(menu.currentIndex(), -1);
+    QTest::keyClick(grid, Qt::Key_Right);
     EXPECT_EQ(menu.currentIndex(), 0);
     QTest::keyClick(grid, Qt::Key_Right);
     const int tag = chosenTag([&] { QTest::keyClick(grid, Qt::Key_Return); });
@@ -168,6 +175,7 @@ TEST_F(ColumnMenu, leftInTheFirstColumnGoesBackToTheParentMenu)
     QTest::keyClick(&top, Qt::Key_Down);
     QTest::keyClick(&top, Qt::Key_Right);
     ASSERT_TRUE(QTest::qWaitFor([&] { return menu.isVisible(); }));
+    QTest::keyClick(&menu, Qt::Key_Right); // the first item
     QTest::keyClick(&menu, Qt::Key_Right); // column 2: Left stays inside
     QTest::keyClick(&menu, Qt::Key_Left);
     EXPECT_TRUE(menu.isVisible());
@@ -176,6 +184,164 @@ TEST_F(ColumnMenu, leftInTheFirstColumnGoesBackToTheParentMenu)
     EXPECT_TRUE(QTest::qWaitFor([&] { return !menu.isVisible(); }));
     EXPECT_TRUE(top.isVisible());
     top.close();
+}
+
+// A sub-menu that the pointer opened by resting on its item leaves the keys to
+// the menu the user moves in, until Right enters it.
+TEST_F(ColumnMenu, aSubmenuOpenedByHoveringLeavesTheKeysToItsParent)
+{
+    QMenu top;
+    top.addAction("No Action...");
+    menu.setTitle("Go To Program : ");
+    top.addMenu(&menu);
+    QAction *after = top.addAction("Sleep mode");
+    const auto hoverOpen = [&] {
+        QCursor::setPos(QPoint(700, 590));
+        top.popup(QPoint(10, 10));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&top));
+        const QPoint item = top.actionGeometry(menu.menuAction()).center();
+        QCursor::setPos(top.mapToGlobal(item));
+        QTest::mouseMove(top.windowHandle(), item + QPoint(QApplication::startDragDistance(), 0));
+        QTest::mouseMove(top.windowHandle(), item);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return menu.isVisible(); }));
+    };
+    hoverOpen();
+    // The application routes keys to the topmost popup's focus.
+    QWidget *keys = QApplication::focusWidget();
+    ASSERT_TRUE(keys == menu.grid() || keys == &menu);
+    QTest::keyClick(keys, Qt::Key_Down);
+    EXPECT_EQ(menu.currentIndex(), -1);
+    EXPECT_EQ(top.activeAction(), after);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !menu.isVisible(); }));
+    top.close();
+
+    hoverOpen();
+    keys = QApplication::focusWidget();
+    QTest::keyClick(keys, Qt::Key_Right);
+    EXPECT_EQ(menu.currentIndex(), 0);
+    QTest::keyClick(keys, Qt::Key_Down);
+    EXPECT_EQ(menu.currentIndex(), 1);
+    EXPECT_EQ(top.activeAction(), menu.menuAction());
+    top.close();
+}
+
+// Where the grid shows item `index` on the screen, or a null point when it is
+// scrolled out of sight.
+QPoint shownAt(TColumnMenu &menu, int index)
+{
+    QWidget *viewport = menu.scrollArea()->viewport();
+    const QRect item(menu.grid()->mapTo(viewport, menu.itemRect(index).topLeft()),
+                     menu.itemRect(index).size());
+    if (!viewport->rect().contains(item))
+        return {};
+    return viewport->mapToGlobal(item.center());
+}
+
+TEST_F(ColumnMenu, everyOpeningStartsWithNothingHighlighted)
+{
+    QWidget *grid = popUp();
+    EXPECT_EQ(menu.currentIndex(), -1);
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(chosenTag([&] { QTest::keyClick(grid, Qt::Key_Return); }), 2);
+    grid = popUp();
+    EXPECT_EQ(menu.currentIndex(), -1);
+    EXPECT_EQ(chosenTag([&] { QTest::keyClick(grid, Qt::Key_Return); }), -1);
+    QTest::keyClick(grid, Qt::Key_Up);
+    EXPECT_EQ(menu.currentIndex(), 0);
+    menu.close();
+}
+
+// Only a press on the grid or a real move over it makes a release choose: the
+// release of a click that began before the menu opened chooses nothing.
+TEST_F(ColumnMenu, releaseChoosesOnlyAfterARealPressOrMove)
+{
+    struct Case
+    {
+        const char *name;
+        bool press;
+        int move; // how far the pointer moves before the release, in drag distances
+        int tag;
+    };
+    const Case cases[] = {
+        {"release under a still pointer", false, 0, -1},
+        {"release after moving over the grid", false, 2, 41},
+        {"click without moving", true, 0, 41},
+    };
+    // The menu opens where it opened before, with the pointer over item 40.
+    popUp();
+    const QPoint opening = menu.pos();
+    const QPoint over = menu.grid()->mapToGlobal(menu.itemRect(40).center());
+    menu.close();
+    for (const Case &c : cases) {
+        QCursor::setPos(over);
+        menu.popup(QPoint(10, 10));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+        ASSERT_EQ(menu.pos(), opening) << c.name;
+        QWindow *window = menu.windowHandle();
+        const QPoint at = menu.mapFromGlobal(over);
+        const QPoint to = at + QPoint(c.move * QApplication::startDragDistance(), 0);
+        const int tag = chosenTag([&] {
+            if (c.press)
+                QTest::mousePress(window, Qt::LeftButton, {}, at);
+            if (c.move)
+                QTest::mouseMove(window, to);
+            QTest::mouseRelease(window, Qt::LeftButton, {}, to);
+        });
+        EXPECT_EQ(tag, c.tag) << c.name;
+        menu.close();
+    }
+}
+
+// At 200 % on a 1920 x 1080 screen, or on any screen down to 640 x 480, the
+// whole grid is reached by mouse and keyboard.
+TEST_F(ColumnMenu, aGridLargerThanTheScreenScrollsAndEveryItemStaysReachable)
+{
+    for (const QSize screen : {QSize(960, 540), QSize(640, 480), QSize(420, 300)}) {
+        SCOPED_TRACE(QString("%1x%2").arg(screen.width()).arg(screen.height()).toStdString());
+        const QRect area(QPoint(0, 0), screen);
+        menu.setAvailableArea([area](const QMenu &) { return area; });
+        QWidget *grid = popUp();
+        EXPECT_LE(menu.width(), area.width());
+        EXPECT_LE(menu.height(), area.height());
+        // The keyboard walks every column from top to bottom, each item in view.
+        QTest::keyClick(grid, Qt::Key_Home);
+        for (int column = 0; column < menu.columnCount(); ++column) {
+            for (int row = 0; row < TColumnMenu::ItemsPerColumn; ++row) {
+                const int index = column * TColumnMenu::ItemsPerColumn + row;
+                if (index >= menu.itemCount())
+                    break;
+                ASSERT_EQ(menu.currentIndex(), index);
+                EXPECT_FALSE(shownAt(menu, index).isNull()) << index;
+                QTest::keyClick(grid, Qt::Key_Down);
+            }
+            QTest::keyClick(grid, Qt::Key_Home);
+            for (int step = 0; step <= column; ++step)
+                QTest::keyClick(grid, Qt::Key_Right);
+        }
+        menu.close();
+        // The wheel scrolls down.
+        grid = popUp();
+        QWheelEvent wheel(QPointF(5, 5), grid->mapToGlobal(QPointF(5, 5)), QPoint(),
+                          QPoint(0, -120), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(grid, &wheel);
+        EXPECT_GT(menu.scrollArea()->verticalScrollBar()->value(), 0);
+        menu.close();
+        // The mouse scrolls to an item with the scroll bars, then clicks it.
+        for (int index : {0, 31, 100, 223, 254}) {
+            popUp();
+            const QRect item = menu.itemRect(index);
+            QScrollArea *scroll = menu.scrollArea();
+            scroll->horizontalScrollBar()->setValue(item.left());
+            scroll->verticalScrollBar()->setValue(item.top());
+            const QPoint at = shownAt(menu, index);
+            ASSERT_FALSE(at.isNull()) << index;
+            const int tag = chosenTag([&] {
+                QTest::mouseClick(menu.windowHandle(), Qt::LeftButton, {}, menu.mapFromGlobal(at));
+            });
+            EXPECT_EQ(tag, index + 1);
+        }
+    }
 }
 
 } // namespace
