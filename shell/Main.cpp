@@ -16,9 +16,11 @@
 #include <link/ComLink.h>
 #include <link/dialogs/ProgessBar.h>
 #include <link/dialogs/VerifTrame.h>
+#include <model/ProjectRecovery.h>
 #include <resources/Pictures.h>
 #include <shell/Help.h>
 #include <shell/Main.h>
+#include <shell/ProjectLock.h>
 #include <shell/ProjetProperty.h>
 #include <shell/SettingsFile.h>
 #include <text/text.h>

@@ -19,6 +19,10 @@ class TFrame1;
 class TFrame2;
 class TOKBottomDlg;
 class TOKBottomDlg1;
+class TProjectLock;
+class TProjectRecovery;
+struct TProjectClaim;
+class QTimer;
 struct TReceivedPrograms;
 class TSettingsFile;
 class TUserDialogs;
@@ -61,6 +65,7 @@ public:
     QString ProjectFileName;
     quint8 LinkResult = 0;
     bool ProjectModified = false;
+    bool ProjectReadOnly = false; // open in another programmer: Save goes through Save As
     quint8 TransferDirection = 1;
 
     // Commands.
@@ -110,6 +115,11 @@ public:
     // file that does not shows an error and changes nothing. True when loaded.
     bool LoadProjectFile(QString fileName); // by value: callers pass ProjectFileName
     void updateTitle();
+    // Keeps a recovery copy of unsaved changes in folder (the user's data folder;
+    // a temporary one in tests), checked every intervalMs; first offers the copies
+    // a programmer that did not close normally left.
+    void startRecovery(const QString &folder, int intervalMs = 10000);
+    void writeRecoveryCopy();
 
     // Controls.
     QAction *File1, *New2, *Property1, *Open1, *Save1, *SaveAs1, *Export1, *Exit1;
@@ -154,6 +164,16 @@ private:
     void addPanelsForPrograms();
     void selectLastFolded();
     TComLink &link();
+    // Recovery copies (shell/Recovery.cpp).
+    void discardRecoveryCopy();
+    void closeRecoveryNormally();
+    void offerLeftCopies();
+    void installRecovered(TProject project, const QString &sourceFile);
+    // Project locks (shell/ProjectLock.cpp). ask: question the user when another
+    // programmer holds the file, rather than take it read-only.
+    TProjectClaim claimProjectFile(const QString &fileName, bool ask);
+    void holdProjectFile(TProjectClaim claim);
+    void releaseProjectFile();
 
     TUserDialogs &dialogs_;
     TSettingsFile &settings_;
@@ -168,4 +188,7 @@ private:
     bool transferring_ = false;
     QString settingsPortName_; // the port the settings named, kept in the port menu
     bool closing_ = false;
+    std::unique_ptr<TProjectRecovery> recovery_;
+    QTimer *recoveryTimer_ = nullptr;
+    std::unique_ptr<TProjectLock> projectLock_;
 };

@@ -11,6 +11,7 @@
 #include <link/QtSerialDevice.h>
 #include <link/Transfer.h>
 #include <link/TransmitImage.h>
+#include <model/PreviousVersion.h>
 #include <map>
 #include <model/Errors.h>
 #include <model/ProjectFile.h>
@@ -107,6 +108,7 @@ int receive(const QString &output, bool force, const TransferOptions &options)
               << ": the date or time stored in the player did not exist; it was given the "
                  "current date and time\n";
     try {
+        KeepPreviousVersion(output);
         SaveProject(output, project);
     } catch (const TVarnoError &e) {
         err() << e.message() << '\n';
