@@ -15,7 +15,8 @@ namespace {
 std::unique_ptr<QLockFile> sessionLock(const QString &path)
 {
     auto lock = std::make_unique<QLockFile>(path);
-    // The programmer may run for days: only a dead owner makes a lock stale.
+    // The programmer may run for days: only a dead owner makes a lock stale, never
+    // its age (which Qt would go by where the file system cannot lock files).
     lock->setStaleLockTime(0);
     return lock;
 }
@@ -145,9 +146,8 @@ std::vector<TProjectRecovery::LeftCopy> TProjectRecovery::leftCopies()
         if (id != id_ && !leftLocks_.count(id) && !QFileInfo::exists(path(id, ".prg")))
             sessionLock(file.filePath())->tryLock(0); // unlocked, so deleted, at once
     }
-    std::stable_sort(copies.begin(), copies.end(), [](const LeftCopy &a, const LeftCopy &b) {
-        return a.written > b.written;
-    });
+    std::stable_sort(copies.begin(), copies.end(),
+                     [](const LeftCopy &a, const LeftCopy &b) { return a.written > b.written; });
     return copies;
 }
 

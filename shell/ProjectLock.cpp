@@ -35,11 +35,10 @@ TProjectClaim TForm1::claimProjectFile(const QString &fileName, bool ask)
             claim.readOnly = true;
             break;
         }
-        if (!dialogs_.askYesNo(this,
-                               text::Text(text::AddedTexts::OpenElsewhere, CurrentLanguage)
-                                   .arg(QFileInfo(fileName).fileName())
-                                   .arg(lock->ownerPid())
-                                   .arg(lock->ownerHost()))) {
+        if (!dialogs_.askYesNo(this, text::Text(text::AddedTexts::OpenElsewhere, CurrentLanguage)
+                                         .arg(QFileInfo(fileName).fileName())
+                                         .arg(lock->ownerPid())
+                                         .arg(lock->ownerHost()))) {
             claim.cancelled = true;
             break;
         }

@@ -11,9 +11,9 @@
 #include <link/QtSerialDevice.h>
 #include <link/Transfer.h>
 #include <link/TransmitImage.h>
-#include <model/PreviousVersion.h>
 #include <map>
 #include <model/Errors.h>
+#include <model/PreviousVersion.h>
 #include <model/ProjectFile.h>
 #include <text/text.h>
 #include <unistd.h>
