@@ -242,13 +242,16 @@ enum class ScheduleTexts
 // of the same name at the end of AddedTexts.cpp.
 enum class AddedTexts
 {
-    ScheduleReset,  // before the numbers of programs whose stored date did not exist
-    VerifyBlock,    // Edit menu item that opens the verification window
-    OtherPorts,     // heading of the system's serial ports in the port menu
-    RecoverChanges, // at start-up: %1 the project's name, %2 the date of its recovery copy
-    OpenElsewhere,  // %1 a project file open in another programmer, %2 its process, %3 its machine
-    OpenReadOnly,   // asked after OpenElsewhere was answered Yes
-    Count           // not a text: the number of keys
+    ScheduleReset, // before the numbers of programs whose stored date did not exist
+    VerifyBlock,   // Edit menu item that opens the verification window
+    OtherPorts,    // heading of the system's serial ports in the port menu
+    // At start-up: %1 the project's name, %2 the date of its recovery copy.
+    RecoverChanges,
+    // %1 a project file open in another programmer, %2 its process, %3 its machine.
+    OpenElsewhere,
+    // Asked once OpenElsewhere is answered Yes.
+    OpenReadOnly,
+    Count // not a text: the number of keys
 };
 
 // Number of keys of each localised table (the enumerators are 0..KeyCount-1).
