@@ -258,7 +258,9 @@ void TForm1::buildToolbar()
 
 void TForm1::updateTitle()
 {
-    setWindowTitle(TitlePrefix + Project().Name);
+    setWindowTitle(TitlePrefix + Project().Name +
+                   (ProjectReadOnly ? text::Text(text::AddedTexts::ReadOnlyMark, CurrentLanguage)
+                                    : QString()));
 }
 
 void TForm1::TranslateMainWindow()
@@ -311,6 +313,7 @@ void TForm1::TranslateMainWindow()
         ProgPanel->TranslatePanel();
         ProgPanel->TranslateActions();
     }
+    updateTitle(); // a read-only mark in the new language
 }
 
 void TForm1::setLanguage(quint8 language)

@@ -53,10 +53,12 @@ void TForm1::holdProjectFile(TProjectClaim claim)
 {
     projectLock_ = std::move(claim.lock);
     ProjectReadOnly = claim.readOnly;
+    updateTitle();
 }
 
 void TForm1::releaseProjectFile()
 {
     projectLock_.reset();
     ProjectReadOnly = false;
+    updateTitle();
 }

@@ -42,6 +42,7 @@ constexpr Row kAddedTexts[] = {
      u"a save may then write over the other programmer's work.",
      u"¿Abrirlo en solo lectura? Guardar pedirá entonces otro nombre de archivo. No lo abre en "
      u"escritura: al guardar se puede sobrescribir el trabajo del otro programador."},
+    {AddedTexts::ReadOnlyMark, u" (lecture seule)", u" (read-only)", u" (solo lectura)"},
 };
 
 constexpr bool rowsInKeyOrder()

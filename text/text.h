@@ -251,6 +251,8 @@ enum class AddedTexts
     OpenElsewhere,
     // Asked once OpenElsewhere is answered Yes.
     OpenReadOnly,
+    // After the project's name in the title of a project opened read-only.
+    ReadOnlyMark,
     Count // not a text: the number of keys
 };
 

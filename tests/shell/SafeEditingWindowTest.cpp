@@ -203,6 +203,7 @@ TEST_F(SafeEditing, aFileOpenInAnotherProgrammerIsReported)
         EXPECT_EQ(window->ProgList().count(), choice.opened ? 1 : 0);
         if (!choice.opened)
             continue;
+        EXPECT_EQ(window->windowTitle().endsWith(" (read-only)"), !choice.saveWritesTheFile);
 
         window->SpeedButton1Click();
         const QString elsewhere = dir.filePath(QString("%1.prg").arg(choice.name));
