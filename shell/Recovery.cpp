@@ -59,7 +59,7 @@ void TForm1::offerLeftCopies()
         const QString question =
             text::Text(text::AddedTexts::RecoverChanges, CurrentLanguage)
                 .arg(copy.project.Group.Name,
-                     copy.written.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+                     copy.written.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
         if (!dialogs_.askYesNo(this, question)) {
             recovery_->remove(copy);
             continue;
