@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <editor/UserDialogs.h>
+#include <model/ProjectRecovery.h>
 #include <shell/Application.h>
 #include <shell/Main.h>
 #include <shell/SettingsFile.h>
@@ -50,6 +51,7 @@ int main(int argc, char *argv[])
     if (!projectFile.isEmpty())
         window.LoadProjectFile(projectFile);
     window.show();
+    window.startRecovery(TProjectRecovery::defaultFolder());
     // For the start-up benchmark: leave as soon as the event loop is idle.
     if (qEnvironmentVariableIsSet("VARNO_QUIT_WHEN_IDLE"))
         QTimer::singleShot(0, &app, &QCoreApplication::quit);

@@ -17,9 +17,11 @@
 #include <link/dialogs/ProgessBar.h>
 #include <link/dialogs/VerifTrame.h>
 #include <model/FileRead.h>
+#include <model/ProjectRecovery.h>
 #include <resources/Pictures.h>
 #include <shell/Help.h>
 #include <shell/Main.h>
+#include <shell/ProjectLock.h>
 #include <shell/ProjetProperty.h>
 #include <shell/SettingsFile.h>
 #include <shell/ToolkitTranslation.h>
@@ -265,7 +267,9 @@ void TForm1::buildToolbar()
 
 void TForm1::updateTitle()
 {
-    setWindowTitle(TitlePrefix + Project().Name);
+    setWindowTitle(TitlePrefix + Project().Name +
+                   (ProjectReadOnly ? text::Text(text::AddedTexts::ReadOnlyMark, CurrentLanguage)
+                                    : QString()));
 }
 
 void TForm1::TranslateMainWindow()
@@ -318,6 +322,7 @@ void TForm1::TranslateMainWindow()
         ProgPanel->TranslatePanel();
         ProgPanel->TranslateActions();
     }
+    updateTitle(); // a read-only mark in the new language
 }
 
 void TForm1::setLanguage(quint8 language)

@@ -21,6 +21,10 @@ class TFrame1;
 class TFrame2;
 class TOKBottomDlg;
 class TOKBottomDlg1;
+class TProjectLock;
+class TProjectRecovery;
+struct TProjectClaim;
+class QTimer;
 struct TReceivedPrograms;
 class TSettingsFile;
 class TUserDialogs;
@@ -63,6 +67,7 @@ public:
     QString ProjectFileName;
     quint8 LinkResult = 0;
     bool ProjectModified = false;
+    bool ProjectReadOnly = false; // open in another programmer: Save goes through Save As
     quint8 TransferDirection = 1;
 
     // Commands.
@@ -115,6 +120,11 @@ public:
     // Project, with no file name. True when loaded.
     bool LoadProjectFile(QString fileName); // by value: callers pass ProjectFileName
     void updateTitle();
+    // Keeps a recovery copy of unsaved changes in folder (the user's data folder;
+    // a temporary one in tests), checked every intervalMs; first offers the copies
+    // a programmer that did not close normally left.
+    void startRecovery(const QString &folder, int intervalMs = 10000);
+    void writeRecoveryCopy();
 
     // Controls.
     QAction *File1, *New2, *Property1, *Open1, *Save1, *SaveAs1, *Export1, *Exit1;
@@ -164,6 +174,16 @@ private:
     // folded the open program and moved another row, or none, under the pointer.
     void rowClicked(TFrame1 *row);
     void openDoubleClickedRow(TFrame1 *under);
+    // Recovery copies (shell/Recovery.cpp).
+    void discardRecoveryCopy();
+    void closeRecoveryNormally();
+    void offerLeftCopies();
+    void installRecovered(TProject project, const QString &sourceFile);
+    // Project locks (shell/ProjectLock.cpp). ask: question the user when another
+    // programmer holds the file, rather than take it read-only.
+    TProjectClaim claimProjectFile(const QString &fileName, bool ask);
+    void holdProjectFile(TProjectClaim claim);
+    void releaseProjectFile();
 
     TUserDialogs &dialogs_;
     TSettingsFile &settings_;
@@ -180,4 +200,7 @@ private:
     bool closing_ = false;
     QPointer<TFrame1> clickedRow_;
     QElapsedTimer clickedAt_;
+    std::unique_ptr<TProjectRecovery> recovery_;
+    QTimer *recoveryTimer_ = nullptr;
+    std::unique_ptr<TProjectLock> projectLock_;
 };

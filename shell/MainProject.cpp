@@ -9,8 +9,10 @@
 #include <editor/UserDialogs.h>
 #include <model/Errors.h>
 #include <model/HeldProject.h>
+#include <model/PreviousVersion.h>
 #include <model/ProjectFile.h>
 #include <shell/Main.h>
+#include <shell/ProjectLock.h>
 #include <shell/ProjetProperty.h>
 #include <text/text.h>
 
@@ -23,6 +25,7 @@ void TForm1::clearChangeFlags()
 {
     ProjectModified = false;
     ProgPanel->Modified = false;
+    discardRecoveryCopy();
 }
 
 bool TForm1::AskSaveChanges()
@@ -49,6 +52,7 @@ void TForm1::ClearProject()
     SelectedPanel = nullptr;
     document_.Clear();
     ProjectFileName.clear();
+    releaseProjectFile();
     updateTitle();
     clearChangeFlags();
     LayoutFolded();
@@ -90,6 +94,9 @@ void TForm1::Property1Click()
 
 bool TForm1::LoadProjectFile(QString fileName)
 {
+    TProjectClaim claim = claimProjectFile(fileName, true);
+    if (claim.cancelled)
+        return false;
     TProject loaded;
     try {
         loaded = LoadProjectAsHeld(fileName);
@@ -104,6 +111,7 @@ bool TForm1::LoadProjectFile(QString fileName)
     }
     ClearProject();
     ProjectFileName = fileName;
+    holdProjectFile(std::move(claim));
     document_ = std::move(loaded);
     addPanelsForPrograms();
     selectLastFolded();
@@ -149,6 +157,7 @@ bool TForm1::saveTo(const QString &fileName)
 {
     ProgPanel->ValidateEdits();
     try {
+        KeepPreviousVersion(fileName);
         SaveProject(fileName, document_);
     } catch (const TVarnoError &e) {
         dialogs_.showError(this, e.message());
@@ -160,6 +169,10 @@ bool TForm1::saveTo(const QString &fileName)
 
 void TForm1::Save1Click()
 {
+    if (ProjectReadOnly) {
+        SaveAs1Click();
+        return;
+    }
     if (!ProjectFileName.isEmpty() && QFileInfo(ProjectFileName).isFile()) {
         saveTo(ProjectFileName);
         return;
@@ -172,8 +185,10 @@ void TForm1::SaveAs1Click()
     const QString fileName = dialogs_.saveFileName(this, FileFilter, QStringLiteral("prg"));
     if (fileName.isEmpty())
         return;
-    if (saveTo(fileName))
+    if (saveTo(fileName)) {
         ProjectFileName = fileName;
+        holdProjectFile(claimProjectFile(fileName, false));
+    }
 }
 
 void TForm1::Exit1Click()
@@ -202,5 +217,6 @@ void TForm1::closeEvent(QCloseEvent *event)
         closing_ = true;
         WriteSettings();
     }
+    closeRecoveryNormally(); // the changes were saved or dropped
     event->accept();
 }

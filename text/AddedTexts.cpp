@@ -30,6 +30,24 @@ constexpr Row kAddedTexts[] = {
      u"Ce caractère ne peut pas être enregistré dans le fichier du projet.",
      u"This character cannot be stored in the project file.",
      u"Este carácter no se puede guardar en el archivo del proyecto."},
+    {AddedTexts::RecoverChanges, u"récupérer les modifications non enregistrées de %1 du %2 ?",
+     u"recover the unsaved changes of %1 from %2?",
+     u"¿recuperar los cambios no guardados de %1 del %2?"},
+    {AddedTexts::OpenElsewhere,
+     u"%1 est déjà ouvert dans un autre VARNO Programmer (processus %2 sur %3). L'ouvrir "
+     u"quand même ?",
+     u"%1 is already open in another VARNO Programmer (process %2 on %3). Open it anyway?",
+     u"%1 ya está abierto en otro VARNO Programmer (proceso %2 en %3). ¿Abrirlo de todos "
+     u"modos?"},
+    {AddedTexts::OpenReadOnly,
+     u"L'ouvrir en lecture seule ? Enregistrer demandera alors un autre nom de fichier. Non "
+     u"l'ouvre en écriture : un enregistrement peut alors écraser le travail de l'autre "
+     u"programmeur.",
+     u"Open it read-only? Save will then ask for another file name. No opens it for writing: "
+     u"a save may then write over the other programmer's work.",
+     u"¿Abrirlo en solo lectura? Guardar pedirá entonces otro nombre de archivo. No lo abre en "
+     u"escritura: al guardar se puede sobrescribir el trabajo del otro programador."},
+    {AddedTexts::ReadOnlyMark, u" (lecture seule)", u" (read-only)", u" (solo lectura)"},
 };
 
 constexpr bool rowsInKeyOrder()

@@ -247,7 +247,15 @@ enum class AddedTexts
     OtherPorts,           // heading of the system's serial ports in the port menu
     ProgressCaption,      // title of the progress dialog before its first slot
     UnstorableCharacters, // why a typed or pasted character was not taken
-    Count                 // not a text: the number of keys
+    // At start-up: %1 the project's name, %2 the date of its recovery copy.
+    RecoverChanges,
+    // %1 a project file open in another programmer, %2 its process, %3 its machine.
+    OpenElsewhere,
+    // Asked once OpenElsewhere is answered Yes.
+    OpenReadOnly,
+    // After the project's name in the title of a project opened read-only.
+    ReadOnlyMark,
+    Count // not a text: the number of keys
 };
 
 // Number of keys of each localised table (the enumerators are 0..KeyCount-1).

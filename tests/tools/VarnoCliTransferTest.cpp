@@ -142,6 +142,9 @@ TEST_F(CliTransfer, receiveKeepsAnExistingFileUnlessForced)
     EXPECT_EQ(check.readAll(), "mine");
     EXPECT_EQ(runCli({"receive", "--port", port, "--output", file, "--force"}).exitCode, 0);
     EXPECT_EQ(LoadProject(file).Programs.count(), 0);
+    QFile previous(file + ".bak"); // what --force wrote over
+    ASSERT_TRUE(previous.open(QIODevice::ReadOnly));
+    EXPECT_EQ(previous.readAll(), "mine");
 }
 
 TEST_F(CliTransfer, receivedProgramsAreSavedEvenWhenTheNameCannotBeRead)

@@ -14,6 +14,8 @@
 #include <map>
 #include <model/Errors.h>
 #include <model/HeldProject.h>
+#include <model/PreviousVersion.h>
+#include <model/ProjectFile.h>
 #include <text/text.h>
 
 namespace {
@@ -67,6 +69,7 @@ int receive(const QString &output, bool force, const TransferOptions &options)
                               "not exist; it was replaced by the current one")
                    .arg(number));
     try {
+        KeepPreviousVersion(output);
         SaveProject(output, project);
     } catch (const TVarnoError &e) {
         report(e.message());

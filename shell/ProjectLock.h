@@ -1,0 +1,17 @@
+#pragma once
+
+#include <memory>
+#include <model/ProjectLock.h>
+
+// What opening or saving a project file found about other running programmers,
+// and what the user chose: the lock to keep (none when the folder cannot hold
+// one or another programmer holds it), whether the window may write the file.
+struct TProjectClaim
+{
+    bool cancelled = false; // the user chose not to open the file
+    bool readOnly = false;  // Save goes through Save As: the file is never written
+    std::unique_ptr<TProjectLock> lock;
+};
+
+// True when both names lead to the same file.
+bool SameProjectFile(const QString &a, const QString &b);

@@ -1,0 +1,234 @@
+// The main window's recovery copies, previous versions and project locks.
+
+#include <FakeDialogs.h>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtPrinters.h>
+#include <StaleLock.h>
+#include <gtest/gtest.h>
+#include <memory>
+#include <model/ProjectFile.h>
+#include <model/ProjectLock.h>
+#include <shell/Main.h>
+#include <shell/SettingsFile.h>
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class SafeEditing : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        TProject project;
+        project.Group.Name = "Gare Est";
+        project.Programs.Add();
+        SaveProject(userFile(), project);
+        original = readFile(userFile());
+        start();
+    }
+
+    // A programmer started against the temporary folders, its copies checked
+    // every 10 ms.
+    void start()
+    {
+        window.reset();
+        settings = std::make_unique<TSettingsFile>(dir.path(), dir.filePath("config"));
+        window = std::make_unique<TForm1>(dialogs, *settings);
+        window->show();
+        window->startRecovery(recoveryFolder(), 10);
+    }
+
+    // The programmer ends without closing, as in a crash: its lock stays behind
+    // with a process that no longer runs.
+    void crash()
+    {
+        const QStringList left = copies();
+        window.reset();
+        for (const QString &copy : left)
+            ASSERT_TRUE(writeStaleLock(
+                QDir(recoveryFolder()).filePath(QString(copy).replace(".prg", ".lock"))));
+    }
+
+    QString userFile() const { return dir.filePath("gare.prg"); }
+    QString recoveryFolder() const { return dir.filePath("recovery"); }
+    QStringList copies() const
+    {
+        return QDir(recoveryFolder()).entryList({"*.prg"}, QDir::Files, QDir::Name);
+    }
+    bool waitForACopy()
+    {
+        return QTest::qWaitFor([this] { return copies().size() == 1; }, 5000);
+    }
+    void open(const QString &fileName)
+    {
+        dialogs.fileNames = {fileName};
+        window->Open1Click();
+    }
+    QStringList recoveryQuestions() const
+    {
+        return dialogs.questions.filter("recover the unsaved changes of");
+    }
+
+    QTemporaryDir dir;
+    QByteArray original;
+    FakeDialogs dialogs;
+    std::unique_ptr<TSettingsFile> settings;
+    std::unique_ptr<TForm1> window;
+};
+
+TEST_F(SafeEditing, aCopyIsWrittenAfterAChangeAndGoesWithTheChanges)
+{
+    struct Way
+    {
+        const char *name;
+        std::function<void()> drop;
+    };
+    const Way ways[] = {
+        {"saved",
+         [this] {
+             dialogs.fileNames = {dir.filePath("saved.prg")};
+             window->Save1Click();
+         }},
+        {"New Project",
+         [this] {
+             dialogs.answers = {false}; // do not save
+             dialogs.onExec = [](QDialog *) { return int(QDialog::Accepted); };
+             window->New2Click();
+         }},
+        {"closed without saving",
+         [this] {
+             dialogs.answers = {false};
+             window->close();
+         }},
+    };
+    for (const Way &way : ways) {
+        SCOPED_TRACE(way.name);
+        start();
+        QTest::qWait(100); // ten checks without a change
+        EXPECT_TRUE(copies().isEmpty());
+        window->SpeedButton1Click();
+        ASSERT_TRUE(waitForACopy());
+        const QString copy = QDir(recoveryFolder()).filePath(copies().first());
+        EXPECT_EQ(LoadProject(copy).Programs.count(), 1);
+
+        way.drop();
+        EXPECT_TRUE(copies().isEmpty());
+        QTest::qWait(50);
+        EXPECT_TRUE(copies().isEmpty()); // and not written again
+        dialogs.questions.clear();
+        start();
+        EXPECT_TRUE(recoveryQuestions().isEmpty()); // nothing offered after a normal end
+    }
+}
+
+TEST_F(SafeEditing, aCrashedProgrammersChangesAreOfferedAndOpenAsChanged)
+{
+    open(userFile());
+    window->SpeedButton1Click();
+    window->SpeedButton1Click(); // three programs, the file has one
+    ASSERT_TRUE(waitForACopy());
+    const QString leftCopy = copies().first();
+    crash();
+
+    dialogs.answers = {true};
+    start();
+    ASSERT_EQ(recoveryQuestions().size(), 1);
+    EXPECT_TRUE(recoveryQuestions()[0].startsWith("recover the unsaved changes of Gare Est from "))
+        << recoveryQuestions()[0];
+    EXPECT_EQ(window->ProgList().count(), 3);
+    EXPECT_TRUE(window->isChanged());
+    EXPECT_EQ(window->ProjectFileName, userFile());
+    EXPECT_EQ(readFile(userFile()), original); // written only when the user saves
+    ASSERT_EQ(copies().size(), 1);             // this programmer's own copy now
+    EXPECT_NE(copies().first(), leftCopy);
+
+    window->Save1Click();
+    EXPECT_EQ(LoadProject(userFile()).Programs.count(), 3);
+    EXPECT_EQ(readFile(userFile() + ".bak"), original);
+    EXPECT_TRUE(copies().isEmpty());
+
+    // Refused: the copy goes, and the next start offers nothing.
+    window->SpeedButton1Click();
+    ASSERT_TRUE(waitForACopy());
+    crash();
+    dialogs.questions.clear();
+    dialogs.answers = {false};
+    start();
+    EXPECT_EQ(recoveryQuestions().size(), 1);
+    EXPECT_EQ(window->ProgList().count(), 0);
+    EXPECT_TRUE(copies().isEmpty());
+    dialogs.questions.clear();
+    start();
+    EXPECT_TRUE(recoveryQuestions().isEmpty());
+}
+
+// Another programmer, running, holds the file: the user chooses.
+TEST_F(SafeEditing, aFileOpenInAnotherProgrammerIsReported)
+{
+    struct Choice
+    {
+        const char *name;
+        std::deque<bool> answers; // open anyway?, read-only?
+        bool opened;
+        bool saveWritesTheFile;
+    };
+    const Choice choices[] = {
+        {"not opened", {false}, false, false},
+        {"read-only", {true, true}, true, false},
+        {"anyway", {true, false}, true, true},
+    };
+    QLockFile other(TProjectLock::lockPath(userFile()));
+    ASSERT_TRUE(other.tryLock(0));
+    for (const Choice &choice : choices) {
+        SCOPED_TRACE(choice.name);
+        start();
+        dialogs.questions.clear();
+        dialogs.answers = choice.answers;
+        open(userFile());
+        ASSERT_FALSE(dialogs.questions.isEmpty());
+        EXPECT_TRUE(dialogs.questions[0].startsWith(
+            QString("gare.prg is already open in another VARNO Programmer (process %1 on ")
+                .arg(QCoreApplication::applicationPid())))
+            << dialogs.questions[0];
+        EXPECT_EQ(window->ProgList().count(), choice.opened ? 1 : 0);
+        if (!choice.opened)
+            continue;
+        EXPECT_EQ(window->windowTitle().endsWith(" (read-only)"), !choice.saveWritesTheFile);
+
+        window->SpeedButton1Click();
+        const QString elsewhere = dir.filePath(QString("%1.prg").arg(choice.name));
+        dialogs.fileNames = {elsewhere};
+        window->Save1Click();
+        EXPECT_EQ(readFile(userFile()) != original, choice.saveWritesTheFile);
+        EXPECT_EQ(QFile::exists(elsewhere), !choice.saveWritesTheFile); // through Save As
+        QFile f(userFile()); // as it was, for the next choice
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(original);
+    }
+}
+
+TEST_F(SafeEditing, aDeadProgrammersLockIsTakenOver)
+{
+    ASSERT_TRUE(writeStaleLock(TProjectLock::lockPath(userFile())));
+    open(userFile());
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_EQ(window->ProgList().count(), 1);
+    EXPECT_EQ(TProjectLock(userFile()).tryLock(), TProjectLock::State::HeldElsewhere);
+    open(userFile()); // its own lock is no other programmer
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_EQ(window->ProgList().count(), 1);
+    window.reset();
+    EXPECT_EQ(TProjectLock(userFile()).tryLock(), TProjectLock::State::Locked);
+}
+
+} // namespace
