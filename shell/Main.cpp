@@ -92,6 +92,7 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, QWidget *parent)
     ReadSettings();
     if (!ProjectFileName.isEmpty() && QFileInfo(ProjectFileName).isFile())
         LoadProjectFile(ProjectFileName);
+    buildScheduleCommands();
     TranslateMainWindow();
 }
 
@@ -309,6 +310,7 @@ void TForm1::TranslateMainWindow()
         ProgPanel->TranslatePanel();
         ProgPanel->TranslateActions();
     }
+    translateScheduleCommands();
 }
 
 void TForm1::setLanguage(quint8 language)

@@ -20,6 +20,7 @@ class TFrame2;
 class TOKBottomDlg;
 class TOKBottomDlg1;
 struct TReceivedPrograms;
+class TScheduleWindow;
 class TSettingsFile;
 class TUserDialogs;
 
@@ -80,6 +81,11 @@ public:
     void SpeedButton4Click(); // Receive
     void Com11Click(QAction *item);
     void Verif1Click();
+    // The schedule window, the project report and the programs as CSV (MainSchedule.cpp).
+    void Schedule1Click();
+    void ExportReport1Click();
+    void ExportCsv1Click();
+    void ImportCsv1Click();
 
     // The serial link the transfers use; tests give one with a short watchdog.
     // Not owned; the window's own link is used when none is set.
@@ -118,6 +124,9 @@ public:
     QList<QAction *> ComItems;   // Com11..Com61
     QList<QAction *> OtherPorts; // the system's serial ports, and a port name of the settings
     QAction *Verif1;
+    QAction *Schedule1, *ExportReport1, *ExportCsv1, *ImportCsv1;
+    QToolButton *ScheduleButton;
+    TScheduleWindow *ScheduleWindow1 = nullptr; // created when first opened
     QAction *Language1, *English1, *French1, *Espaol1;
     QAction *Help1, *About1;
     QToolBar *ToolBar1;
@@ -137,6 +146,9 @@ protected:
 private:
     void buildMenus();
     void buildToolbar();
+    void buildScheduleCommands();
+    void translateScheduleCommands();
+    void openProgramAt(int position);
     void bindPanel(TFrame1 *panel);
     TFrame1 *createPanel(TVARNOProg *program);
     void placeAndScroll(int contentHeight);
