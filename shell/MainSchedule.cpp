@@ -8,6 +8,7 @@
 #include <editor/OneProg.h>
 #include <editor/UserDialogs.h>
 #include <model/Clock.h>
+#include <model/HeldProject.h>
 #include <model/ProgramsCsv.h>
 #include <report/ProjectReport.h>
 #include <report/SaveBytes.h>
@@ -151,6 +152,8 @@ void TForm1::ImportCsv1Click()
         dialogs_.showError(this, e.message());
         return;
     }
+    // As the programmer holds programs it opens.
+    HoldPrograms(imported);
     const quint8 l = CurrentLanguage;
     const bool replace =
         dialogs_.askYesNo(this, text::Text(AddedTexts::ReplaceOrAdd, l).arg(imported.count()));

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QtPrinters.h>
 #include <model/Clock.h>
+#include <model/HeldProject.h>
 #include <model/ProjectFile.h>
 
 namespace {
@@ -92,9 +93,10 @@ TEST_F(VarnoCliSchedule, printsFiringsClashesAndProblemsAsTextAndJson)
 
 TEST_F(VarnoCliSchedule, exportThenImportGivesBackTheProjectFile)
 {
-    // As a file once opened: loading keeps the calendar date of a date line only.
+    // As the programmer holds a file once opened: the calendar date of a date
+    // line only, the action slots tidied.
     const QString prg = projectFile();
-    SaveProject(prg, LoadProject(prg));
+    SaveProject(prg, LoadProjectAsHeld(prg));
     const CliResult exported = runCli({"export", prg, "--output", path("p.csv")});
     ASSERT_EQ(exported.exitCode, 0) << exported.err;
     const CliResult imported =

@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <model/Clock.h>
 #include <model/Errors.h>
+#include <model/HeldProject.h>
 #include <model/ProgramsCsv.h>
 #include <model/ProjectFile.h>
 #include <model/Schedule.h>
@@ -153,7 +154,7 @@ int schedule(const Invocation &call)
         throw UsageFault{QStringLiteral("--format takes json, not '%1'").arg(format)};
     const QDate from = fromOption(call);
     const int days = daysOption(call);
-    const Schedule s = BuildSchedule(LoadProject(call.file), from, days);
+    const Schedule s = BuildSchedule(LoadProjectAsHeld(call.file), from, days);
     if (format.isEmpty())
         printText(s);
     else
@@ -176,7 +177,8 @@ int writeReport(const Invocation &call)
     const QDate week = fromOption(call);
     if (!outputWritable(call))
         return ExitFailed;
-    SaveBytes(call.output, ProjectReportHtml(LoadProject(call.file), week, language).toUtf8());
+    SaveBytes(call.output,
+              ProjectReportHtml(LoadProjectAsHeld(call.file), week, language).toUtf8());
     return ExitOk;
 }
 
@@ -184,7 +186,7 @@ int exportCsv(const Invocation &call)
 {
     if (!outputWritable(call))
         return ExitFailed;
-    SaveBytes(call.output, varno::programscsv::Export(LoadProject(call.file).Programs));
+    SaveBytes(call.output, varno::programscsv::Export(LoadProjectAsHeld(call.file).Programs));
     return ExitOk;
 }
 
@@ -194,8 +196,10 @@ int importCsv(const Invocation &call)
         return ExitFailed;
     TProject project;
     if (call.values.contains(QStringLiteral("into")))
-        project = LoadProject(call.values.value(QStringLiteral("into")));
+        project = LoadProjectAsHeld(call.values.value(QStringLiteral("into")));
     project.Programs = varno::programscsv::ImportFile(call.file);
+    // As the programmer holds them once imported.
+    HoldPrograms(project.Programs);
     SaveProject(call.output, project);
     return ExitOk;
 }

@@ -13,7 +13,7 @@
 #include <link/TransmitImage.h>
 #include <map>
 #include <model/Errors.h>
-#include <model/ProjectFile.h>
+#include <model/HeldProject.h>
 #include <text/text.h>
 
 namespace {
@@ -54,7 +54,9 @@ int receive(const QString &output, bool force, const TransferOptions &options)
     const TLinkResult result = varno::transfer::RunReceive(*link, options.port, received, progress);
     if (result != TLinkResult::Ok)
         return ExitLink;
+    // Saved as the programmer holds received programs, which it shows.
     TProject project;
+    HoldPrograms(received.programs);
     project.Programs = std::move(received.programs);
     QString name;
     const TLinkResult named = varno::transfer::ReadProjectName(*link, options.port, name, progress);
