@@ -20,12 +20,15 @@ const QStringList &ColumnNames();
 QByteArray Export(const TProgList &programs);
 
 // A file that cannot be imported: "file:row:column: reason", the row counting
-// from the header row as 1, the column named by its header where it has one.
+// from the header row as 1, the column named by its header where it has one;
+// "file: reason" when the whole file is concerned (row 0).
 class TCsvFileError : public TVarnoError
 {
 public:
     TCsvFileError(const QString &fileName, int row, const QString &column, const QString &reason)
-        : TVarnoError(QStringLiteral("%1:%2:%3: %4").arg(fileName).arg(row).arg(column, reason)),
+        : TVarnoError(
+              row > 0 ? QStringLiteral("%1:%2:%3: %4").arg(fileName).arg(row).arg(column, reason)
+                      : QStringLiteral("%1: %2").arg(fileName, reason)),
           row_(row), column_(column)
     {
     }

@@ -84,6 +84,7 @@ public:
     // The schedule window, the project report and the programs as CSV (MainSchedule.cpp).
     void Schedule1Click();
     void ExportReport1Click();
+    void PrintReport1Click();
     void ExportCsv1Click();
     void ImportCsv1Click();
 
@@ -124,7 +125,7 @@ public:
     QList<QAction *> ComItems;   // Com11..Com61
     QList<QAction *> OtherPorts; // the system's serial ports, and a port name of the settings
     QAction *Verif1;
-    QAction *Schedule1, *ExportReport1, *ExportCsv1, *ImportCsv1;
+    QAction *Schedule1, *ExportReport1, *PrintReport1, *ExportCsv1, *ImportCsv1;
     QToolButton *ScheduleButton;
     TScheduleWindow *ScheduleWindow1 = nullptr; // created when first opened
     QAction *Language1, *English1, *French1, *Espaol1;
@@ -149,6 +150,7 @@ private:
     void buildScheduleCommands();
     void translateScheduleCommands();
     void openProgramAt(int position);
+    QString reportHtml();
     void bindPanel(TFrame1 *panel);
     TFrame1 *createPanel(TVARNOProg *program);
     void placeAndScroll(int contentHeight);

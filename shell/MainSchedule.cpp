@@ -2,6 +2,11 @@
 // and report libraries do the work, the window asks and shows.
 
 #include <QMenu>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QToolButton>
 #include <editor/LittleOneProg.h>
@@ -19,7 +24,7 @@
 
 namespace {
 
-const QString kHtmlFilter = QStringLiteral("HTML (*.html)");
+const QString kReportFilter = QStringLiteral("HTML (*.html);;PDF (*.pdf)");
 const QString kCsvFilter = QStringLiteral("CSV (*.csv)");
 
 QAction *namedItem(QObject *parent, const char *name)
@@ -27,6 +32,26 @@ QAction *namedItem(QObject *parent, const char *name)
     auto *action = new QAction(parent);
     action->setObjectName(QString::fromLatin1(name));
     return action;
+}
+
+// The report laid out on A4 pages as Qt's rich text draws it.
+void writePdf(const QString &fileName, const QString &html)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw TVarnoError(
+            QStringLiteral("%1: cannot be written: %2").arg(fileName, file.errorString()));
+    {
+        QPdfWriter pdf(&file);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setResolution(300);
+        QTextDocument document;
+        document.setHtml(html);
+        document.print(&pdf);
+    }
+    if (file.error() != QFileDevice::NoError || !file.commit())
+        throw TVarnoError(
+            QStringLiteral("%1: cannot be written: %2").arg(fileName, file.errorString()));
 }
 
 } // namespace
@@ -37,13 +62,14 @@ void TForm1::buildScheduleCommands()
     ExportReport1 = namedItem(this, "ExportReport1");
     ExportCsv1 = namedItem(this, "ExportCsv1");
     ImportCsv1 = namedItem(this, "ImportCsv1");
+    PrintReport1 = namedItem(this, "PrintReport1");
     // In the File menu before its last group (Exit), in the Edit menu after Vérif.
     QMenu *file = File1->menu();
     QAction *beforeExit = nullptr;
     for (QAction *a : file->actions())
         if (a->isSeparator())
             beforeExit = a;
-    file->insertActions(beforeExit, {ExportReport1, ExportCsv1, ImportCsv1});
+    file->insertActions(beforeExit, {ExportReport1, PrintReport1, ExportCsv1, ImportCsv1});
     file->insertSeparator(ExportReport1);
     Edit1->menu()->insertAction(
         Edit1->menu()->actions().value(Edit1->menu()->actions().indexOf(Verif1) + 1), Schedule1);
@@ -61,6 +87,7 @@ void TForm1::buildScheduleCommands()
     connect(Schedule1, &QAction::triggered, this, &TForm1::Schedule1Click);
     connect(ScheduleButton, &QToolButton::clicked, this, &TForm1::Schedule1Click);
     connect(ExportReport1, &QAction::triggered, this, &TForm1::ExportReport1Click);
+    connect(PrintReport1, &QAction::triggered, this, &TForm1::PrintReport1Click);
     connect(ExportCsv1, &QAction::triggered, this, &TForm1::ExportCsv1Click);
     connect(ImportCsv1, &QAction::triggered, this, &TForm1::ImportCsv1Click);
 }
@@ -72,6 +99,7 @@ void TForm1::translateScheduleCommands()
     Schedule1->setText(text::Text(AddedTexts::ScheduleItem, l));
     ScheduleButton->setToolTip(text::Text(AddedTexts::ScheduleItem, l).remove(QLatin1Char('&')));
     ExportReport1->setText(text::Text(AddedTexts::ExportReport, l));
+    PrintReport1->setText(text::Text(AddedTexts::PrintReport, l));
     ExportCsv1->setText(text::Text(AddedTexts::ExportCsv, l));
     ImportCsv1->setText(text::Text(AddedTexts::ImportCsv, l));
     if (ScheduleWindow1)
@@ -109,19 +137,38 @@ void TForm1::openProgramAt(int position)
     }
 }
 
-void TForm1::ExportReport1Click()
+QString TForm1::reportHtml()
 {
     ProgPanel->ValidateEdits();
-    const QString fileName = dialogs_.saveFileName(this, kHtmlFilter, QStringLiteral("html"));
-    if (fileName.isEmpty())
-        return;
     const QDate week =
         ScheduleWindow1 ? ScheduleWindow1->weekStart() : varno::currentDateTime().date();
+    return ProjectReportHtml(document_, week, CurrentLanguage);
+}
+
+void TForm1::ExportReport1Click()
+{
+    const QString fileName = dialogs_.saveFileName(this, kReportFilter, QStringLiteral("html"));
+    if (fileName.isEmpty())
+        return;
     try {
-        SaveBytes(fileName, ProjectReportHtml(document_, week, CurrentLanguage).toUtf8());
+        if (fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+            writePdf(fileName, reportHtml());
+        else
+            SaveBytes(fileName, reportHtml().toUtf8());
     } catch (const TVarnoError &e) {
         dialogs_.showError(this, e.message());
     }
+}
+
+void TForm1::PrintReport1Click()
+{
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialogs_.exec(&dialog) != QDialog::Accepted)
+        return;
+    QTextDocument document;
+    document.setHtml(reportHtml());
+    document.print(&printer);
 }
 
 void TForm1::ExportCsv1Click()

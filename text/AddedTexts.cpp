@@ -86,7 +86,8 @@ constexpr Row kAddedTexts[] = {
     {AddedTexts::FlagsColumn, u"Indicateurs", u"Flags", u"Indicadores"},
     {AddedTexts::ScheduleColumn, u"Horaire", u"Schedule", u"Horario"},
     {AddedTexts::TimerLabel, u"Minuterie", u"Timer", u"Temporizador"},
-    {AddedTexts::WrittenTo, u"Écrit : %1", u"Written: %1", u"Escrito: %1"},
+    {AddedTexts::PrintReport, u"Im&primer le rapport...", u"&Print report...",
+     u"Im&primir el informe..."},
 };
 
 constexpr bool rowsInKeyOrder()

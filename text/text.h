@@ -307,8 +307,8 @@ enum class AddedTexts
     ScheduleColumn,
     // flag in the report
     TimerLabel,
-    // after an export: %1 the file
-    WrittenTo,
+    // File menu item that prints the project report
+    PrintReport,
     Count // not a text: the number of keys
 };
 

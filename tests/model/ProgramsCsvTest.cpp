@@ -279,6 +279,17 @@ TEST(ProgramsCsv, fileFaultsNameTheirRowAndColumn)
     }
 }
 
+TEST(ProgramsCsv, aFileThatCannotBeReadIsNamed)
+{
+    try {
+        programscsv::ImportFile(QStringLiteral("/nonexistent/in.csv"));
+        ADD_FAILURE() << "imported";
+    } catch (const TCsvFileError &e) {
+        EXPECT_TRUE(e.message().startsWith("/nonexistent/in.csv: cannot be opened: "))
+            << e.message();
+    }
+}
+
 TEST(ProgramsCsv, addedProgramsKeepFreeNumbersAndTakeTheLowestOthers)
 {
     varno::ScopedFixedClock clock{kNow};

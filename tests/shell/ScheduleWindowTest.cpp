@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -231,7 +233,20 @@ TEST_F(ScheduleCommands, aBlockOpensItsProgramAndTheReportIsWritten)
     window->ExportReport1Click();
     const QString html = QString::fromUtf8(readFile(path("r.html")));
     EXPECT_TRUE(html.contains("Tous les jours"));
-    EXPECT_TRUE(dialogs.errors.isEmpty());
+
+    // A PDF file when the name asks for one, and the printer the dialog chose.
+    dialogs.fileNames.push_back(path("r.pdf"));
+    window->ExportReport1Click();
+    EXPECT_TRUE(readFile(path("r.pdf")).startsWith("%PDF"));
+    dialogs.onExec = [this](QDialog *dialog) {
+        QPrinter *printer = qobject_cast<QPrintDialog *>(dialog)->printer();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(path("printed.pdf"));
+        return int(QDialog::Accepted);
+    };
+    window->PrintReport1Click();
+    EXPECT_TRUE(readFile(path("printed.pdf")).startsWith("%PDF"));
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n');
 }
 
 } // namespace
