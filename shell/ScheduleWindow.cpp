@@ -95,7 +95,9 @@ void TWeekGrid::paintEvent(QPaintEvent *)
         const QColor fill = recordColour(colours_[b.firing]);
         p.fillRect(b.rect, fill);
         if (f.clashes) {
-            p.fillRect(b.rect, QBrush(QColor(200, 0, 0), Qt::BDiagPattern));
+            // Hatched at its end, so that the label stays legible.
+            const QRect end = b.rect.adjusted(b.rect.width() * 2 / 3, 0, 0, 0);
+            p.fillRect(end, QBrush(QColor(200, 0, 0), Qt::BDiagPattern));
             p.setPen(QPen(QColor(200, 0, 0), 3));
             p.drawRect(b.rect.adjusted(1, 1, -1, -1));
         }
@@ -150,8 +152,10 @@ TScheduleWindow::TScheduleWindow(const TProject &project, QWidget *parent)
     auto *split = new QSplitter(Qt::Vertical, this);
     split->addWidget(scroll_);
     split->addWidget(below);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 1);
+    // The grid takes most of the height; the list of problems keeps a few lines.
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 0);
+    split->setSizes({470, 130});
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(split, 1);
