@@ -1,6 +1,6 @@
 #include <editor/ActionCaption.h>
 #include <model/ProjectClasses.h>
-#include <resources/Pictures.h>
+#include <resources/ListGlyphs.h>
 #include <text/text.h>
 
 namespace varno::actions {

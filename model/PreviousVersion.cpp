@@ -1,6 +1,6 @@
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <model/AtomicWrite.h>
 #include <model/Errors.h>
 #include <model/PreviousVersion.h>
 
@@ -25,9 +25,7 @@ void KeepPreviousVersion(const QString &fileName)
                                     .arg(current.errorString()));
 
     const QString backup = PreviousVersionPath(fileName);
-    QSaveFile file(backup);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
-        !file.commit())
-        throw TProjectFileError(backup, 0,
-                                QStringLiteral("cannot be written: %1").arg(file.errorString()));
+    QString error;
+    if (!varno::WriteFileAtomically(backup, bytes, &error))
+        throw TProjectFileError(backup, 0, QStringLiteral("cannot be written: %1").arg(error));
 }

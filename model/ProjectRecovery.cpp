@@ -2,10 +2,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUuid>
 #include <algorithm>
+#include <model/AtomicWrite.h>
 #include <model/Errors.h>
 #include <model/ProjectFile.h>
 #include <model/ProjectRecovery.h>
@@ -23,11 +23,9 @@ std::unique_ptr<QLockFile> sessionLock(const QString &path)
 
 void writeText(const QString &fileName, const QByteArray &bytes)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
-        !file.commit())
-        throw TProjectFileError(fileName, 0,
-                                QStringLiteral("cannot be written: %1").arg(file.errorString()));
+    QString error;
+    if (!varno::WriteFileAtomically(fileName, bytes, &error))
+        throw TProjectFileError(fileName, 0, QStringLiteral("cannot be written: %1").arg(error));
 }
 
 QByteArray readText(const QString &fileName)

@@ -103,6 +103,7 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, QWidget *parent)
         LoadProjectFile(ProjectFileName);
     else
         ProjectFileName.clear();
+    buildScheduleCommands();
     TranslateMainWindow();
 }
 
@@ -323,6 +324,7 @@ void TForm1::TranslateMainWindow()
         ProgPanel->TranslateActions();
     }
     updateTitle(); // a read-only mark in the new language
+    translateScheduleCommands();
 }
 
 void TForm1::setLanguage(quint8 language)

@@ -26,6 +26,7 @@ class TProjectRecovery;
 struct TProjectClaim;
 class QTimer;
 struct TReceivedPrograms;
+class TScheduleWindow;
 class TSettingsFile;
 class TUserDialogs;
 
@@ -87,6 +88,12 @@ public:
     void SpeedButton4Click(); // Receive
     void Com11Click(QAction *item);
     void Verif1Click();
+    // The schedule window, the project report and the programs as CSV (MainSchedule.cpp).
+    void Schedule1Click();
+    void ExportReport1Click();
+    void PrintReport1Click();
+    void ExportCsv1Click();
+    void ImportCsv1Click();
 
     // The serial link the transfers use; tests give one with a short watchdog.
     // Not owned; the window's own link is used when none is set.
@@ -133,6 +140,9 @@ public:
     QList<QAction *> ComItems;   // Com11..Com61
     QList<QAction *> OtherPorts; // the system's serial ports, and a port name of the settings
     QAction *Verif1;
+    QAction *Schedule1, *ExportReport1, *PrintReport1, *ExportCsv1, *ImportCsv1;
+    QToolButton *ScheduleButton;
+    TScheduleWindow *ScheduleWindow1 = nullptr; // created when first opened
     QAction *Language1, *English1, *French1, *Espaol1;
     QAction *Help1, *About1;
     QToolBar *ToolBar1;
@@ -153,6 +163,10 @@ protected:
 private:
     void buildMenus();
     void buildToolbar();
+    void buildScheduleCommands();
+    void translateScheduleCommands();
+    void openProgramAt(int position);
+    QString reportHtml();
     void bindPanel(TFrame1 *panel);
     TFrame1 *createPanel(TVARNOProg *program);
     void placeAndScroll(int contentHeight);

@@ -255,6 +255,70 @@ enum class AddedTexts
     OpenReadOnly,
     // After the project's name in the title of a project opened read-only.
     ReadOnlyMark,
+    // menu item and toolbar hint that open the schedule window
+    ScheduleItem,
+    // title of the schedule window
+    ScheduleTitle,
+    // button of the schedule window
+    PreviousWeek,
+    // button of the schedule window
+    NextWeek,
+    // status line of the schedule window: %1 the number of clashes of the week
+    ClashCount,
+    // heading of the list of problems
+    ProblemsHeading,
+    // %1 the program number
+    InactiveTimerProblem,
+    // %1 the program number, %2 the year
+    ImpossibleDateProblem,
+    // %1 the program number, %2 the date mode
+    DateModeProblem,
+    // %1 the program number, %2 the weekday
+    WeekDayProblem,
+    // %1 the program number, %2 the missing one
+    MissingGoToProblem,
+    // %1 the date, %2 the time, %3 the programs
+    ClashProblem,
+    // after a program number in a clash
+    PriorityMark,
+    // after a firing: %1 the program that follows
+    FollowedBy,
+    // in place of an empty list
+    NoProblem,
+    // File menu item
+    ExportReport,
+    // File menu item
+    ExportCsv,
+    // File menu item
+    ImportCsv,
+    // question before an import: %1 the number of programs read
+    ReplaceOrAdd,
+    // after an import: %1 the number of programs
+    ImportDone,
+    // after an import that added programs: %1 the list old -> new
+    Renumbered,
+    // import refused: %1 the number the project would hold
+    TooManyPrograms,
+    // heading of the project report
+    ReportTitle,
+    // %1 the Monday, %2 the Sunday
+    TimetableHeading,
+    // heading of the report
+    ClashesHeading,
+    // heading of the report
+    ProgramsHeading,
+    // column of the report
+    NumberColumn,
+    // column of the report
+    TitleColumn,
+    // column of the report
+    FlagsColumn,
+    // column of the report
+    ScheduleColumn,
+    // flag in the report
+    TimerLabel,
+    // File menu item that prints the project report
+    PrintReport,
     Count // not a text: the number of keys
 };
 

@@ -12,6 +12,11 @@ enum OptionFlag : unsigned
     Timeout = 2,
     Output = 4,
     Force = 8,
+    From = 16,
+    Days = 32,
+    Format = 64,
+    Language = 128,
+    Into = 256,
 };
 
 struct OptionSpec
@@ -29,6 +34,11 @@ const OptionSpec kOptions[] = {
      "how long to wait for each answer of the player, in\nmilliseconds (default 10000)"},
     {Output, "output", "FILE.prg", "the project file to write"},
     {Force, "force", nullptr, "replace FILE.prg when it exists"},
+    {From, "from", "YYYY-MM-DD", "the first day (default today)"},
+    {Days, "days", "N", "how many days, 1 to 3660 (default 7)"},
+    {Format, "format", "json", "print the same data as JSON"},
+    {Language, "language", "en|fr|es", "the language of the report (default en)"},
+    {Into, "into", "BASE.prg", "the project whose properties the new file keeps"},
 };
 
 struct CommandSpec
@@ -66,6 +76,28 @@ const CommandSpec kCommands[] = {
      "compare the player with what a transmit of the file writes",
      "Read the player back and compare every slot and the project name with what a\n"
      "transmit of the file writes. Exit status 1 when they differ."},
+    {"schedule", true, From | Days | Format, "schedule FILE.prg [--from YYYY-MM-DD] [--days N]",
+     "print when the programs fire, the clashes and the problems",
+     "Print every firing of the project in time order, one line each (date,\n"
+     "weekday, time, program number and title), then the clashes (firings on the\n"
+     "same day and minute, with their priority flags) and the problems (timers of\n"
+     "inactive programs, values the player cannot hold, go-to targets missing)."},
+    {"report", true, Output | Force | Language | From,
+     "report FILE.prg --output REPORT.html [--language en|fr|es]",
+     "write the project report as an HTML page",
+     "Write the project report: properties and comment, the timetable of the week\n"
+     "(the week holding --from, this week by default), the clashes and problems,\n"
+     "and every program with its flags, schedule and actions as the programmer\n"
+     "shows them."},
+    {"export", true, Output | Force, "export FILE.prg --output FILE.csv",
+     "write the programs as CSV, one row a program",
+     "Write the programs as UTF-8 comma-separated values with a header row, one\n"
+     "row a program in project order."},
+    {"import", true, Output | Force | Into, "import FILE.csv --output FILE.prg [--into BASE.prg]",
+     "write a project file holding the programs of a CSV file",
+     "Read every row of the CSV file, checking every value, and write a project\n"
+     "file with those programs; nothing is written when a value is wrong. The\n"
+     "project's properties are those of BASE.prg, or a new project's."},
 };
 
 const char kExitStatus[] =
@@ -113,7 +145,7 @@ QString generalHelp()
     text +=
         QStringLiteral("\n'varno-cli COMMAND --help' shows what a command does and its options.\n"
                        "\n");
-    text += optionsHelp(Port | Timeout | Output | Force);
+    text += optionsHelp(Port | Timeout | Output | Force | From | Days | Format | Language | Into);
     text += optionLine(QStringLiteral("--version"), "show the version");
     return text + QLatin1Char('\n') + QLatin1String(kExitStatus);
 }
@@ -212,7 +244,13 @@ Invocation ParseCommandLine(const QStringList &arguments)
     if ((spec->options & Port) && call.transfer.port.isEmpty())
         return usageError(QStringLiteral("%1 needs --port PORT").arg(command));
     if ((spec->options & Output) && call.output.isEmpty())
-        return usageError(QStringLiteral("%1 needs --output FILE.prg").arg(command));
+        return usageError(QStringLiteral("%1 needs --output %2")
+                              .arg(command, QString::fromLatin1(spec->synopsis)
+                                                .section(QStringLiteral("--output "), 1)
+                                                .section(QLatin1Char(' '), 0, 0)));
+    for (const char *name : {"from", "days", "format", "language", "into"})
+        if (parser.isSet(QLatin1String(name)))
+            call.values.insert(QLatin1String(name), parser.value(QLatin1String(name)));
     call.force = parser.isSet(QStringLiteral("force"));
     if (parser.isSet(QStringLiteral("timeout"))) {
         const QString value = parser.value(QStringLiteral("timeout"));

@@ -2,6 +2,7 @@
 
 #include "Commands.h"
 
+#include <QHash>
 #include <QStringList>
 
 // What the arguments ask for, checked against the commands and their options.
@@ -20,6 +21,7 @@ struct Invocation
     QString output;
     bool force = false;
     TransferOptions transfer;
+    QHash<QString, QString> values; // --from, --days, --format, --language, --into as given
     QString message;
 };
 

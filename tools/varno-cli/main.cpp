@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "Output.h"
+#include "ScheduleCommands.h"
 
 #include <QCoreApplication>
 #include <model/Errors.h>
@@ -28,6 +29,8 @@ int run(const Invocation &call)
 {
     if (call.command == QLatin1String("receive"))
         return receive(call.output, call.force, call.transfer);
+    if (IsScheduleCommand(call.command))
+        return RunScheduleCommand(call);
     TProject project;
     QList<TNarrowedNumber> narrowed;
     if (!load(call.file, project, narrowed))

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Writes a whole file through the checked atomic writer (model/AtomicWrite.h), so
+// that a failure leaves any previous file whole. Throws TVarnoError naming the
+// file and the reason.
+void SaveBytes(const QString &fileName, const QByteArray &bytes);
