@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <model/Project.h>
 
@@ -19,6 +20,8 @@ class TFrame1;
 class TFrame2;
 class TOKBottomDlg;
 class TOKBottomDlg1;
+class TComparisonWindow;
+class TProgrammerOptions;
 struct TReceivedPrograms;
 class TSettingsFile;
 class TUserDialogs;
@@ -80,6 +83,12 @@ public:
     void SpeedButton4Click(); // Receive
     void Com11Click(QAction *item);
     void Verif1Click();
+    void VerifyPlayer1Click();
+    void OpenBackup1Click();
+
+    // The options beyond the settings file; tests point them at a file of their own.
+    TProgrammerOptions &options() { return *options_; }
+    void setOptionsFile(const QString &file);
 
     // The serial link the transfers use; tests give one with a short watchdog.
     // Not owned; the window's own link is used when none is set.
@@ -118,6 +127,7 @@ public:
     QList<QAction *> ComItems;   // Com11..Com61
     QList<QAction *> OtherPorts; // the system's serial ports, and a port name of the settings
     QAction *Verif1;
+    QAction *OpenBackup1, *BackupBefore1, *VerifyAfter1, *VerifyPlayer1;
     QAction *Language1, *English1, *French1, *Espaol1;
     QAction *Help1, *About1;
     QToolBar *ToolBar1;
@@ -129,6 +139,7 @@ public:
     TForm3 *Form3;
     TOKBottomDlg *OKBottomDlg;   // verification window
     TOKBottomDlg1 *OKBottomDlg1; // progress dialog
+    TComparisonWindow *ComparisonWindow;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -154,6 +165,12 @@ private:
     void addPanelsForPrograms();
     void selectLastFolded();
     TComLink &link();
+    void buildSafetyItems(QMenu *file, QMenu *rs232);
+    void translateSafetyItems();
+    void syncSafetyItems();
+    void transmitSafely();
+    // Runs one transfer in the progress dialog, the window locked meanwhile.
+    void runInProgressDialog(const std::function<void()> &transfer);
 
     TUserDialogs &dialogs_;
     TSettingsFile &settings_;
@@ -164,6 +181,7 @@ private:
     QMenu *portMenu_;
     QAction *otherPortsHeading_;
     std::unique_ptr<TComLink> ownLink_;
+    std::unique_ptr<TProgrammerOptions> options_;
     TComLink *link_ = nullptr;
     bool transferring_ = false;
     QString settingsPortName_; // the port the settings named, kept in the port menu
