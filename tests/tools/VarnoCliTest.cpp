@@ -100,25 +100,77 @@ TEST_F(VarnoCli, fileThatDoesNotLoadExitsOneWithTheReason)
         const CliResult run = runCli({command, file});
         EXPECT_EQ(run.exitCode, 1) << command;
         EXPECT_TRUE(run.out.isEmpty()) << command;
-        EXPECT_EQ(run.err, file.toUtf8() + ":3: expected the project name, found the end of "
-                                           "the file\n")
+        EXPECT_EQ(run.err, "varno-cli: " + file.toUtf8() +
+                               ":3: expected the project name, found the end of the file\n")
             << command;
     }
     EXPECT_EQ(runCli({"check", dir.filePath("missing.prg")}).exitCode, 1);
 }
 
-TEST_F(VarnoCli, usageErrorsExitTwo)
+// Every usage error is one line that says what is wrong and where help is.
+TEST(CliUsage, errorsAreOneLineThatPointsToTheHelp)
 {
-    for (const QStringList &args :
-         {QStringList{}, QStringList{"image"}, QStringList{"encode", "x.prg"},
-          QStringList{"check", "a.prg", "b.prg"}}) {
-        const CliResult run = runCli(args);
-        EXPECT_EQ(run.exitCode, 2) << args.join(' ');
-        EXPECT_TRUE(run.err.contains("Usage: varno-cli")) << args.join(' ');
+    const struct
+    {
+        QStringList args;
+        QByteArray what;
+    } cases[] = {
+        {{}, "no command given"},
+        {{"image"}, "image needs a project file"},
+        {{"encode", "x.prg"}, "unknown command 'encode'"},
+        {{"check", "a.prg", "b.prg"}, "check takes one project file, not 2"},
+        {{"transmit", "x.prg"}, "transmit needs --port PORT"},
+        {{"transmit", "x.prg", "--port", "COM1", "--bogus"}, "unknown option '--bogus'"},
+        {{"transmit", "x.prg", "--port"}, "missing value after '--port'"},
+        {{"image", "x.prg", "--port", "COM1"}, "image takes no --port"},
+        {{"receive", "--port", "COM1"}, "receive needs --output FILE.prg"},
+        {{"receive", "x.prg", "--port", "COM1", "--output", "y.prg"},
+         "receive takes no project file; name the file to write with --output"},
+        {{"verify", "x.prg", "--port", "COM1", "--timeout", "soon"},
+         "--timeout takes a number of milliseconds above 0, not 'soon'"},
+    };
+    for (const auto &c : cases) {
+        const CliResult run = runCli(c.args);
+        EXPECT_EQ(run.exitCode, 2) << c.args.join(' ');
+        EXPECT_TRUE(run.out.isEmpty()) << c.args.join(' ');
+        EXPECT_EQ(run.err, "varno-cli: " + c.what + "; see 'varno-cli --help'\n")
+            << c.args.join(' ');
     }
-    const CliResult help = runCli({"--help"});
-    EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.contains("image FILE.prg"));
+}
+
+TEST(CliUsage, eachCommandHasItsOwnHelp)
+{
+    const struct
+    {
+        const char *command;
+        QByteArray usage;
+        QList<QByteArray> options, notOptions;
+    } cases[] = {
+        {"image", "Usage: varno-cli image FILE.prg\n", {"-h, --help"}, {"--port", "--force"}},
+        {"transmit",
+         "Usage: varno-cli transmit FILE.prg --port PORT [--timeout MS]\n",
+         {"--port PORT", "--timeout MS"},
+         {"--output", "--force"}},
+        {"receive",
+         "Usage: varno-cli receive --port PORT --output FILE.prg [--force] [--timeout MS]\n",
+         {"--port PORT", "--output FILE.prg", "--force", "--timeout MS"},
+         {}},
+    };
+    for (const auto &c : cases) {
+        for (const char *help : {"--help", "-h"}) {
+            const CliResult run = runCli({c.command, help});
+            EXPECT_EQ(run.exitCode, 0) << c.command;
+            EXPECT_TRUE(run.out.startsWith(c.usage)) << run.out.toStdString();
+            for (const QByteArray &option : c.options)
+                EXPECT_TRUE(run.out.contains("  " + option)) << c.command << ' ' << option.data();
+            for (const QByteArray &option : c.notOptions)
+                EXPECT_FALSE(run.out.contains(option)) << c.command << ' ' << option.data();
+        }
+    }
+    const CliResult general = runCli({"--help"});
+    EXPECT_EQ(general.exitCode, 0);
+    EXPECT_TRUE(general.out.contains("image FILE.prg"));
+    EXPECT_EQ(runCli({"--version"}).out, "varno-cli 2.1\n");
 }
 
 } // namespace

@@ -62,7 +62,7 @@ TEST_F(CliTransfer, transmitReceiveAndVerify)
     const CliResult sent = runCli({"transmit", file, "--port", port});
     EXPECT_EQ(sent.exitCode, 0) << sent.err;
     EXPECT_EQ(sent.out, "Transmission on COM port OK\n");
-    EXPECT_TRUE(sent.err.contains("transmit: slot 255/255")) << sent.err;
+    EXPECT_EQ(sent.err, "transmit: slots 1 to 255\ntransmit: project name\n");
 
     const CliResult same = runCli({"verify", file, "--port", port});
     EXPECT_EQ(same.exitCode, 0) << same.out << same.err;
@@ -87,6 +87,37 @@ TEST_F(CliTransfer, transmitReceiveAndVerify)
         << diff.out;
     EXPECT_TRUE(diff.out.contains("program 6: missing from the player")) << diff.out;
     EXPECT_TRUE(diff.out.endsWith("3 differences\n")) << diff.out;
+}
+
+// Standard output and standard error on one pipe, as a script that follows
+// both sees them.
+TEST_F(CliTransfer, receivePrintsItsPhasesBeforeItsResult)
+{
+    startPlayer();
+    ASSERT_EQ(runCli({"transmit", save(sample()), "--port", port}).exitCode, 0);
+    const QString back = dir.filePath("back.prg");
+    QProcess cli;
+    cli.setProcessChannelMode(QProcess::MergedChannels);
+    cli.start(QStringLiteral(VARNO_CLI_PATH), {"receive", "--port", port, "--output", back});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(QString::fromUtf8(cli.readAll()),
+              "receive: slots 1 to 255\nreceive: project name\nReceived 3 programs of \"Quai "
+              "été\" into " +
+                  back + "\n");
+}
+
+TEST_F(CliTransfer, progressLinesArriveWhileTheTransferRuns)
+{
+    startPlayer({"--write-delay", "5"}); // some 1.6 s for the whole transmit
+    QProcess cli;
+    cli.setProcessChannelMode(QProcess::MergedChannels);
+    cli.start(QStringLiteral(VARNO_CLI_PATH), {"transmit", save(sample()), "--port", port});
+    ASSERT_TRUE(cli.waitForReadyRead(10000));
+    EXPECT_TRUE(cli.canReadLine());
+    EXPECT_EQ(cli.readLine(), "transmit: slots 1 to 255\n");
+    EXPECT_FALSE(cli.waitForFinished(300)); // the line came as the phase began
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.readAll(), "transmit: project name\nTransmission on COM port OK\n");
 }
 
 TEST_F(CliTransfer, receiveKeepsAnExistingFileUnlessForced)
@@ -124,7 +155,7 @@ TEST_F(CliTransfer, silentPlayerGivesTheLinkExitCode)
     const CliResult result =
         runCli({"transmit", save(sample()), "--port", port, "--timeout", "200"});
     EXPECT_EQ(result.exitCode, 3);
-    EXPECT_TRUE(result.err.contains("error: Transmission Error : MP3 player not ready"))
+    EXPECT_TRUE(result.err.contains("varno-cli: Transmission Error : MP3 player not ready"))
         << result.err;
     EXPECT_TRUE(result.out.isEmpty());
 }
@@ -134,7 +165,7 @@ TEST_F(CliTransfer, missingPortAndUsage)
     const QString file = save(sample());
     const CliResult missing = runCli({"transmit", file, "--port", dir.filePath("no-port")});
     EXPECT_EQ(missing.exitCode, 3);
-    EXPECT_TRUE(missing.err.contains("error: Opening Error of COM port")) << missing.err;
+    EXPECT_TRUE(missing.err.contains("varno-cli: Opening Error of COM port")) << missing.err;
     EXPECT_EQ(runCli({"transmit", file}).exitCode, 2);
     EXPECT_EQ(runCli({"receive", "--port", "COM1"}).exitCode, 2);
     EXPECT_EQ(runCli({"verify", file, "--port", "COM1", "--timeout", "soon"}).exitCode, 2);

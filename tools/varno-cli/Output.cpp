@@ -13,3 +13,10 @@ QTextStream &err()
     static QTextStream stream(stderr);
     return stream;
 }
+
+void report(const QString &message)
+{
+    out().flush();
+    err() << "varno-cli: " << message << '\n';
+    err().flush();
+}

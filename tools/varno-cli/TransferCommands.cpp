@@ -2,9 +2,9 @@
 
 #include "Commands.h"
 #include "Output.h"
+#include "OutputFile.h"
+#include "Progress.h"
 
-#include <QFileInfo>
-#include <cstdio>
 #include <link/ComLink.h>
 #include <link/EepromImage.h>
 #include <link/LinkMessage.h>
@@ -15,50 +15,8 @@
 #include <model/Errors.h>
 #include <model/ProjectFile.h>
 #include <text/text.h>
-#include <unistd.h>
 
 namespace {
-
-// A bar that redraws itself on a terminal, or a line now and then otherwise.
-class TerminalProgress : public TTransferObserver
-{
-public:
-    TerminalProgress(TComLink &link, const char *what) : link_(link), what_(what)
-    {
-        interactive_ = isatty(fileno(stderr));
-    }
-
-    void slotDone(int slot) override
-    {
-        if (interactive_) {
-            const int filled = slot * 40 / 255;
-            err() << '\r' << what_ << " [" << QString(filled, QLatin1Char('#'))
-                  << QString(40 - filled, QLatin1Char(' ')) << "] " << slot << "/255";
-            err().flush();
-        } else if (slot % 64 == 0 || slot == 255) {
-            err() << what_ << ": slot " << slot << "/255\n";
-        }
-    }
-    void finalizationStep() override
-    {
-        if (interactive_)
-            err() << '\n';
-        err() << what_ << ": project name\n";
-    }
-    void linkFailure(TLinkResult result) override
-    {
-        if (interactive_)
-            err() << '\n';
-        err() << "error: " << LinkResultMessage(result, text::English, link_.lastErrorReason())
-              << '\n';
-        err().flush();
-    }
-
-private:
-    TComLink &link_;
-    const char *what_;
-    bool interactive_ = false;
-};
 
 std::unique_ptr<TComLink> makeLink(const TransferOptions &options)
 {
@@ -70,7 +28,7 @@ int finish(TLinkResult result)
 {
     if (result != TLinkResult::Ok)
         return ExitLink;
-    out() << LinkResultMessage(result, text::English) << '\n';
+    out() << LinkResultMessage(result, text::English) << Qt::endl;
     return ExitOk;
 }
 
@@ -85,8 +43,9 @@ int transmit(const TProject &project, const TransferOptions &options)
 
 int receive(const QString &output, bool force, const TransferOptions &options)
 {
-    if (QFileInfo::exists(output) && !force) {
-        err() << "varno-cli: " << output << " exists; add --force to replace it\n";
+    // Refused before the player is asked anything: a receive takes minutes.
+    if (const QString why = whyOutputCannotBeWritten(output, force); !why.isEmpty()) {
+        report(why);
         return ExitFailed;
     }
     auto link = makeLink(options);
@@ -98,23 +57,31 @@ int receive(const QString &output, bool force, const TransferOptions &options)
     TProject project;
     project.Programs = std::move(received.programs);
     QString name;
-    // Without the name the programs are still saved, under "New Project".
     const TLinkResult named = varno::transfer::ReadProjectName(*link, options.port, name, progress);
     if (named == TLinkResult::Ok)
         project.Group.Name = name;
     for (int number : received.resetSchedules)
-        err() << "warning: program " << number
-              << ": the date or time stored in the player did not exist; it was given the "
-                 "current date and time\n";
+        report(QStringLiteral("warning: program %1: the date or time stored in the player did "
+                              "not exist; it was given the current date and time")
+                   .arg(number));
     try {
         SaveProject(output, project);
     } catch (const TVarnoError &e) {
-        err() << e.message() << '\n';
+        report(e.message());
         return ExitFailed;
     }
+    if (named != TLinkResult::Ok) {
+        // The programs are kept all the same; the file's name line is only a
+        // placeholder then, which must not pass for the player's name.
+        out() << "Received " << project.Programs.count() << " programs into " << output
+              << "; the project name could not be read, so the file holds the programs "
+                 "without it\n";
+        out().flush();
+        return ExitLink;
+    }
     out() << "Received " << project.Programs.count() << " programs of \"" << project.Group.Name
-          << "\" into " << output << '\n';
-    return named == TLinkResult::Ok ? ExitOk : ExitLink;
+          << "\" into " << output << Qt::endl;
+    return ExitOk;
 }
 
 namespace {
@@ -175,12 +142,14 @@ int verify(const TProject &project, const TransferOptions &options)
     auto link = makeLink(options);
     TerminalProgress progress(*link, "verify");
     const std::map<int, TTrameList> expected = expectedSlots(project);
-    int differences = 0;
+    // Printed once the bar has ended, so that no line lands on the bar's line.
+    QStringList differences;
     const TLinkResult opened = link->OpenComPort(options.port);
     if (opened != TLinkResult::Ok) {
         progress.linkFailure(opened);
         return ExitLink;
     }
+    progress.transferStarted();
     for (int slot = 1; slot <= varno::eeprom::SlotCount; ++slot) {
         TTrameList actual;
         const TLinkResult result = link->ReadBlock(quint8(slot), actual);
@@ -194,24 +163,24 @@ int verify(const TProject &project, const TransferOptions &options)
         const bool shouldBeEmpty = it == expected.end() || IsEmptySlot(it->second);
         if (shouldBeEmpty) {
             if (!IsEmptySlot(actual)) {
-                out() << "slot " << slot << ": the player holds program " << actual[1].Value
-                      << ", the project none\n";
-                ++differences;
+                differences << QStringLiteral("slot %1: the player holds program %2, the "
+                                              "project none")
+                                   .arg(slot)
+                                   .arg(actual[1].Value);
             }
             continue;
         }
         if (IsEmptySlot(actual)) {
-            out() << "program " << slot << ": missing from the player\n";
-            ++differences;
+            differences << QStringLiteral("program %1: missing from the player").arg(slot);
             continue;
         }
         const QStringList fields = differingFields(it->second, actual);
         if (!fields.isEmpty()) {
-            out() << "program " << slot << ": " << fields.join(QStringLiteral(", ")) << '\n';
-            ++differences;
+            differences << QStringLiteral("program %1: %2").arg(slot).arg(fields.join(", "));
         }
     }
     link->CloseComPort();
+    progress.finalizationStep();
     QString name;
     if (varno::transfer::ReadProjectName(*link, options.port, name, progress) != TLinkResult::Ok)
         return ExitLink;
@@ -219,14 +188,16 @@ int verify(const TProject &project, const TransferOptions &options)
     if (const qsizetype end = sent.indexOf('\0'); end >= 0)
         sent.truncate(end);
     if (name != varno::eeprom::ProjectNameFromBlock(sent)) {
-        out() << "name: the player holds \"" << name << "\", the project \"" << project.Group.Name
-              << "\"\n";
-        ++differences;
+        differences << QStringLiteral("name: the player holds \"%1\", the project \"%2\"")
+                           .arg(name, project.Group.Name);
     }
-    if (differences == 0) {
-        out() << "The player holds exactly what a transmit of this project writes.\n";
+    if (differences.isEmpty()) {
+        out() << "The player holds exactly what a transmit of this project writes." << Qt::endl;
         return ExitOk;
     }
-    out() << differences << (differences == 1 ? " difference\n" : " differences\n");
+    for (const QString &line : std::as_const(differences))
+        out() << line << '\n';
+    out() << differences.size() << (differences.size() == 1 ? " difference" : " differences")
+          << Qt::endl;
     return ExitFailed;
 }

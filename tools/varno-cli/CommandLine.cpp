@@ -1,0 +1,229 @@
+#include "CommandLine.h"
+
+#include <QCommandLineParser>
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+enum OptionFlag : unsigned
+{
+    Port = 1,
+    Timeout = 2,
+    Output = 4,
+    Force = 8,
+};
+
+struct OptionSpec
+{
+    OptionFlag flag;
+    const char *name;
+    const char *valueName; // nullptr for a switch
+    const char *help;      // lines after the first are indented under it
+};
+
+const OptionSpec kOptions[] = {
+    {Port, "port", "PORT",
+     "COM1..COM6 (the machine's first six serial ports)\nor a device such as /dev/ttyUSB0"},
+    {Timeout, "timeout", "MS",
+     "how long to wait for each answer of the player, in\nmilliseconds (default 10000)"},
+    {Output, "output", "FILE.prg", "the project file to write"},
+    {Force, "force", nullptr, "replace FILE.prg when it exists"},
+};
+
+struct CommandSpec
+{
+    const char *name;
+    bool takesFile;
+    unsigned options; // OptionFlag bits
+    const char *synopsis;
+    const char *summary; // one line, for the general help
+    const char *description;
+};
+
+const CommandSpec kCommands[] = {
+    {"image", true, 0, "image FILE.prg", "print the bytes a transmit sends to the player",
+     "Print the bytes a transmit of the project sends to the player, the project as\n"
+     "the programmer holds it once opened: one line per step 1..255 (\"NNN: XX XX\n"
+     "...\", the 24 bytes of the block sent at that step), then \"name: \" and the 64\n"
+     "bytes of the project name."},
+    {"check", true, 0, "check FILE.prg", "list the programs and warn about what a transmit does",
+     "Load the project, list its programs and warn about what a transmit of it\n"
+     "would do that the user may not expect: programs that are never sent, steps\n"
+     "that send a program under another number, values the player cannot store,\n"
+     "numbers of the file kept by their low 8 bits."},
+    {"transmit", true, Port | Timeout, "transmit FILE.prg --port PORT [--timeout MS]",
+     "write the project into the player",
+     "Write the project into the player: every slot 1..255, then the project name,\n"
+     "the same bytes as the programmer's Transmit."},
+    {"receive", false, Port | Output | Force | Timeout,
+     "receive --port PORT --output FILE.prg [--force] [--timeout MS]",
+     "read the player's programs and name into a project file",
+     "Read the player's programs and project name into a project file. The output\n"
+     "is checked before the player is asked anything, and written whole at the end:\n"
+     "a failed receive leaves no file behind and an existing one untouched."},
+    {"verify", true, Port | Timeout, "verify FILE.prg --port PORT [--timeout MS]",
+     "compare the player with what a transmit of the file writes",
+     "Read the player back and compare every slot and the project name with what a\n"
+     "transmit of the file writes. Exit status 1 when they differ."},
+};
+
+const char kExitStatus[] =
+    "Exit status: 0 done; 1 the file could not be loaded or written, or verify\n"
+    "found differences; 2 usage error; 3 the player could not be reached or did\n"
+    "not answer (the reason is on standard error).\n";
+
+const CommandSpec *findCommand(const QString &name)
+{
+    const auto it = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                 [&name](const CommandSpec &c) { return name == c.name; });
+    return it == std::end(kCommands) ? nullptr : it;
+}
+
+QString optionLine(const QString &left, const char *help)
+{
+    const QString indent(21, QLatin1Char(' '));
+    QString help2 = QString::fromLatin1(help);
+    help2.replace(QLatin1Char('\n'), QLatin1Char('\n') + indent);
+    if (left.size() > 17)
+        return QStringLiteral("  %1\n%2%3\n").arg(left, indent, help2);
+    return QStringLiteral("  %1%2\n").arg(left, -19).arg(help2);
+}
+
+QString optionsHelp(unsigned options)
+{
+    QString text = QStringLiteral("Options:\n");
+    for (const OptionSpec &o : kOptions) {
+        if (!(options & o.flag))
+            continue;
+        QString left = QStringLiteral("--") + QLatin1String(o.name);
+        if (o.valueName)
+            left += QLatin1Char(' ') + QLatin1String(o.valueName);
+        text += optionLine(left, o.help);
+    }
+    text += optionLine(QStringLiteral("-h, --help"), "show this help");
+    return text;
+}
+
+QString generalHelp()
+{
+    QString text = QStringLiteral("Usage: varno-cli COMMAND [ARGUMENTS] [OPTIONS]\n\nCommands:\n");
+    for (const CommandSpec &c : kCommands)
+        text += optionLine(QString::fromLatin1(c.synopsis), c.summary);
+    text +=
+        QStringLiteral("\n'varno-cli COMMAND --help' shows what a command does and its options.\n"
+                       "\n");
+    text += optionsHelp(Port | Timeout | Output | Force);
+    text += optionLine(QStringLiteral("--version"), "show the version");
+    return text + QLatin1Char('\n') + QLatin1String(kExitStatus);
+}
+
+QString commandHelp(const CommandSpec &c)
+{
+    return QStringLiteral("Usage: varno-cli %1\n\n%2\n\n%3\n%4")
+        .arg(QLatin1String(c.synopsis), QLatin1String(c.description), optionsHelp(c.options),
+             QLatin1String(kExitStatus));
+}
+
+Invocation usageError(const QString &message)
+{
+    Invocation call;
+    call.action = Invocation::Action::UsageError;
+    call.message = message;
+    return call;
+}
+
+// Qt's own wording of a parse failure, in the style of the other messages.
+QString parseError(const QCommandLineParser &parser)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+        const QString &name = unknown.first();
+        return QStringLiteral("unknown option '%1%2'")
+            .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
+    }
+    QString text = parser.errorText();
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    if (!text.isEmpty())
+        text[0] = text[0].toLower();
+    return text;
+}
+
+} // namespace
+
+Invocation ParseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, {}});
+    parser.addOption({QStringLiteral("version"), {}});
+    for (const OptionSpec &o : kOptions) {
+        if (o.valueName)
+            parser.addOption({QLatin1String(o.name), {}, QLatin1String(o.valueName)});
+        else
+            parser.addOption({QLatin1String(o.name), {}});
+    }
+    if (!parser.parse(arguments))
+        return usageError(parseError(parser));
+
+    const QStringList positional = parser.positionalArguments();
+    const QString command = positional.value(0);
+    const CommandSpec *spec = findCommand(command);
+    if (!command.isEmpty() && !spec)
+        return usageError(QStringLiteral("unknown command '%1'").arg(command));
+
+    Invocation call;
+    call.command = command;
+    if (parser.isSet(QStringLiteral("help"))) {
+        call.action = Invocation::Action::Help;
+        call.message = spec ? commandHelp(*spec) : generalHelp();
+        return call;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        call.action = Invocation::Action::Version;
+        return call;
+    }
+    if (!spec)
+        return usageError(QStringLiteral("no command given"));
+
+    for (const OptionSpec &o : kOptions) {
+        if (!(spec->options & o.flag) && parser.isSet(QLatin1String(o.name)))
+            return usageError(
+                QStringLiteral("%1 takes no --%2").arg(command, QLatin1String(o.name)));
+    }
+
+    const QStringList operands = positional.mid(1);
+    if (spec->takesFile) {
+        if (operands.isEmpty())
+            return usageError(QStringLiteral("%1 needs a project file").arg(command));
+        if (operands.size() > 1)
+            return usageError(QStringLiteral("%1 takes one project file, not %2")
+                                  .arg(command)
+                                  .arg(operands.size()));
+        call.file = operands.first();
+    } else if (!operands.isEmpty()) {
+        return usageError(
+            QStringLiteral("%1 takes no project file; name the file to write with --output")
+                .arg(command));
+    }
+
+    call.transfer.port = parser.value(QStringLiteral("port"));
+    call.output = parser.value(QStringLiteral("output"));
+    if ((spec->options & Port) && call.transfer.port.isEmpty())
+        return usageError(QStringLiteral("%1 needs --port PORT").arg(command));
+    if ((spec->options & Output) && call.output.isEmpty())
+        return usageError(QStringLiteral("%1 needs --output FILE.prg").arg(command));
+    call.force = parser.isSet(QStringLiteral("force"));
+    if (parser.isSet(QStringLiteral("timeout"))) {
+        const QString value = parser.value(QStringLiteral("timeout"));
+        bool ok = false;
+        const int ms = value.toInt(&ok);
+        if (!ok || ms <= 0)
+            return usageError(
+                QStringLiteral("--timeout takes a number of milliseconds above 0, not '%1'")
+                    .arg(value));
+        call.transfer.timeout = std::chrono::milliseconds(ms);
+    }
+    call.action = Invocation::Action::Run;
+    return call;
+}

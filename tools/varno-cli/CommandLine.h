@@ -1,0 +1,27 @@
+#pragma once
+
+#include "Commands.h"
+
+#include <QStringList>
+
+// What the arguments ask for, checked against the commands and their options.
+struct Invocation
+{
+    enum class Action
+    {
+        Run,
+        Help, // `message` is the help to print
+        Version,
+        UsageError, // `message` says what is wrong, in one line
+    };
+    Action action = Action::UsageError;
+    QString command;
+    QString file; // the project file of image, check, transmit and verify
+    QString output;
+    bool force = false;
+    TransferOptions transfer;
+    QString message;
+};
+
+// `arguments` as the process got them, the program's name first.
+Invocation ParseCommandLine(const QStringList &arguments);

@@ -1,0 +1,25 @@
+#include "OutputFile.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+QString whyOutputCannotBeWritten(const QString &fileName, bool replace)
+{
+    const QFileInfo info(fileName);
+    if (info.isDir())
+        return QStringLiteral("%1 is a folder").arg(fileName);
+    if (info.exists() && !replace)
+        return QStringLiteral("%1 exists; add --force to replace it").arg(fileName);
+    const QFileInfo folder(info.absolutePath());
+    if (!folder.exists())
+        return QStringLiteral("%1: the folder %2 does not exist").arg(fileName, folder.filePath());
+    if (!folder.isDir())
+        return QStringLiteral("%1: %2 is not a folder").arg(fileName, folder.filePath());
+    // The save writes a new file beside the old one and renames it into place:
+    // try exactly that, and leave nothing behind.
+    QSaveFile probe(fileName);
+    if (!probe.open(QIODevice::WriteOnly))
+        return QStringLiteral("%1 cannot be written: %2").arg(fileName, probe.errorString());
+    probe.cancelWriting();
+    return {};
+}
