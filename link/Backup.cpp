@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFileInfo>
+#include <QMutex>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <link/Backup.h>
@@ -49,6 +50,10 @@ QString Save(const QString &directory, const TProject &project, const QDateTime 
             QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(directory));
         return {};
     }
+    // Transfers to several players at once back them up at the same time: the
+    // choice of a free name and the save go one at a time.
+    static QMutex mutex;
+    const QMutexLocker lock(&mutex);
     const QDir dir(directory);
     const QString base = FileName(when, project.Group.Name);
     QString path = dir.filePath(base);

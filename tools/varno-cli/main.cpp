@@ -25,7 +25,7 @@ bool load(const QString &fileName, TProject &project)
 int run(const Invocation &call)
 {
     if (call.command == QLatin1String("receive"))
-        return receive(call.output, call.force, call.transfer);
+        return receive(call.output, call.outputDir, call.force, call.transfer);
     TProject project;
     if (!load(call.file, project))
         return ExitFailed;
