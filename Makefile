@@ -2,7 +2,8 @@
 #   make run    build and start the programmer
 #   make test   build and run every test: the normal build, the same suite under
 #               AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzers
-.PHONY: run test test-quick demo build build-sanitize configure deps bench fuzz format clean
+# On a bare Debian without make, run ./scripts/install-deps.sh once first.
+.PHONY: run test test-quick demo package build build-sanitize configure deps bench fuzz format clean
 
 FUZZ_SECONDS ?= 60
 
@@ -35,8 +36,14 @@ test-quick: build
 fuzz: build-sanitize
 	./scripts/fuzz.sh $(FUZZ_SECONDS)
 
+# The emulated player and a programmer wired to it, with a settings file of
+# its own (build/demo/), so that `make run` keeps its own port.
 demo: build
 	./scripts/demo.sh
+
+# The Debian package, in build/.
+package: build
+	cd build && cpack -G DEB
 
 bench: build
 	./scripts/bench.sh

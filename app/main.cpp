@@ -1,10 +1,10 @@
 // VARNO Programmer: composes, saves and transmits the programs of a VARNO
 // "Quillon" MP3 message player.
 
-#include <QDir>
+#include "CommandLine.h"
+
 #include <QStandardPaths>
 #include <QTimer>
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <editor/UserDialogs.h>
@@ -30,6 +30,9 @@ bool displayAvailable()
 
 int main(int argc, char *argv[])
 {
+    TCommandLine commandLine;
+    if (commandLine.answeredAlone(argc, argv))
+        return EXIT_SUCCESS;
     if (!displayAvailable()) {
         std::fputs("VARNO Programmer needs a graphical display (no DISPLAY or WAYLAND_DISPLAY "
                    "is set).\nUse varno-cli for work without a display, or set "
@@ -38,19 +41,14 @@ int main(int argc, char *argv[])
         return EXIT_FAILURE;
     }
     TApplication app(argc, argv);
+    const QString projectFile = commandLine.projectFile(QCoreApplication::arguments());
     TQtUserDialogs dialogs;
     app.setDialogs(&dialogs);
-    // Next to the programmer, as it always was; an installed programmer (and
-    // one whose folder cannot be written) keeps them in the user's folder.
-    const QString dir = QCoreApplication::applicationDirPath();
-    const QStringList systemFolders = {QStringLiteral(VARNO_INSTALL_BINDIR),
-                                       QStringLiteral("/usr/bin"),
-                                       QStringLiteral("/usr/local/bin")};
-    const bool installed = std::any_of(systemFolders.cbegin(), systemFolders.cend(),
-                                       [&dir](const QString &f) { return QDir(dir) == QDir(f); });
-    TSettingsFile settings(installed ? QString() : dir,
+    TSettingsFile settings(QCoreApplication::applicationDirPath(),
                            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     TForm1 window(dialogs, settings);
+    if (!projectFile.isEmpty())
+        window.LoadProjectFile(projectFile);
     window.show();
     // For the start-up benchmark: leave as soon as the event loop is idle.
     if (qEnvironmentVariableIsSet("VARNO_QUIT_WHEN_IDLE"))

@@ -21,9 +21,16 @@ for _ in $(seq 50); do
 done
 echo "Emulated player on $(head -1 /tmp/varno-demo-player.out), also reachable as $port"
 
-# The programmer reads its port from the settings file next to it: point it at
-# the emulated player, keeping the language and the last project.
-settings=build/app/VARNOQuillonProg2.cfg
+# The programmer reads its port from the settings file next to it. The demo runs
+# a link to it from a folder of its own, with a settings file of its own, so that
+# a later `make run` does not start on this run's dead pseudo-terminal. The
+# demo's file starts from the programmer's language and last project.
+demo=build/demo
+mkdir -p "$demo"
+ln -f "$programmer" "$demo/varno-programmer" 2>/dev/null || cp -f "$programmer" "$demo/"
+programmer=$demo/varno-programmer
+settings=$demo/VARNOQuillonProg2.cfg
+[ -f "$settings" ] || [ ! -f build/app/VARNOQuillonProg2.cfg ] || cp build/app/VARNOQuillonProg2.cfg "$settings"
 if [ -f "$settings" ]; then
   mapfile -t lines < <(tr -d '\r' < "$settings")
 else

@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need. Safe to run again:
-# it only calls apt-get when something is missing.
+# Installs the Debian packages the build and the tests need, make included, so
+# that it also prepares a bare Debian 12 (a container with git and nothing
+# else). Plain bash and dpkg: nothing to install before it. Safe to run again:
+# it only calls apt-get when something is missing, and says nothing otherwise.
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config
+  make cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-serialport-dev qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  dpkg-dev file
+  # The Debian package: building it (file), its man pages, checking it
+  dpkg-dev file help2man lintian
   # Real-window checks, the fonts the panels are drawn with, the toolkit's own
-  # translations, symbolised sanitizer reports
-  xvfb xdotool fonts-liberation2 qt6-translations-l10n llvm-14
+  # translations, symbolised sanitizer reports (llvm puts llvm-14's
+  # llvm-symbolizer on the PATH, where the sanitizers look for it)
+  xvfb xauth xdotool fonts-liberation2 qt6-translations-l10n llvm-14 llvm
 )
 
 missing=()

@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <model/Cp1252.h>
+#include <shell/InstalledCopy.h>
 #include <shell/SettingsFile.h>
 
 namespace {
@@ -51,8 +52,15 @@ void setError(QString *error, const QString &message)
 
 TSettingsFile::TSettingsFile(const QString &executableDir, const QString &configurationDir)
 {
-    if (canCreateFilesIn(executableDir) || configurationDir.isEmpty()) {
-        path_ = QDir(executableDir).filePath(fileName());
+    // A folder that holds its own writable settings file keeps using it, installed
+    // or not (a portable copy). Otherwise an installed copy uses the user's folder,
+    // even where it could write beside itself (root in /usr/bin), and any other
+    // copy (a build folder) the folder of its executable when it can.
+    const QString beside = QDir(executableDir).filePath(fileName());
+    const bool keepsItsOwnFile = !executableDir.isEmpty() && QFileInfo(beside).isWritable();
+    if (keepsItsOwnFile || configurationDir.isEmpty() ||
+        (!isInstalledCopy(executableDir) && canCreateFilesIn(executableDir))) {
+        path_ = beside;
     } else {
         path_ = QDir(configurationDir).filePath(fileName());
         configurationDir_ = configurationDir;

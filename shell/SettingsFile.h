@@ -25,11 +25,11 @@ struct TSettings
 //   6  Last projet used                               (label)
 //   7  the full path of the last project, possibly empty
 //
-// The file lives next to the executable (one per installation). When that folder
-// cannot be written (an installed program), the same file is kept in the user's
-// configuration folder instead, so the settings are not lost at every close. The
-// choice is made once, when the object is built, by creating and removing a
-// temporary file in the executable's folder.
+// The file lives next to the executable (one per copy) when the copy runs from its
+// build folder or from a folder that holds its settings file. An installed copy
+// (isInstalledCopy), and one whose folder cannot be written, keeps the same file
+// in the user's configuration folder instead. The choice is made once, when the
+// object is built.
 class TSettingsFile
 {
 public:
@@ -42,8 +42,7 @@ public:
 
     // The full path of the file read and written.
     QString path() const { return path_; }
-    // True when the executable's folder cannot be written and the file is kept in
-    // the configuration folder.
+    // True when the file is kept in the configuration folder.
     bool usesConfigurationDirectory() const { return usesConfigurationDirectory_; }
 
     // Reads the file into settings. A missing file is first written with the
