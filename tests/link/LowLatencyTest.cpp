@@ -76,6 +76,15 @@ TEST_F(EmulatorTest, lowLatencyIsAskedOnOpenAndUndoneOnCloseAndItsFailureIsHarml
     }
 }
 
+TEST_F(EmulatorTest, emulatedAdapterLatencyHoldsEveryReply)
+{
+    TEmulatorOptions slowAdapter;
+    slowAdapter.Latency = 3 * Watchdog;
+    startEmulator(slowAdapter);
+    ASSERT_EQ(link.OpenComPort(device), TLinkResult::Ok);
+    EXPECT_EQ(link.SendFinalize(), TLinkResult::PlayerNotReady);
+}
+
 TEST(AdapterLatency, readFromSysfsForTheDeviceOrItsLinkTarget)
 {
     QTemporaryDir root;
