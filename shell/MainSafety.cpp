@@ -96,6 +96,11 @@ void TForm1::transmitSafely()
     const quint8 l = CurrentLanguage;
     const QString reason = link().lastErrorReason();
 
+    if (report.BackupFailed && report.Result == TLinkResult::Cancelled) {
+        LinkResult = LinkResultCode(report.Result);
+        showLinkFailure(LinkResult); // stopped while reading: nothing was written
+        return;
+    }
     if (report.BackupFailed) {
         // A link failure was shown as it happened; now why nothing was written.
         QString message = text::Text(AddedTexts::BackupFailed, l);

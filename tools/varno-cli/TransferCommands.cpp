@@ -105,7 +105,10 @@ int transmit(const TProject &project, const TransferOptions &options)
             PortResult r;
             if (report.BackupFailed) {
                 r = failed(report.Result, link);
-                if (r.exit != ExitInterrupted) {
+                if (r.exit == ExitInterrupted) {
+                    r.problems << QStringLiteral("interrupted while reading the player; nothing "
+                                                 "was written");
+                } else {
                     r.exit = report.Result == TLinkResult::Ok ? ExitFailed : ExitLink;
                     const QString why = report.Result == TLinkResult::Ok
                                             ? report.BackupError
