@@ -14,19 +14,4 @@ int CountActions(const TVARNOProg &program)
     return count;
 }
 
-void NormalizeActions(TVARNOProg &program)
-{
-    // Upwards, so that one list-ending slot empties every slot after it.
-    for (std::size_t slot = 0; slot + 1 < TVARNOProg::ActionSlots; ++slot) {
-        if (EndsActionList(program.ActionKind[slot])) {
-            program.ActionKind[slot + 1] = akDirectory;
-            program.ActionNumber[slot + 1] = 0;
-        }
-    }
-    for (std::size_t slot = 0; slot < TVARNOProg::ActionSlots; ++slot) {
-        if (program.ActionKind[slot] != akExternalOutput)
-            program.ActionValue[slot] = 255;
-    }
-}
-
 } // namespace varno::actions

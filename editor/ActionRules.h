@@ -11,8 +11,4 @@ namespace varno::actions {
 // list-ending kind.
 int CountActions(const TVARNOProg &program);
 
-// Empties every slot after the first list-ending slot and sets the value of every
-// slot that is not an external output back to 255. The count is left alone.
-void NormalizeActions(TVARNOProg &program);
-
 } // namespace varno::actions

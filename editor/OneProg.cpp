@@ -8,6 +8,7 @@
 #include <editor/ActionRules.h>
 #include <editor/ColumnMenu.h>
 #include <editor/OneProg.h>
+#include <model/HeldProject.h>
 #include <model/ProjectClasses.h>
 #include <resources/Pictures.h>
 #include <text/text.h>

@@ -88,7 +88,8 @@ void writeProgram(Writer &w, const TVARNOProg &p)
 class Reader
 {
 public:
-    Reader(const QByteArray &bytes, const QString &fileName) : fileName_(fileName)
+    Reader(const QByteArray &bytes, const QString &fileName, QList<TNarrowedNumber> *narrowed)
+        : fileName_(fileName), narrowed_(narrowed)
     {
         QByteArray normalized = bytes;
         normalized.replace("\r\n", "\n");
@@ -122,7 +123,14 @@ public:
         return value;
     }
 
-    quint8 low8(const char *what) { return quint8(integer(what) & 0xFF); }
+    quint8 low8(const char *what)
+    {
+        const qint64 value = integer(what);
+        const auto held = quint8(value & 0xFF);
+        if (narrowed_ && value != held)
+            narrowed_->append({position_, QString::fromLatin1(what), value, held});
+        return held;
+    }
 
     int count(const char *what)
     {
@@ -216,6 +224,7 @@ private:
     }
 
     QString fileName_;
+    QList<TNarrowedNumber> *narrowed_;
     QList<QByteArray> lines_;
     int position_ = 0;
 };
@@ -274,9 +283,9 @@ QByteArray serialize(const TProject &project)
     return w.bytes();
 }
 
-TProject parse(const QByteArray &bytes, const QString &fileName)
+TProject parse(const QByteArray &bytes, const QString &fileName, QList<TNarrowedNumber> *narrowed)
 {
-    Reader r(bytes, fileName);
+    Reader r(bytes, fileName, narrowed);
     TProject project;
     TVARNOGroup &g = project.Group;
     r.expectLiteral(Header, "the header");
@@ -316,7 +325,7 @@ void SaveProject(const QString &fileName, const TProject &project)
                                 QStringLiteral("cannot be written: %1").arg(file.errorString()));
 }
 
-TProject LoadProject(const QString &fileName)
+TProject LoadProject(const QString &fileName, QList<TNarrowedNumber> *narrowed)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
@@ -326,5 +335,5 @@ TProject LoadProject(const QString &fileName)
     if (file.error() != QFileDevice::NoError)
         throw TProjectFileError(fileName, 0,
                                 QStringLiteral("cannot be read: %1").arg(file.errorString()));
-    return varno::projectfile::parse(bytes, fileName);
+    return varno::projectfile::parse(bytes, fileName, narrowed);
 }

@@ -1,8 +1,19 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <model/Project.h>
+
+// A number of a file that the project keeps by its low 8 bits, as the player
+// would: program -1 is held as 255, a weekday of 300 as 44.
+struct TNarrowedNumber
+{
+    int line = 0;
+    QString what; // "the program number", "an action value", ...
+    qint64 written = 0;
+    quint8 held = 0;
+};
 
 // Project files (*.prg): text, one value per line, CR LF line ends, Windows-1252.
 namespace varno::projectfile {
@@ -14,7 +25,9 @@ inline constexpr char Separator[] = "*****";
 QByteArray serialize(const TProject &project);
 
 // Parses a whole file; throws TProjectFileError naming fileName and the line.
-TProject parse(const QByteArray &bytes, const QString &fileName);
+// `narrowed`, when given, receives every number kept by its low 8 bits.
+TProject parse(const QByteArray &bytes, const QString &fileName,
+               QList<TNarrowedNumber> *narrowed = nullptr);
 
 } // namespace varno::projectfile
 
@@ -23,5 +36,6 @@ TProject parse(const QByteArray &bytes, const QString &fileName);
 void SaveProject(const QString &fileName, const TProject &project);
 
 // Reads a whole project file into a new project; the caller replaces its current
-// project only when this returns. Throws TProjectFileError.
-TProject LoadProject(const QString &fileName);
+// project only when this returns. Throws TProjectFileError. See
+// LoadProjectAsHeld for the project as the programmer holds it once opened.
+TProject LoadProject(const QString &fileName, QList<TNarrowedNumber> *narrowed = nullptr);

@@ -4,11 +4,11 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QTimer>
-#include <editor/ActionRules.h>
 #include <editor/LittleOneProg.h>
 #include <editor/OneProg.h>
 #include <editor/UserDialogs.h>
 #include <model/Errors.h>
+#include <model/HeldProject.h>
 #include <model/ProjectFile.h>
 #include <shell/Main.h>
 #include <shell/ProjetProperty.h>
@@ -87,7 +87,7 @@ bool TForm1::LoadProjectFile(QString fileName)
 {
     TProject loaded;
     try {
-        loaded = LoadProject(fileName);
+        loaded = LoadProjectAsHeld(fileName);
     } catch (const TVarnoError &e) {
         dialogs_.showError(this, e.message());
         return false;
@@ -103,13 +103,11 @@ bool TForm1::LoadProjectFile(QString fileName)
 }
 
 // What adding each program through New Program and opening it in turn leaves
-// behind, done once: every program normalised by its showing, one row each.
+// behind, done once: one row each (the programs are held already).
 void TForm1::addPanelsForPrograms()
 {
-    for (const auto &program : ProgList()) {
-        varno::actions::NormalizeActions(*program);
+    for (const auto &program : ProgList())
         createPanel(program.get())->ShowLittleProg();
-    }
 }
 
 // The last program selected and shown once, every row folded.

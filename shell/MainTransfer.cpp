@@ -16,6 +16,7 @@
 #include <link/Transfer.h>
 #include <link/dialogs/ProgessBar.h>
 #include <link/dialogs/VerifTrame.h>
+#include <model/HeldProject.h>
 #include <shell/Main.h>
 #include <shell/SettingsFile.h>
 #include <text/text.h>
@@ -63,6 +64,7 @@ void TForm1::SpeedButton3Click()
 // What adding each received program and opening it leaves behind, done once.
 void TForm1::installReceived(TReceivedPrograms &received, bool complete)
 {
+    HoldPrograms(received.programs);
     document_.Programs = std::move(received.programs);
     addPanelsForPrograms();
     if (complete) {

@@ -1,4 +1,5 @@
 #include "CliRunner.h"
+#include "HandWrittenFile.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -74,10 +75,37 @@ TEST_F(VarnoCli, checkListsProgramsAndWarns)
     EXPECT_TRUE(
         out.startsWith(QStringLiteral("Project: Hall été\nPrograms: 4\nNumbers: 7, 3, 7, 4\n")))
         << out;
-    EXPECT_TRUE(out.contains("warning: number 7 is held by 2 programs (positions 1, 3)")) << out;
+    // Step 4 sends the 3, so the 4 at the end of the list is never sent.
+    EXPECT_TRUE(out.contains("warning: step 4 sends program 3 (position 2), not a program "
+                             "numbered 4\n"))
+        << out;
+    EXPECT_TRUE(out.contains("warning: program 4 (position 4) is never sent; the player keeps "
+                             "what it held under number 4\n"))
+        << out;
     EXPECT_TRUE(out.contains("warning: program 7 (position 3): weekday 9 is outside 1..7")) << out;
     EXPECT_TRUE(out.contains("warning: program 4 (position 4): action 1 has kind 10")) << out;
-    EXPECT_EQ(out.count("warning:"), 3) << out;
+    EXPECT_EQ(out.count("warning:"), 6) << out;
+}
+
+// Numbers the file gives beyond a byte are kept by their low 8 bits, as the
+// player would; check names the line, the value written and the value kept.
+TEST_F(VarnoCli, checkNamesNumbersKeptByTheirLowBits)
+{
+    HandWrittenProgram first;
+    first.number = -1;
+    first.weekday = 300;
+    HandWrittenProgram second;
+    second.number = 261;
+    const QString file = dir.filePath("wide.prg");
+    writeFile(file, handWrittenFile({first, second}));
+    const CliResult run = runCli({"check", file});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString out = QString::fromUtf8(run.out);
+    EXPECT_TRUE(out.startsWith("Project: Hand\nPrograms: 2\nNumbers: 255, 5\n"
+                               "warning: line 14: the program number -1 is stored as 255\n"
+                               "warning: line 21: the weekday 300 is stored as 44\n"
+                               "warning: line 46: the program number 261 is stored as 5\n"))
+        << out;
 }
 
 TEST_F(VarnoCli, cleanProjectHasNoWarnings)

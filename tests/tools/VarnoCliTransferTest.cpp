@@ -2,6 +2,7 @@
 // runs them.
 
 #include "CliRunner.h"
+#include "HandWrittenFile.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -11,8 +12,12 @@
 #include <QThread>
 #include <QtPrinters.h>
 #include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <model/ProjectFile.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
 
 namespace {
 
@@ -154,7 +159,73 @@ TEST_F(CliTransfer, receivedProgramsAreSavedEvenWhenTheNameCannotBeRead)
         runCli({"receive", "--port", port, "--output", file, "--timeout", "300"});
     EXPECT_EQ(result.exitCode, 3);
     ASSERT_TRUE(QFile::exists(file)) << result.err;
+    EXPECT_EQ(QString::fromUtf8(result.out),
+              "Received 0 programs into " + file +
+                  "; the project name could not be read, so the file holds the programs "
+                  "without it\n");
     EXPECT_EQ(LoadProject(file).Group.Name, "New Project");
+}
+
+// No player answers on this port: a refusal must come before any attempt.
+TEST_F(CliTransfer, receiveRefusesAnOutputItCannotWriteBeforeTalkingToThePlayer)
+{
+    const QString noPort = dir.filePath("no-port");
+    QDir(dir.path()).mkdir("folder");
+    QDir(dir.path()).mkdir("locked");
+    QFile::setPermissions(dir.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner);
+    writeFile(dir.filePath("plain"), "not a folder");
+    const struct
+    {
+        QString output;
+        QString reason;
+        bool needsPermissions;
+    } cases[] = {
+        {dir.filePath("missing/back.prg"), "does not exist", false},
+        {dir.filePath("plain/back.prg"), "is not a folder", false},
+        {dir.filePath("folder"), "is a folder", false},
+        {dir.filePath("locked/back.prg"), "cannot be written", true},
+    };
+    for (const auto &c : cases) {
+        if (c.needsPermissions && geteuid() == 0)
+            continue; // permissions do not bind root
+        const CliResult run = runCli({"receive", "--port", noPort, "--output", c.output});
+        EXPECT_EQ(run.exitCode, 1) << c.output;
+        EXPECT_TRUE(run.err.startsWith("varno-cli: " + c.output.toUtf8())) << run.err.data();
+        EXPECT_TRUE(run.err.contains(c.reason.toUtf8())) << run.err.data();
+        EXPECT_FALSE(run.err.contains("COM port")) << run.err.data();
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath("missing/back.prg")));
+}
+
+// On a terminal the bar ends with a line break before the reason of a
+// failure, and nothing redraws it after that.
+TEST_F(CliTransfer, barEndsItsLineWhenATransferFails)
+{
+    startPlayer({"--hang-up-after", "20"});
+    int master = -1, slave = -1;
+    ASSERT_EQ(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+    termios raw{};
+    tcgetattr(slave, &raw);
+    cfmakeraw(&raw);
+    tcsetattr(slave, TCSANOW, &raw);
+    QProcess cli;
+    cli.setStandardErrorFile(QString::fromLocal8Bit(ptsname(master)));
+    cli.start(QStringLiteral(VARNO_CLI_PATH),
+              {"transmit", save(sample()), "--port", port, "--timeout", "300"});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitCode(), 3);
+    QByteArray shown;
+    fcntl(master, F_SETFL, O_NONBLOCK);
+    char buffer[4096];
+    for (ssize_t n; (n = read(master, buffer, sizeof buffer)) > 0;)
+        shown.append(buffer, n);
+    close(slave);
+    close(master);
+    const qsizetype reason = shown.indexOf("varno-cli: ");
+    ASSERT_GT(reason, 0) << shown.data();
+    EXPECT_TRUE(shown.left(reason).endsWith("/255\n")) << shown.data();
+    EXPECT_FALSE(shown.mid(reason).contains('\r')) << shown.data();
+    EXPECT_TRUE(shown.endsWith('\n')) << shown.data();
 }
 
 TEST_F(CliTransfer, silentPlayerGivesTheLinkExitCode)
@@ -168,16 +239,17 @@ TEST_F(CliTransfer, silentPlayerGivesTheLinkExitCode)
     EXPECT_TRUE(result.out.isEmpty());
 }
 
-TEST_F(CliTransfer, missingPortAndUsage)
+// The system's reason follows the link's message, each line a diagnostic.
+TEST_F(CliTransfer, missingPortIsReportedWithTheSystemsReason)
 {
     const QString file = save(sample());
     const CliResult missing = runCli({"transmit", file, "--port", dir.filePath("no-port")});
     EXPECT_EQ(missing.exitCode, 3);
-    EXPECT_TRUE(missing.err.contains("varno-cli: Opening Error of COM port")) << missing.err;
-    EXPECT_EQ(runCli({"transmit", file}).exitCode, 2);
-    EXPECT_EQ(runCli({"receive", "--port", "COM1"}).exitCode, 2);
-    EXPECT_EQ(runCli({"verify", file, "--port", "COM1", "--timeout", "soon"}).exitCode, 2);
-    EXPECT_EQ(runCli({"transmit", file, "--port", "COM1", "--bogus"}).exitCode, 2);
+    for (const QByteArray &line : missing.err.trimmed().split('\n'))
+        EXPECT_TRUE(line.startsWith("varno-cli: ")) << missing.err.data();
+    EXPECT_TRUE(missing.err.startsWith("varno-cli: Opening Error of COM port\nvarno-cli: " +
+                                       dir.filePath("no-port").toUtf8()))
+        << missing.err.data();
 }
 
 // A player of its own, beside the fixture's.
@@ -209,8 +281,7 @@ TEST_F(CliTransfer, transmitBacksUpFirstAndVerifiesWithTheValuesOfEachDifference
         0);
 
     const QString backups = dir.filePath("backups");
-    TProject next = sample();
-    next.Programs.at(0).ActionValue[0] = 40; // program 5, stored with one bit wrong
+    const TProject next = sample(); // program 5 is stored with one bit wrong
     const CliResult sent = runCli(
         {"transmit", save(next, "next.prg"), "--port", port, "--backup-dir", backups, "--verify"});
     EXPECT_EQ(sent.exitCode, 1) << sent.err;
@@ -221,7 +292,8 @@ TEST_F(CliTransfer, transmitBacksUpFirstAndVerifiesWithTheValuesOfEachDifference
         "Backup of the player: " + QDir(backups).filePath(made.first()).toUtf8() +
         "\nTransmission on COM port OK\n"))
         << sent.out;
-    EXPECT_TRUE(sent.out.endsWith("program 5: action 1 value: file 40, player 41\n1 difference\n"))
+    EXPECT_TRUE(
+        sent.out.endsWith("program 5: action 1 value: file 255, player 254\n1 difference\n"))
         << sent.out;
     EXPECT_EQ(LoadProject(QDir(backups).filePath(made.first())).Programs.count(), 3);
 
@@ -232,7 +304,7 @@ TEST_F(CliTransfer, transmitBacksUpFirstAndVerifiesWithTheValuesOfEachDifference
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_TRUE(refused.err.contains("nothing was written")) << refused.err;
     EXPECT_EQ(runCli({"verify", dir.filePath("next.prg"), "--port", port}).out,
-              "program 5: action 1 value: file 40, player 41\n1 difference\n");
+              "program 5: action 1 value: file 255, player 254\n1 difference\n");
 }
 
 TEST_F(CliTransfer, ctrlCStopsAfterTheExchangeUnderWayAndExits130)

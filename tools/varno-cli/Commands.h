@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <chrono>
 
 class TProject;
+struct TNarrowedNumber;
 
 struct TransferOptions
 {
@@ -17,7 +19,7 @@ struct TransferOptions
 };
 
 int printImage(const TProject &project);
-int printCheck(const TProject &project);
+int printCheck(const TProject &project, const QList<TNarrowedNumber> &narrowed);
 int transmit(const TProject &project, const TransferOptions &options);
 // `outputDir`, when set, takes one file per port, named after the port.
 int receive(const QString &output, const QString &outputDir, bool force,

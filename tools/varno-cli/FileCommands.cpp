@@ -4,9 +4,9 @@
 #include "Output.h"
 
 #include <link/EepromImage.h>
+#include <link/ProjectCheck.h>
 #include <link/TransmitImage.h>
 #include <model/Project.h>
-#include <model/ProjectCheck.h>
 
 namespace {
 
@@ -42,7 +42,7 @@ int printImage(const TProject &project)
     return ExitOk;
 }
 
-int printCheck(const TProject &project)
+int printCheck(const TProject &project, const QList<TNarrowedNumber> &narrowed)
 {
     out() << "Project: " << printable(project.Group.Name) << '\n';
     out() << "Programs: " << project.Programs.count() << '\n';
@@ -50,7 +50,7 @@ int printCheck(const TProject &project)
     for (const auto &program : project.Programs)
         numbers << QString::number(program->NumOfProg);
     out() << "Numbers: " << numbers.join(QStringLiteral(", ")) << '\n';
-    for (const QString &warning : CheckProject(project))
+    for (const QString &warning : CheckProject(project, narrowed))
         out() << "warning: " << warning << '\n';
     return ExitOk;
 }

@@ -1,5 +1,6 @@
 #include "Output.h"
 
+#include <QStringList>
 #include <cstdio>
 
 QTextStream &out()
@@ -17,6 +18,9 @@ QTextStream &err()
 void report(const QString &message)
 {
     out().flush();
-    err() << "varno-cli: " << message << '\n';
+    // A reason on a line of its own (the system's, after a link message) is
+    // part of the same diagnostic.
+    for (const QString &line : message.split(QLatin1Char('\n')))
+        err() << "varno-cli: " << line << '\n';
     err().flush();
 }

@@ -8,8 +8,9 @@
 QTextStream &out();
 QTextStream &err();
 
-// One diagnostic line on standard error, "varno-cli: " first, written at once
-// so that it keeps its place among the progress lines and the results.
+// A diagnostic on standard error, "varno-cli: " before each of its lines,
+// written at once so that it keeps its place among the progress lines and the
+// results.
 void report(const QString &message);
 
 enum ExitCode

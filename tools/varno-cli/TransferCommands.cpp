@@ -16,7 +16,7 @@
 #include <link/SafeTransmit.h>
 #include <link/Transfer.h>
 #include <model/Errors.h>
-#include <model/ProjectFile.h>
+#include <model/HeldProject.h>
 #include <text/text.h>
 
 namespace {
@@ -179,7 +179,9 @@ int receive(const QString &output, const QString &outputDir, bool force,
             const TLinkResult result = varno::transfer::RunReceive(link, port, received, observer);
             if (result != TLinkResult::Ok)
                 return failed(result, link);
+            // Saved as the programmer holds received programs, which it shows.
             TProject project;
+            HoldPrograms(received.programs);
             project.Programs = std::move(received.programs);
             QString name;
             const TLinkResult named = varno::transfer::ReadProjectName(link, port, name, observer);

@@ -7,14 +7,16 @@
 
 #include <QCoreApplication>
 #include <model/Errors.h>
-#include <model/ProjectFile.h>
+#include <model/HeldProject.h>
 
 namespace {
 
-bool load(const QString &fileName, TProject &project)
+// Every command sends, shows or compares the project as the programmer holds
+// it once opened, so that it gives the programmer's bytes.
+bool load(const QString &fileName, TProject &project, QList<TNarrowedNumber> &narrowed)
 {
     try {
-        project = LoadProject(fileName);
+        project = LoadProjectAsHeld(fileName, &narrowed);
         return true;
     } catch (const TVarnoError &e) {
         report(e.message());
@@ -27,12 +29,13 @@ int run(const Invocation &call)
     if (call.command == QLatin1String("receive"))
         return receive(call.output, call.outputDir, call.force, call.transfer);
     TProject project;
-    if (!load(call.file, project))
+    QList<TNarrowedNumber> narrowed;
+    if (!load(call.file, project, narrowed))
         return ExitFailed;
     if (call.command == QLatin1String("image"))
         return printImage(project);
     if (call.command == QLatin1String("check"))
-        return printCheck(project);
+        return printCheck(project, narrowed);
     if (call.command == QLatin1String("transmit"))
         return transmit(project, call.transfer);
     return verify(project, call.transfer);
