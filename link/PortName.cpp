@@ -1,3 +1,5 @@
+#include <QDir>
+#include <QFileInfo>
 #include <link/PortName.h>
 
 namespace varno::link {
@@ -13,6 +15,10 @@ QString PortDeviceName(const QString &portName)
         if (digit >= QLatin1Char('1') && digit <= QLatin1Char('6'))
             return QStringLiteral("/dev/ttyS%1").arg(digit.unicode() - '1');
     }
+    // The serial library reads a bare name as a device of /dev; a name that the
+    // current folder holds is the path the user meant.
+    if (!portName.isEmpty() && QDir::isRelativePath(portName) && QFileInfo::exists(portName))
+        return QDir::current().absoluteFilePath(portName);
     return portName;
 #endif
 }

@@ -1,10 +1,11 @@
-#include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <cmath>
+#include <model/AtomicWrite.h>
 #include <model/Cp1252.h>
 #include <model/Errors.h>
+#include <model/FileRead.h>
 #include <model/ProjectFile.h>
+#include <new>
 
 namespace varno::projectfile {
 namespace {
@@ -88,15 +89,15 @@ void writeProgram(Writer &w, const TVARNOProg &p)
 class Reader
 {
 public:
+    // Lines are cut from the bytes one at a time: a file of millions of empty
+    // lines costs no more memory than its size.
     Reader(const QByteArray &bytes, const QString &fileName, QList<TNarrowedNumber> *narrowed)
-        : fileName_(fileName), narrowed_(narrowed)
+        : fileName_(fileName), narrowed_(narrowed), bytes_(bytes),
+          lineCount_(int(bytes.count('\n')))
     {
-        QByteArray normalized = bytes;
-        normalized.replace("\r\n", "\n");
-        lines_ = normalized.split('\n');
         // A final line end does not start another line.
-        if (!lines_.isEmpty() && lines_.last().isEmpty())
-            lines_.removeLast();
+        if (!bytes.isEmpty() && !bytes.endsWith('\n'))
+            ++lineCount_;
     }
 
     QString text(const char *what)
@@ -118,7 +119,8 @@ public:
         const QByteArray line = next(what);
         bool ok = false;
         const qint64 value = line.trimmed().toLongLong(&ok, 10);
-        if (!ok || value < -2147483648LL || value > 4294967295LL)
+        // The conversion stops at a zero byte: "5\0xyz" is not the number 5.
+        if (!ok || line.contains('\0') || value < -2147483648LL || value > 4294967295LL)
             fail(QStringLiteral("expected %1 (a whole number), found %2").arg(what, found(line)));
         return value;
     }
@@ -195,7 +197,20 @@ public:
 
     // Line number of the value read last.
     int lineNumber() const { return position_; }
-    int remaining() const { return int(lines_.size()) - position_; }
+    int remaining() const { return lineCount_ - position_; }
+
+    // Whatever follows the last section must be blank: lines past it would be
+    // lost silently, and destroyed by the next save.
+    void expectEnd()
+    {
+        while (remaining() > 0) {
+            const QByteArray line = next("the end of the file");
+            if (!line.trimmed().isEmpty())
+                fail(QStringLiteral("expected the end of the file after the last program, "
+                                    "found %1")
+                         .arg(found(line)));
+        }
+    }
 
     [[noreturn]] void fail(const QString &reason) const
     {
@@ -205,11 +220,19 @@ public:
 private:
     QByteArray next(const char *what)
     {
-        if (position_ >= lines_.size()) {
+        if (position_ >= lineCount_) {
             ++position_;
             fail(QStringLiteral("expected %1, found the end of the file").arg(what));
         }
-        return lines_.at(position_++);
+        qsizetype end = bytes_.indexOf('\n', offset_);
+        if (end < 0)
+            end = bytes_.size();
+        QByteArray line = bytes_.mid(offset_, end - offset_);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        offset_ = end + 1;
+        ++position_;
+        return line;
     }
 
     static QString found(const QByteArray &line)
@@ -217,7 +240,16 @@ private:
         if (line.isEmpty())
             return QStringLiteral("an empty line");
         constexpr int kShown = 40;
-        QString shown = cp1252::decode(line.left(kShown));
+        QString shown;
+        // Control characters are escaped: a zero byte would cut the message, and
+        // two lines that differ only by one would look the same.
+        for (const QChar c : cp1252::decode(line.left(kShown))) {
+            const ushort u = c.unicode();
+            if (u < 0x20 || (u >= 0x7F && u <= 0x9F))
+                shown += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+            else
+                shown += c;
+        }
         if (line.size() > kShown)
             shown += QStringLiteral("...");
         return QLatin1Char('"') + shown + QLatin1Char('"');
@@ -225,7 +257,9 @@ private:
 
     QString fileName_;
     QList<TNarrowedNumber> *narrowed_;
-    QList<QByteArray> lines_;
+    QByteArray bytes_;
+    int lineCount_;
+    qsizetype offset_ = 0; // where the next line starts
     int position_ = 0;
 };
 
@@ -299,7 +333,10 @@ TProject parse(const QByteArray &bytes, const QString &fileName, QList<TNarrowed
     g.DiffusionDate = r.text("the diffusion date");
     g.Comments = r.textList("the number of comment lines", "a comment line");
     r.expectLiteral(Separator, "the separator");
-    const int programCount = r.low8("the number of programs");
+    const qint64 programCount = r.integer("the number of programs");
+    if (programCount < 0 || programCount > 255)
+        r.fail(QStringLiteral("expected the number of programs (0 to 255), found %1")
+                   .arg(programCount));
     r.expectLiteral(Separator, "the separator");
 
     // Programs start with the defaults and the lowest free numbers, then take
@@ -308,6 +345,7 @@ TProject parse(const QByteArray &bytes, const QString &fileName, QList<TNarrowed
         project.Programs.Add();
     for (int i = 0; i < programCount; ++i)
         readProgram(r, project.Programs.at(i));
+    r.expectEnd();
     return project;
 }
 
@@ -315,25 +353,20 @@ TProject parse(const QByteArray &bytes, const QString &fileName, QList<TNarrowed
 
 void SaveProject(const QString &fileName, const TProject &project)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw TProjectFileError(fileName, 0,
-                                QStringLiteral("cannot be written: %1").arg(file.errorString()));
-    const QByteArray bytes = varno::projectfile::serialize(project);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw TProjectFileError(fileName, 0,
-                                QStringLiteral("cannot be written: %1").arg(file.errorString()));
+    QString error;
+    if (!varno::WriteFileAtomically(fileName, varno::projectfile::serialize(project), &error))
+        throw TProjectFileError(fileName, 0, QStringLiteral("cannot be written: %1").arg(error));
 }
 
 TProject LoadProject(const QString &fileName, QList<TNarrowedNumber> *narrowed)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw TProjectFileError(fileName, 0,
-                                QStringLiteral("cannot be opened: %1").arg(file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw TProjectFileError(fileName, 0,
-                                QStringLiteral("cannot be read: %1").arg(file.errorString()));
-    return varno::projectfile::parse(bytes, fileName, narrowed);
+    QString reason;
+    const std::optional<QByteArray> bytes = varno::ReadSmallFile(fileName, &reason);
+    if (!bytes)
+        throw TProjectFileError(fileName, 0, reason);
+    try {
+        return varno::projectfile::parse(*bytes, fileName, narrowed);
+    } catch (const std::bad_alloc &) {
+        throw TProjectFileError(fileName, 0, QStringLiteral("cannot be read: not enough memory"));
+    }
 }

@@ -31,11 +31,14 @@ TProject parse(const QByteArray &bytes, const QString &fileName,
 
 } // namespace varno::projectfile
 
-// Writes the project through a temporary file renamed into place, so that a
-// failed save leaves the previous file whole. Throws TProjectFileError.
+// Writes the project through TAtomicFile (model/AtomicWrite.h): a save that fails
+// at any step, a full disk included, leaves the previous file whole. Throws
+// TProjectFileError with the system's reason.
 void SaveProject(const QString &fileName, const TProject &project);
 
 // Reads a whole project file into a new project; the caller replaces its current
-// project only when this returns. Throws TProjectFileError. See
-// LoadProjectAsHeld for the project as the programmer holds it once opened.
+// project only when this returns. A folder, pipe or device, a file above
+// MaxReadableFileSize (model/FileRead.h) and a lack of memory are load errors
+// like a malformed line. Throws TProjectFileError. See LoadProjectAsHeld for
+// the project as the programmer holds it once opened.
 TProject LoadProject(const QString &fileName, QList<TNarrowedNumber> *narrowed = nullptr);

@@ -17,6 +17,7 @@
 #include <link/dialogs/ComparisonWindow.h>
 #include <link/dialogs/ProgessBar.h>
 #include <link/dialogs/VerifTrame.h>
+#include <model/FileRead.h>
 #include <resources/Pictures.h>
 #include <shell/Help.h>
 #include <shell/Main.h>
@@ -94,7 +95,7 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, QWidget *parent)
     Form3 = new TForm3(this);
 
     ReadSettings();
-    if (!ProjectFileName.isEmpty() && QFileInfo(ProjectFileName).isFile())
+    if (!ProjectFileName.isEmpty() && !varno::PathNamesNothing(ProjectFileName))
         LoadProjectFile(ProjectFileName);
     TranslateMainWindow();
 }

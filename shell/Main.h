@@ -99,7 +99,9 @@ public:
 
     // Operations other parts use.
     bool isChanged() const;
-    void AskSaveChanges();
+    // False when the user wanted the changes saved and they were not: the
+    // command that asked must then stop.
+    bool AskSaveChanges();
     void ClearProject();
     void ResetPropertiesDialog();
     void OpenProg(TFrame1 *panel);

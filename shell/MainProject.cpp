@@ -25,14 +25,18 @@ void TForm1::clearChangeFlags()
     ProgPanel->Modified = false;
 }
 
-void TForm1::AskSaveChanges()
+bool TForm1::AskSaveChanges()
 {
     ProgPanel->ValidateEdits();
     if (!isChanged())
-        return;
-    if (dialogs_.askYesNo(this,
-                          text::Text(text::MainMessages::SaveChangesConfirm, CurrentLanguage)))
-        Save1Click();
+        return true;
+    if (!dialogs_.askYesNo(this,
+                           text::Text(text::MainMessages::SaveChangesConfirm, CurrentLanguage)))
+        return true;
+    Save1Click();
+    // Still changed: the save failed or its dialog was cancelled, and the work
+    // must not be dropped.
+    return !isChanged();
 }
 
 void TForm1::ClearProject()
@@ -64,7 +68,8 @@ void TForm1::copyPropertiesFromDialog()
 
 void TForm1::New2Click()
 {
-    AskSaveChanges();
+    if (!AskSaveChanges())
+        return;
     ResetPropertiesDialog();
     Form3->Language = CurrentLanguage;
     if (dialogs_.exec(Form3) != QDialog::Accepted)
@@ -126,7 +131,8 @@ void TForm1::selectLastFolded()
 
 void TForm1::Open1Click()
 {
-    AskSaveChanges();
+    if (!AskSaveChanges())
+        return;
     const QString fileName = dialogs_.openFileName(this, FileFilter);
     if (fileName.isEmpty())
         return;
@@ -184,8 +190,11 @@ void TForm1::closeEvent(QCloseEvent *event)
         return;
     }
     if (!closing_) {
+        if (!AskSaveChanges()) {
+            event->ignore(); // the unsaved work stays open
+            return;
+        }
         closing_ = true;
-        AskSaveChanges();
         WriteSettings();
     }
     event->accept();

@@ -85,7 +85,8 @@ void TForm1::SpeedButton4Click()
 {
     if (transferring_)
         return;
-    AskSaveChanges();
+    if (!AskSaveChanges())
+        return;
     if (!dialogs_.askYesNo(this, text::Text(text::MainMessages::ReceiveConfirm, CurrentLanguage)))
         return;
     ResetPropertiesDialog();
@@ -171,7 +172,8 @@ void TForm1::refreshPortMenu()
 
 QAction *TForm1::addOtherPort(const QString &name, const QString &label)
 {
-    auto *item = new QAction(label, this);
+    // A "&" of a port name is shown, not taken as the mark of a shortcut key.
+    auto *item = new QAction(QString(label).replace(QLatin1Char('&'), QStringLiteral("&&")), this);
     item->setCheckable(true);
     item->setData(name);
     portGroup_->addAction(item);

@@ -2,9 +2,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 #include <QTemporaryFile>
+#include <model/AtomicWrite.h>
 #include <model/Cp1252.h>
+#include <model/FileRead.h>
 #include <shell/InstalledCopy.h>
 #include <shell/SettingsFile.h>
 
@@ -89,16 +90,28 @@ QByteArray TSettingsFile::format(const TSettings &settings)
 
 TSettings TSettingsFile::parse(const QByteArray &bytes)
 {
-    QList<QByteArray> lines = bytes.split('\n');
-    for (QByteArray &line : lines)
+    // Only the first seven lines are cut out; whatever follows is never looked at.
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    while (lines.size() < kLineCount && start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        QByteArray line = bytes.mid(start, end - start);
         if (line.endsWith('\r'))
             line.chop(1);
+        lines.append(line);
+        start = end + 1;
+    }
     while (lines.size() < kLineCount)
         lines.append(QByteArray());
 
     TSettings settings;
     settings.Language = languageFromWord(varno::cp1252::decode(lines.at(2)));
-    settings.ComPortName = varno::cp1252::decode(lines.at(4));
+    // No port named means the first port, the one the port menu marks then.
+    const QString port = varno::cp1252::decode(lines.at(4));
+    if (!port.trimmed().isEmpty())
+        settings.ComPortName = port;
     settings.ProjectFileName = varno::cp1252::decode(lines.at(6));
     return settings;
 }
@@ -112,10 +125,10 @@ bool TSettingsFile::WriteSettings(const TSettings &settings, QString *error) con
         return false;
     }
     // Written beside and then put in place, so a failed write leaves the old file.
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(format(settings)) < 0 || !file.commit()) {
+    QString reason;
+    if (!varno::WriteFileAtomically(path_, format(settings), &reason)) {
         setError(error, QStringLiteral("The settings file %1 cannot be written: %2")
-                            .arg(QDir::toNativeSeparators(path_), file.errorString()));
+                            .arg(QDir::toNativeSeparators(path_), reason));
         return false;
     }
     return true;
@@ -127,22 +140,15 @@ bool TSettingsFile::ReadSettings(TSettings &settings, QString *error) const
     if (!QFileInfo::exists(path_) && !WriteSettings(TSettings(), error))
         return false;
 
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, QStringLiteral("The settings file %1 cannot be read: %2")
-                            .arg(QDir::toNativeSeparators(path_), file.errorString()));
+    QString reason;
+    const std::optional<QByteArray> bytes = varno::ReadSmallFile(path_, &reason);
+    if (!bytes) {
+        setError(
+            error,
+            QStringLiteral("The settings file %1 %2").arg(QDir::toNativeSeparators(path_), reason));
         return false;
     }
-    // Only the first seven lines are read; whatever follows is never looked at.
-    QByteArray bytes;
-    for (int i = 0; i < kLineCount && !file.atEnd(); ++i)
-        bytes += file.readLine();
-    if (file.error() != QFileDevice::NoError) {
-        setError(error, QStringLiteral("The settings file %1 cannot be read: %2")
-                            .arg(QDir::toNativeSeparators(path_), file.errorString()));
-        return false;
-    }
-    settings = parse(bytes);
+    settings = parse(*bytes);
     return true;
 }
 

@@ -47,8 +47,9 @@ public:
 
     // Reads the file into settings. A missing file is first written with the
     // defaults (English, "COM1", no project) and then read. When the file cannot be
-    // created or read, returns false, sets *error to a message for the user and
-    // leaves settings at the defaults.
+    // created or read (a folder, a pipe, more than 16 MB), returns false, sets
+    // *error to a message for the user and leaves settings at the defaults. An
+    // empty or missing port line reads as "COM1".
     bool ReadSettings(TSettings &settings, QString *error = nullptr) const;
 
     // Creates or replaces the file with the seven lines of settings. The previous

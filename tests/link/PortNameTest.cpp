@@ -1,4 +1,6 @@
 // Which device a port name opens, and what a caller is told when it cannot.
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <grp.h>
 #include <gtest/gtest.h>
@@ -28,6 +30,21 @@ TEST(PortName, OtherNamesGoToThePlatformUnchanged)
                              "/dev/ttyS0", "", "COM"})
         EXPECT_EQ(PortDeviceName(QString::fromLatin1(name)), QString::fromLatin1(name)) << name;
 }
+
+#if !defined(Q_OS_WIN)
+TEST(PortName, RelativeNameOfAFileInTheCurrentFolderIsThatFile)
+{
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    QFile(QStringLiteral("player")).open(QIODevice::WriteOnly);
+    const QString here = PortDeviceName(QStringLiteral("player"));
+    const QString missing = PortDeviceName(QStringLiteral("nothere"));
+    QDir::setCurrent(previous);
+    EXPECT_EQ(here, dir.filePath(QStringLiteral("player")));
+    EXPECT_EQ(missing, QStringLiteral("nothere"));
+}
+#endif
 
 TEST(DeviceAccessReason, MissingDeviceSaysSo)
 {

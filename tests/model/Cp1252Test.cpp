@@ -1,3 +1,4 @@
+#include <QStringDecoder>
 #include <QtPrinters.h>
 #include <gtest/gtest.h>
 #include <model/Cp1252.h>
@@ -23,6 +24,25 @@ TEST(Cp1252, westernCharactersHaveTheirCodePageBytes)
     EXPECT_EQ(varno::cp1252::decode("\xA0"), QString(QChar(0x00A0)));
     EXPECT_EQ(varno::cp1252::encode(QStringLiteral("Créer€ ¿ñ œ")),
               QByteArray("Cr\xE9\x65r\x80 \xBF\xF1 \x9C"));
+}
+
+// The round trip above cannot see a wrong but unique entry (0x99 as another
+// character than the trade mark sign): the 27 defined bytes of 0x80..0x9F are
+// compared with the platform's published code page, all at once.
+TEST(Cp1252, definedHighBytesMatchThePublishedCodePage)
+{
+    QStringDecoder published("windows-1252");
+    if (!published.isValid())
+        GTEST_SKIP() << "this Qt has no Windows-1252 codec to compare with";
+    QByteArray defined;
+    for (int b = 0x80; b < 0xA0; ++b)
+        if (b != 0x81 && b != 0x8D && b != 0x8F && b != 0x90 && b != 0x9D)
+            defined.append(char(b));
+    ASSERT_EQ(defined.size(), 27);
+    const QString expected = published.decode(defined);
+    ASSERT_FALSE(published.hasError());
+    EXPECT_EQ(varno::cp1252::decode(defined), expected);
+    EXPECT_EQ(varno::cp1252::encode(expected), defined);
 }
 
 TEST(Cp1252, charactersOutsideTheCodePageBecomeOneQuestionMarkEach)

@@ -3,10 +3,18 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtPrinters.h>
+#include <SmallFileSystem.h>
+#include <chrono>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <model/AtomicWrite.h>
 #include <model/Clock.h>
 #include <model/Errors.h>
+#include <model/FileRead.h>
 #include <model/ProjectFile.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -196,13 +204,13 @@ TEST_F(ProjectFile, programsKeepFileOrderAndNumbers)
 
 TEST_F(ProjectFile, duplicateNumbersAndLow8BitsAreTakenAsTheyCome)
 {
-    QStringList lines = kEmptyProjectLines.mid(0, 12) + QStringList{"258", "*****"} +
+    QStringList lines = kEmptyProjectLines.mid(0, 12) + QStringList{"2", "*****"} +
                         defaultProgramLines("261", "07/12/2026") +
                         defaultProgramLines("5", "07/12/2026");
     lines[14 + 7] = "263"; // weekday: low 8 bits give 7
     lines[14 + 29] = "-1"; // colour
     const TProject loaded = parse(crlf(lines), "x.prg");
-    ASSERT_EQ(loaded.Programs.count(), 2); // 258 & 0xFF
+    ASSERT_EQ(loaded.Programs.count(), 2);
     EXPECT_EQ(loaded.Programs.at(0).NumOfProg, 5);
     EXPECT_EQ(loaded.Programs.at(1).NumOfProg, 5);
     EXPECT_EQ(loaded.Programs.at(0).WeekDay, 7);
@@ -286,7 +294,9 @@ TEST_F(ProjectFile, everyNumberLineReplacedByGarbageFailsOnThatLine)
     for (int i = 0; i < lines.size(); ++i) {
         if (!number.match(QString::fromLatin1(lines.at(i))).hasMatch())
             continue;
-        for (const QByteArray &garbage : {QByteArray("x1"), QByteArray("1.5"), QByteArray("")}) {
+        // A zero byte ends the number for the C conversion, not for the file.
+        for (const QByteArray &garbage :
+             {QByteArray("x1"), QByteArray("1.5"), QByteArray(""), QByteArray("5\0xyz", 5)}) {
             QList<QByteArray> broken = lines;
             broken[i] = garbage + "\r";
             EXPECT_EQ(errorLine(broken.join('\n')), i + 1)
@@ -308,6 +318,55 @@ TEST_F(ProjectFile, errorMessageNamesFileLineAndWhatWasFound)
     } catch (const TProjectFileError &e) {
         EXPECT_EQ(e.message(), "/tmp/shop.prg:13: expected the number of programs (a whole "
                                "number), found \"many\"");
+    }
+}
+
+TEST_F(ProjectFile, errorMessagesShowUnprintableBytesEscaped)
+{
+    QByteArray file = crlf(kEmptyProjectLines);
+    file.insert(int(qstrlen("Group Of Program File of VARNO")), '\0');
+    try {
+        parse(file, "x.prg");
+        FAIL() << "a header with a zero byte was accepted";
+    } catch (const TProjectFileError &e) {
+        EXPECT_EQ(e.reason(), "expected the header \"Group Of Program File of VARNO\", found "
+                              "\"Group Of Program File of VARNO\\x00\"");
+    }
+}
+
+// Every program the file declares is read, and nothing after them is dropped in
+// silence: a later save would destroy it.
+TEST_F(ProjectFile, programCountAndLinesAfterTheLastProgram)
+{
+    const QStringList header = kEmptyProjectLines.mid(0, 12);
+    const QStringList three = defaultProgramLines("1", "07/12/2026") +
+                              defaultProgramLines("2", "07/12/2026") +
+                              defaultProgramLines("3", "07/12/2026");
+    const struct
+    {
+        const char *what;
+        QByteArray bytes;
+        int line; // of the error, 0 when it loads
+        const char *found;
+    } cases[] = {
+        {"count 256", crlf(header + QStringList{"256", "*****"} + three), 13, "256"},
+        {"count -1", crlf(header + QStringList{"-1", "*****"} + three), 13, "-1"},
+        {"count 2 of three", crlf(header + QStringList{"2", "*****"} + three), 81, "\"3\""},
+        {"two files pasted", crlf(kEmptyProjectLines) + crlf(kEmptyProjectLines), 15, "\"Group Of"},
+        {"blank lines after",
+         crlf(header + QStringList{"3", "*****"} + three + QStringList{"", " "}), 0, ""},
+        {"count 3 of three", crlf(header + QStringList{"3", "*****"} + three), 0, ""},
+    };
+    for (const auto &c : cases) {
+        try {
+            const TProject loaded = parse(c.bytes, "x.prg");
+            EXPECT_EQ(c.line, 0) << c.what << ": loaded";
+            EXPECT_EQ(loaded.Programs.count(), 3) << c.what;
+        } catch (const TProjectFileError &e) {
+            EXPECT_EQ(e.line(), c.line) << c.what << ": " << e.message().toStdString();
+            EXPECT_TRUE(e.reason().contains(QLatin1String(c.found)))
+                << c.what << ": " << e.message().toStdString();
+        }
     }
 }
 
@@ -424,6 +483,48 @@ TEST_F(ProjectFile, missingFileIsAClearError)
     }
 }
 
+// What cannot be a project file is refused before it is read: a pipe would be
+// read forever, a device or a huge file would fill the memory.
+TEST_F(ProjectFile, foldersPipesDevicesAndHugeFilesAreRefusedAtOnce)
+{
+    const QString fifo = path("pipe.prg");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // A writer that goes away after a while, so that a reader that waits on the
+    // pipe fails the test instead of hanging it.
+    const int writer = ::open(QFile::encodeName(fifo).constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+    std::thread closer([writer] {
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        ::close(writer);
+    });
+    QFile huge(path("huge.prg"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(varno::MaxReadableFileSize + 1)); // sparse: no disk used
+    huge.close();
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.prg"));
+
+    const struct
+    {
+        QString file;
+        const char *reason;
+    } cases[] = {
+        {fifo, "cannot be opened: it is a device or a pipe, not a file"},
+        {"/dev/null", "cannot be opened: it is a device or a pipe, not a file"},
+        {path("folder.prg"), "cannot be opened: it is a folder, not a file"},
+        {path("huge.prg"), "is too large: 16777217 bytes, where the limit is 16 MB"},
+    };
+    for (const auto &c : cases) {
+        try {
+            LoadProject(c.file);
+            ADD_FAILURE() << c.file.toStdString() << " loaded";
+        } catch (const TProjectFileError &e) {
+            EXPECT_EQ(e.line(), 0);
+            EXPECT_EQ(e.reason(), c.reason) << c.file.toStdString();
+        }
+    }
+    closer.join();
+}
+
 TEST_F(ProjectFile, saveReplacesTheWholeFile)
 {
     const QString file = write("old.prg", QByteArray(5000, 'x'));
@@ -445,3 +546,45 @@ TEST_F(ProjectFile, failedSaveThrowsAndKeepsThePreviousFile)
 }
 
 } // namespace
+
+// A save that cannot be completed leaves the previous file as it was and says
+// why, whichever step fails: the write, the flush or the rename.
+TEST_F(ProjectFile, saveThatFailsAtAnyStepKeepsThePreviousFileAndGivesTheReason)
+{
+    TProject project;
+    project.Programs.Add();
+    const QString file = write("keep.prg", "previous");
+    for (int step = 1; step <= 3; ++step) {
+        varno::atomicwrite::failNthWrite(step);
+        try {
+            SaveProject(file, project);
+            ADD_FAILURE() << "step " << step << ": the save reported success";
+        } catch (const TProjectFileError &e) {
+            EXPECT_EQ(e.reason(), "cannot be written: No space left on device") << step;
+        }
+        EXPECT_EQ(read(file), "previous") << step;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.prg"}) << step;
+    }
+    varno::atomicwrite::failNthWrite(0);
+    SaveProject(file, project);
+    EXPECT_EQ(read(file), serialize(project));
+}
+
+TEST_F(ProjectFile, saveOnAFullFileSystemKeepsThePreviousFile)
+{
+    SmallFileSystem disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << "no small file system can be mounted here";
+    const QString file = disk.filePath("keep.prg");
+    TProject project;
+    SaveProject(file, project);
+    disk.fill();
+    project.Programs.Add();
+    try {
+        SaveProject(file, project);
+        FAIL() << "a save on a full disk reported success";
+    } catch (const TProjectFileError &e) {
+        EXPECT_EQ(e.reason(), "cannot be written: No space left on device");
+    }
+    EXPECT_EQ(read(file), serialize(TProject()));
+}

@@ -12,13 +12,16 @@
 #include <editor/ColumnMenu.h>
 #include <editor/LittleOneProg.h>
 #include <editor/OneProg.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <model/AtomicWrite.h>
 #include <model/Cp1252.h>
 #include <model/ProjectFile.h>
 #include <shell/Main.h>
 #include <shell/ProjetProperty.h>
 #include <shell/SettingsFile.h>
+#include <sys/stat.h>
 #include <text/text.h>
 
 namespace {
@@ -373,6 +376,63 @@ TEST_F(MainWindow, failedSaveKeepsTheFlagsAndTheOldFile)
     EXPECT_EQ(readFile(file), "old contents");
 }
 
+// "Save changes?" answered Yes, and the save did not happen (the disk was full,
+// or Save As was cancelled): the command stops and the work stays, still marked
+// changed.
+TEST_F(MainWindow, commandsStopWhenTheSaveTheUserAskedForDidNotHappen)
+{
+    const QString other = dir.filePath("other.prg");
+    SaveProject(other, TProject());
+    const struct
+    {
+        const char *name;
+        std::function<void(TForm1 &)> run;
+    } commands[] = {
+        {"Open", [](TForm1 &w) { w.Open1Click(); }},
+        {"New Project", [](TForm1 &w) { w.New2Click(); }},
+        {"Receive", [](TForm1 &w) { w.SpeedButton4Click(); }},
+        {"Exit", [](TForm1 &w) { w.Exit1Click(); }},
+    };
+    for (const auto &command : commands) {
+        for (const bool diskFull : {true, false}) {
+            SCOPED_TRACE(std::string(command.name) + (diskFull ? ", disk full" : ", cancelled"));
+            start();
+            addPrograms(2);
+            dialogs = FakeDialogs();
+            dialogs.answers = {true, true}; // save the changes; then go on with the command
+            bool dialogShown = false;
+            dialogs.onExec = [&dialogShown](QDialog *) {
+                dialogShown = true;
+                return int(QDialog::Accepted);
+            };
+            if (diskFull) {
+                window->ProjectFileName = other;
+                varno::atomicwrite::failNthWrite(1);
+                dialogs.fileNames = {other}; // for the open dialog, should it come
+            } else {
+                dialogs.fileNames = {QString(), other}; // Save As cancelled, then Open
+            }
+            command.run(*window);
+            varno::atomicwrite::failNthWrite(0);
+
+            EXPECT_EQ(dialogs.questions.size(), 1);
+            EXPECT_FALSE(dialogShown);
+            EXPECT_EQ(window->ProgList().count(), 2);
+            EXPECT_EQ(window->PanelList.size(), 2);
+            EXPECT_TRUE(window->isChanged());
+            EXPECT_TRUE(window->isVisible());
+            if (diskFull) {
+                ASSERT_EQ(dialogs.errors.size(), 1);
+                EXPECT_TRUE(dialogs.errors[0].endsWith("No space left on device"))
+                    << dialogs.errors[0];
+                EXPECT_EQ(window->ProjectFileName, other);
+            } else {
+                EXPECT_TRUE(window->ProjectFileName.isEmpty());
+            }
+        }
+    }
+}
+
 TEST_F(MainWindow, languageSwitchRecaptionsEverything)
 {
     addPrograms(1);
@@ -430,8 +490,44 @@ TEST_F(MainWindow, settingsFileCases)
     writeFile(settingsPath(), "x\r\ny\r\nSpanish\r\n");
     start();
     EXPECT_EQ(window->CurrentLanguage, 3);
-    EXPECT_TRUE(window->ComPortName.isEmpty());
+    // No port line: the first port, marked and used.
+    EXPECT_EQ(window->ComPortName, "COM1");
+    EXPECT_TRUE(window->ComItems[0]->isChecked());
     EXPECT_TRUE(window->ProjectFileName.isEmpty());
+
+    // A port name with "&" shows it, instead of underlining the next letter.
+    window.reset();
+    writeFile(settingsPath(), "x\r\ny\r\nEnglish\r\nz\r\nR&D\r\n");
+    start();
+    ASSERT_EQ(window->OtherPorts.size(), 1);
+    EXPECT_EQ(window->OtherPorts[0]->iconText(), "R&D");
+    EXPECT_EQ(window->OtherPorts[0]->data().toString(), "R&D");
+}
+
+// A last project that is there but cannot be loaded is reported at start-up like
+// any failed load; one that is simply gone is forgotten in silence.
+TEST_F(MainWindow, lastProjectThatCannotBeLoadedIsReportedAtStart)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.prg"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe.prg")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(dir.filePath("loop.prg"), dir.filePath("loop.prg")));
+    const struct
+    {
+        const char *file;
+        int errors;
+    } cases[] = {{"folder.prg", 1}, {"pipe.prg", 1}, {"loop.prg", 1}, {"gone.prg", 0}};
+    for (const auto &c : cases) {
+        window.reset();
+        dialogs = FakeDialogs();
+        writeFile(settingsPath(), "x\r\ny\r\nEnglish\r\nz\r\nCOM1\r\nw\r\n" +
+                                      QFile::encodeName(dir.filePath(c.file)) + "\r\n");
+        start();
+        ASSERT_EQ(dialogs.errors.size(), c.errors) << c.file;
+        if (c.errors) {
+            EXPECT_TRUE(dialogs.errors[0].startsWith(dir.filePath(c.file))) << dialogs.errors[0];
+        }
+        EXPECT_TRUE(window->ProgList().isEmpty());
+    }
 }
 
 TEST_F(MainWindow, lastProjectIsOpenedAtStartAndForgottenAfterNewProject)

@@ -2,7 +2,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtPrinters.h>
+#include <SmallFileSystem.h>
 #include <gtest/gtest.h>
+#include <model/AtomicWrite.h>
 #include <model/Cp1252.h>
 #include <shell/SettingsFile.h>
 #include <text/text.h>
@@ -174,9 +176,10 @@ TEST_F(SettingsFile, emptyLastLineGivesNoProject)
 
 TEST_F(SettingsFile, shortFilesReadMissingLinesAsEmpty)
 {
+    // No port named is the first port, as the port menu shows it.
     TSettings settings = read(fileOf({"Settings File", "Language :", "Spanish"}));
     EXPECT_EQ(settings.Language, text::Spanish);
-    EXPECT_EQ(settings.ComPortName, "");
+    EXPECT_EQ(settings.ComPortName, "COM1");
     EXPECT_EQ(settings.ProjectFileName, "");
 
     // The last line without its line end.
@@ -187,8 +190,12 @@ TEST_F(SettingsFile, shortFilesReadMissingLinesAsEmpty)
 
     settings = read("");
     EXPECT_EQ(settings.Language, text::French);
-    EXPECT_EQ(settings.ComPortName, "");
+    EXPECT_EQ(settings.ComPortName, "COM1");
     EXPECT_EQ(settings.ProjectFileName, "");
+
+    settings = read(fileOf({"", "", "English", "", "", "", "/x/y.prg"}));
+    EXPECT_EQ(settings.ComPortName, "COM1");
+    EXPECT_EQ(settings.ProjectFileName, "/x/y.prg");
 }
 
 TEST_F(SettingsFile, lineFeedOnlyFilesRead)
@@ -249,6 +256,57 @@ TEST_F(SettingsFile, fileThatCannotBeOpenedIsAnErrorWithTheDefaults)
     EXPECT_TRUE(QFileInfo(cfgPath()).isDir());
     // No error text asked for: still only a false result.
     EXPECT_FALSE(file.WriteSettings(settings));
+}
+
+// A write that fails at any step (the data, the flush, the rename) leaves the
+// previous settings as they were and says why.
+TEST_F(SettingsFile, failedWriteKeepsThePreviousFileAndGivesTheReason)
+{
+    ASSERT_TRUE(writeBytes(cfgPath(), kDefaultFile));
+    TSettings settings;
+    settings.Language = text::Spanish;
+    for (int step = 1; step <= 3; ++step) {
+        varno::atomicwrite::failNthWrite(step);
+        QString error;
+        EXPECT_FALSE(file.WriteSettings(settings, &error)) << step;
+        EXPECT_TRUE(error.endsWith("cannot be written: No space left on device"))
+            << step << ": " << error.toStdString();
+        EXPECT_EQ(readBytes(cfgPath()), kDefaultFile) << step;
+    }
+    varno::atomicwrite::failNthWrite(0);
+}
+
+TEST(SettingsFileFullDisk, aFullFileSystemKeepsThePreviousSettings)
+{
+    SmallFileSystem disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << "no small file system can be mounted here";
+    TSettingsFile file(disk.path(), QString());
+    TSettings settings;
+    settings.Language = text::Spanish;
+    settings.ComPortName = "COM4";
+    ASSERT_TRUE(file.WriteSettings(settings));
+    const QByteArray before = readBytes(file.path());
+    disk.fill();
+    settings.Language = text::English;
+    QString error;
+    EXPECT_FALSE(file.WriteSettings(settings, &error));
+    EXPECT_TRUE(error.endsWith("No space left on device")) << error.toStdString();
+    EXPECT_EQ(readBytes(file.path()), before);
+}
+
+TEST_F(SettingsFile, hugeFileIsRefusedBeforeReading)
+{
+    QFile huge(cfgPath());
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.write(kDefaultFile) > 0);
+    ASSERT_TRUE(huge.resize(17 * 1024 * 1024)); // sparse: no disk used
+    huge.close();
+    TSettings settings;
+    QString error;
+    EXPECT_FALSE(file.ReadSettings(settings, &error));
+    EXPECT_TRUE(error.contains("is too large")) << error.toStdString();
+    EXPECT_EQ(settings.Language, text::English);
 }
 
 // The executable's folder cannot be written: the configuration folder is used.

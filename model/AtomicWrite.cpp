@@ -1,0 +1,103 @@
+#include <QtGlobal>
+#include <cerrno>
+#include <model/AtomicWrite.h>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace varno {
+namespace {
+
+// Steps left before the injected failure; 0 when none is planned.
+int &stepsBeforeFailure()
+{
+    static int steps = qEnvironmentVariableIntValue("VARNO_FAIL_NTH_WRITE");
+    return steps;
+}
+
+bool injectedFailure()
+{
+    int &steps = stepsBeforeFailure();
+    if (steps <= 0)
+        return false;
+    return --steps == 0;
+}
+
+QString fullDiskReason()
+{
+    return qt_error_string(ENOSPC);
+}
+
+} // namespace
+
+TAtomicFile::TAtomicFile(const QString &fileName) : file_(fileName) {}
+
+bool TAtomicFile::fail(const QString &reason)
+{
+    failed_ = true;
+    error_ = reason;
+    // The temporary file is dropped; the target is never replaced.
+    if (file_.isOpen())
+        file_.cancelWriting();
+    return false;
+}
+
+bool TAtomicFile::open()
+{
+    if (!file_.open(QIODevice::WriteOnly))
+        return fail(file_.errorString());
+    return true;
+}
+
+bool TAtomicFile::write(const QByteArray &bytes)
+{
+    if (failed_)
+        return false;
+    if (injectedFailure())
+        return fail(fullDiskReason());
+    if (file_.write(bytes) != bytes.size())
+        return fail(file_.errorString());
+    return true;
+}
+
+bool TAtomicFile::commit()
+{
+    if (failed_)
+        return false;
+    // Small writes wait in a buffer: its flush is where a full disk shows, and the
+    // save file's commit would not see that failure by itself.
+    if (injectedFailure())
+        return fail(fullDiskReason());
+    if (!file_.flush())
+        return fail(file_.errorString());
+#ifdef Q_OS_UNIX
+    // Some file systems only find out at the sync that the blocks do not fit.
+    if (::fsync(file_.handle()) != 0 && errno != EINVAL && errno != EROFS)
+        return fail(qt_error_string(errno));
+#endif
+    if (injectedFailure())
+        return fail(fullDiskReason());
+    if (!file_.commit())
+        return fail(file_.errorString());
+    return true;
+}
+
+bool WriteFileAtomically(const QString &fileName, const QByteArray &bytes, QString *error)
+{
+    TAtomicFile file(fileName);
+    if (file.open() && file.write(bytes) && file.commit())
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
+}
+
+namespace atomicwrite {
+
+void failNthWrite(int n)
+{
+    stepsBeforeFailure() = n;
+}
+
+} // namespace atomicwrite
+} // namespace varno

@@ -1,0 +1,114 @@
+// The companion's file writes and port names against the player emulator, run
+// as a user runs them: a receive that cannot write its file says so and keeps the
+// previous one.
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtPrinters.h>
+#include <SmallFileSystem.h>
+#include <gtest/gtest.h>
+#include <model/ProjectFile.h>
+
+namespace {
+
+struct CliRun
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+class CliFiles : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        player.start(QStringLiteral(VARNO_PLAYER_EMULATOR), QStringList());
+        ASSERT_TRUE(player.waitForStarted());
+        ASSERT_TRUE(player.waitForReadyRead(10000));
+        port = QString::fromUtf8(player.readLine()).trimmed();
+        ASSERT_FALSE(port.isEmpty());
+    }
+
+    void TearDown() override
+    {
+        player.terminate();
+        player.waitForFinished(5000);
+    }
+
+    // varno-cli with extra environment variables, in folder (the test's own
+    // folder when empty).
+    CliRun cli(const QStringList &args, const QStringList &environment = {},
+               const QString &folder = {})
+    {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const QString &pair : environment)
+            env.insert(pair.section('=', 0, 0), pair.section('=', 1));
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(folder.isEmpty() ? dir.path() : folder);
+        process.start(QStringLiteral(VARNO_CLI_PATH), args);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        return {process.exitCode(), process.readAllStandardOutput(),
+                process.readAllStandardError()};
+    }
+
+    static QByteArray read(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+    QProcess player;
+    QString port;
+};
+
+TEST_F(CliFiles, receiveThatCannotWriteAtAnyStepFailsAndKeepsThePreviousFile)
+{
+    const QString file = dir.filePath("kept.prg");
+    SaveProject(file, TProject());
+    const QByteArray before = read(file);
+    for (int step = 1; step <= 3; ++step) {
+        const CliRun run = cli({"receive", "--port", port, "--output", file, "--force"},
+                               {QStringLiteral("VARNO_FAIL_NTH_WRITE=%1").arg(step)});
+        EXPECT_EQ(run.exitCode, 1) << step << run.out << run.err;
+        EXPECT_TRUE(run.err.contains("cannot be written: No space left on device"))
+            << step << run.err;
+        EXPECT_FALSE(run.out.contains("Received")) << step << run.out;
+        EXPECT_EQ(read(file), before) << step;
+    }
+}
+
+TEST_F(CliFiles, receiveOnAFullFileSystemFailsAndKeepsThePreviousFile)
+{
+    SmallFileSystem disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << "no small file system can be mounted here";
+    const QString file = disk.filePath("kept.prg");
+    SaveProject(file, TProject());
+    const QByteArray before = read(file);
+    disk.fill();
+    const CliRun run = cli({"receive", "--port", port, "--output", file, "--force"});
+    EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
+    EXPECT_TRUE(run.err.contains("No space left on device")) << run.err;
+    EXPECT_EQ(read(file), before);
+}
+
+// A relative port name that the current folder holds is that file; one that
+// it does not hold is reported as the user wrote it.
+TEST_F(CliFiles, relativePortNames)
+{
+    ASSERT_TRUE(QFile::link(port, dir.filePath("player")));
+    const CliRun here = cli({"receive", "--port", "player", "--output", "p.prg"});
+    EXPECT_EQ(here.exitCode, 0) << here.err;
+    EXPECT_TRUE(QFile::exists(dir.filePath("p.prg")));
+
+    const CliRun missing = cli({"receive", "--port", "nothere", "--output", "q.prg"});
+    EXPECT_EQ(missing.exitCode, 3) << missing.err;
+    EXPECT_TRUE(missing.err.contains("nothere does not exist")) << missing.err;
+    EXPECT_FALSE(missing.err.contains("/dev/")) << missing.err;
+}
+
+} // namespace
