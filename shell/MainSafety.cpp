@@ -182,7 +182,8 @@ void TForm1::OpenBackup1Click()
 {
     if (transferring_)
         return;
-    AskSaveChanges();
+    if (!AskSaveChanges())
+        return;
     QDir().mkpath(options_->BackupDirectory);
     const QString fileName = dialogs_.openFileNameIn(this, FileFilter, options_->BackupDirectory);
     if (!fileName.isEmpty())
