@@ -34,6 +34,12 @@ QString TQtUserDialogs::openFileName(QWidget *parent, const QString &filter)
     return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
 }
 
+QString TQtUserDialogs::openFileNameIn(QWidget *parent, const QString &filter,
+                                       const QString &directory)
+{
+    return QFileDialog::getOpenFileName(parent, QString(), directory, filter);
+}
+
 QString TQtUserDialogs::saveFileName(QWidget *parent, const QString &filter,
                                      const QString &defaultSuffix)
 {

@@ -23,6 +23,12 @@ public:
     virtual void showError(QWidget *parent, const QString &message) = 0;
     // Empty when cancelled.
     virtual QString openFileName(QWidget *parent, const QString &filter) = 0;
+    // The same, starting in a given folder.
+    virtual QString openFileNameIn(QWidget *parent, const QString &filter, const QString &directory)
+    {
+        Q_UNUSED(directory);
+        return openFileName(parent, filter);
+    }
     virtual QString saveFileName(QWidget *parent, const QString &filter,
                                  const QString &defaultSuffix) = 0;
     // Nothing when cancelled.
@@ -38,6 +44,8 @@ public:
     void warn(QWidget *parent, const QString &message) override;
     void showError(QWidget *parent, const QString &message) override;
     QString openFileName(QWidget *parent, const QString &filter) override;
+    QString openFileNameIn(QWidget *parent, const QString &filter,
+                           const QString &directory) override;
     QString saveFileName(QWidget *parent, const QString &filter,
                          const QString &defaultSuffix) override;
     std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;

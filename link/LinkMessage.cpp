@@ -3,6 +3,8 @@
 
 QString LinkResultMessage(TLinkResult result, quint8 language, const QString &reason)
 {
+    if (result == TLinkResult::Cancelled)
+        return text::Text(text::AddedTexts::TransferCancelled, language);
     QString message = text::LinkMessage(LinkResultCode(result), language);
     if (result == TLinkResult::OpenError && !reason.isEmpty())
         message += QLatin1Char('\n') + reason;

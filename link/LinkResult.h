@@ -18,6 +18,7 @@ enum class TLinkResult : quint8
     PlayerNotReady = 9,    // the watchdog expired while waiting for an acknowledgement
     EepromWriteError = 10, // a byte of the project name could not be written (transfers)
     EepromReadError = 11,  // a byte of the project name could not be read (transfers)
+    Cancelled = 12,        // the user stopped the transfer between two exchanges
 };
 
 constexpr quint8 LinkResultCode(TLinkResult result)

@@ -96,7 +96,10 @@ bool lostLine(QSerialPort::SerialPortError error)
 
 } // namespace
 
-TQtSerialDevice::TQtSerialDevice()
+TQtSerialDevice::TQtSerialDevice() : TQtSerialDevice(PlatformSerialDriverFlags()) {}
+
+TQtSerialDevice::TQtSerialDevice(std::unique_ptr<TSerialDriverFlags> driverFlags)
+    : lowLatency_(std::move(driverFlags))
 {
     QObject::connect(&port_, &QSerialPort::errorOccurred,
                      [this](QSerialPort::SerialPortError error) {
@@ -123,8 +126,10 @@ bool TQtSerialDevice::open(const QString &device, const TLineSettings &initial)
     // that a port that has just been let go is not reported in use.
     constexpr int attempts = 4;
     for (int attempt = 1;; ++attempt) {
-        if (port_.open(QIODevice::ReadWrite))
+        if (port_.open(QIODevice::ReadWrite)) {
+            lowLatency_.request(int(port_.handle()));
             return true;
+        }
         const bool permission = port_.error() == QSerialPort::PermissionError;
         const TDeviceAccess access = ProbeDeviceAccess(device);
         if (!permission || !access.Accessible || attempt == attempts) {
@@ -250,6 +255,7 @@ bool TQtSerialDevice::close()
     if (!port_.isOpen())
         return true;
     port_.clearError();
+    lowLatency_.restore();
     port_.close();
     const QSerialPort::SerialPortError error = port_.error();
     const QString text = port_.errorString();
@@ -273,8 +279,7 @@ bool TQtSerialDevice::ready()
     }
     if (lineLost_) {
         reason_ = QStringLiteral("the line was lost (%1)").arg(port_.errorString());
-        port_.close();
-        port_.clearError();
+        shut();
         lineLost_ = false;
         return false;
     }
@@ -287,11 +292,17 @@ bool TQtSerialDevice::fail(bool closePort)
 {
     reason_ = port_.errorString();
     if (closePort) {
-        port_.close();
-        port_.clearError();
+        shut();
         lineLost_ = false;
     }
     return false;
+}
+
+void TQtSerialDevice::shut()
+{
+    lowLatency_.restore();
+    port_.close();
+    port_.clearError();
 }
 
 } // namespace varno::link

@@ -11,6 +11,8 @@ TLinkResult WriteProjectName(TComLink &link, const QString &name, TTransferObser
 {
     const QByteArray block = eeprom::ProjectNameBlock(name);
     for (int i = 0; i < eeprom::NameSize; ++i) {
+        if (observer.cancelRequested())
+            return TLinkResult::Cancelled;
         const TLinkResult result = link.WriteEepromByte(
             eeprom::NameAddressHigh, quint8(eeprom::NameAddressLow + i), quint8(block[i]));
         if (result != TLinkResult::Ok) {
@@ -26,6 +28,8 @@ TLinkResult TransmitPrograms(TComLink &link, const TProject &project, TTransferO
     observer.transferStarted();
     eeprom::TransmitSequence sequence(project.Programs);
     for (int slot = 1; slot <= eeprom::SlotCount; ++slot) {
+        if (observer.cancelRequested())
+            return TLinkResult::Cancelled;
         const TTrameList block = sequence.blockForSlot(quint8(slot));
         const TLinkResult result = link.WriteBlock(block);
         if (result != TLinkResult::Ok)
@@ -48,6 +52,8 @@ TLinkResult ReceivePrograms(TComLink &link, TReceivedPrograms &received,
     TVARNOProg placeholder;
     placeholder.DefaultInActiveProg();
     for (int slot = 1; slot <= eeprom::SlotCount; ++slot) {
+        if (observer.cancelRequested())
+            return TLinkResult::Cancelled; // what arrived is kept
         TTrameList block;
         const TLinkResult result = link.ReadBlock(quint8(slot), block);
         if (result != TLinkResult::Ok) {
@@ -110,6 +116,10 @@ TLinkResult ReadProjectName(TComLink &link, const QString &portName, QString &na
     }
     QByteArray block;
     for (int i = 0; i < eeprom::NameSize; ++i) {
+        if (observer.cancelRequested()) {
+            link.CloseComPort();
+            return TLinkResult::Cancelled;
+        }
         quint8 value = 0;
         const TLinkResult result =
             link.ReadEepromByte(eeprom::NameAddressHigh, quint8(eeprom::NameAddressLow + i), value);

@@ -8,6 +8,14 @@
 class TComLink;
 class TProject;
 
+// The stages of a transmit made safe: read the player first, write, read back.
+enum class TTransferPhase : quint8
+{
+    Backup,
+    Transmit,
+    Verify
+};
+
 // What a transfer tells the one who watches it: the progress dialog in the
 // programmer, a progress bar on a terminal.
 class TTransferObserver
@@ -22,6 +30,11 @@ public:
     virtual void finalizationStep() {}
     // A failure, reported as it happens (code 10 and 11 for the name bytes).
     virtual void linkFailure(TLinkResult result) { Q_UNUSED(result); }
+    // A stage of a safe transmit, or a verify, begins.
+    virtual void phaseStarted(TTransferPhase phase) { Q_UNUSED(phase); }
+    // Asked between two exchanges: true stops the transfer there, with the line
+    // clean (no block half sent), and the transfer returns Cancelled.
+    virtual bool cancelRequested() { return false; }
 };
 
 // The programs a receive brought back, in slot order.

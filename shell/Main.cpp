@@ -14,6 +14,7 @@
 #include <editor/OneProg.h>
 #include <editor/UserDialogs.h>
 #include <link/ComLink.h>
+#include <link/dialogs/ComparisonWindow.h>
 #include <link/dialogs/ProgessBar.h>
 #include <link/dialogs/VerifTrame.h>
 #include <model/FileRead.h>
@@ -21,6 +22,7 @@
 #include <resources/Pictures.h>
 #include <shell/Help.h>
 #include <shell/Main.h>
+#include <shell/ProgrammerOptions.h>
 #include <shell/ProjectLock.h>
 #include <shell/ProjetProperty.h>
 #include <shell/SettingsFile.h>
@@ -42,7 +44,8 @@ QAction *namedAction(QObject *parent, const char *name, const QKeySequence &shor
 } // namespace
 
 TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, QWidget *parent)
-    : QMainWindow(parent), dialogs_(dialogs), settings_(settings)
+    : QMainWindow(parent), dialogs_(dialogs), settings_(settings),
+      options_(std::make_unique<TProgrammerOptions>())
 {
     setObjectName(QStringLiteral("Form1"));
     resize(884, 542);
@@ -92,6 +95,7 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, QWidget *parent)
     OKBottomDlg = new TOKBottomDlg(this);
     OKBottomDlg1 = new TOKBottomDlg1(this);
     OKBottomDlg1->ShowFailure = [this](TLinkResult result) { showLinkFailure(quint8(result)); };
+    ComparisonWindow = new TComparisonWindow(this);
     Form2 = new TForm2(this);
     Form3 = new TForm3(this);
 
@@ -157,6 +161,7 @@ void TForm1::buildMenus()
     Transmit1 = namedAction(this, "Transmit1", QKeySequence(Qt::Key_F10));
     Receive1 = namedAction(this, "Receive1", QKeySequence(Qt::Key_F11));
     rs232->addActions({Transmit1, Receive1});
+    buildSafetyItems(file, rs232);
     rs232->addSeparator();
     QMenu *ports = rs232->addMenu(QString());
     portMenu_ = ports;
@@ -299,6 +304,7 @@ void TForm1::TranslateMainWindow()
     PortCOM1->setText(text::Text(RS232MenuTexts::ComPortMenu, l));
     for (int i = 0; i < ComItems.size(); ++i)
         ComItems[i]->setText(text::Text(RS232MenuTexts(int(RS232MenuTexts::Com1) + i), l));
+    translateSafetyItems();
     using text::LanguageMenuTexts;
     Language1->setText(text::Text(LanguageMenuTexts::LanguageMenu, l));
     English1->setText(text::Text(LanguageMenuTexts::English, l));

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <model/Project.h>
 
@@ -25,6 +26,8 @@ class TProjectLock;
 class TProjectRecovery;
 struct TProjectClaim;
 class QTimer;
+class TComparisonWindow;
+class TProgrammerOptions;
 struct TReceivedPrograms;
 class TScheduleWindow;
 class TSettingsFile;
@@ -94,6 +97,12 @@ public:
     void PrintReport1Click();
     void ExportCsv1Click();
     void ImportCsv1Click();
+    void VerifyPlayer1Click();
+    void OpenBackup1Click();
+
+    // The options beyond the settings file; tests point them at a file of their own.
+    TProgrammerOptions &options() { return *options_; }
+    void setOptionsFile(const QString &file);
 
     // The serial link the transfers use; tests give one with a short watchdog.
     // Not owned; the window's own link is used when none is set.
@@ -143,6 +152,7 @@ public:
     QAction *Schedule1, *ExportReport1, *PrintReport1, *ExportCsv1, *ImportCsv1;
     QToolButton *ScheduleButton;
     TScheduleWindow *ScheduleWindow1 = nullptr; // created when first opened
+    QAction *OpenBackup1, *BackupBefore1, *VerifyAfter1, *VerifyPlayer1;
     QAction *Language1, *English1, *French1, *Espaol1;
     QAction *Help1, *About1;
     QToolBar *ToolBar1;
@@ -154,6 +164,7 @@ public:
     TForm3 *Form3;
     TOKBottomDlg *OKBottomDlg;   // verification window
     TOKBottomDlg1 *OKBottomDlg1; // progress dialog
+    TComparisonWindow *ComparisonWindow;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -198,6 +209,12 @@ private:
     TProjectClaim claimProjectFile(const QString &fileName, bool ask);
     void holdProjectFile(TProjectClaim claim);
     void releaseProjectFile();
+    void buildSafetyItems(QMenu *file, QMenu *rs232);
+    void translateSafetyItems();
+    void syncSafetyItems();
+    void transmitSafely();
+    // Runs one transfer in the progress dialog, the window locked meanwhile.
+    void runInProgressDialog(const std::function<void()> &transfer);
 
     TUserDialogs &dialogs_;
     TSettingsFile &settings_;
@@ -208,6 +225,7 @@ private:
     QMenu *portMenu_;
     QAction *otherPortsHeading_;
     std::unique_ptr<TComLink> ownLink_;
+    std::unique_ptr<TProgrammerOptions> options_;
     TComLink *link_ = nullptr;
     bool transferring_ = false;
     QString settingsPortName_; // the port the settings named, kept in the port menu

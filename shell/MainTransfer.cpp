@@ -58,15 +58,7 @@ void TForm1::SpeedButton3Click()
     ProgPanel->ValidateEdits();
     TransferDirection = 1;
     LinkResult = 0;
-    OKBottomDlg1->Language = CurrentLanguage;
-    OKBottomDlg1->Transfer = [this] {
-        LinkResult = LinkResultCode(
-            varno::transfer::RunTransmit(link(), ComPortName, document_, *OKBottomDlg1));
-    };
-    setTransferring(true);
-    dialogs_.exec(OKBottomDlg1);
-    setTransferring(false);
-    showLinkFailure(LinkResult);
+    transmitSafely();
 }
 
 // What adding each received program and opening it leaves behind, done once.

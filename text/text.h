@@ -319,7 +319,40 @@ enum class AddedTexts
     TimerLabel,
     // File menu item that prints the project report
     PrintReport,
-    Count // not a text: the number of keys
+    TransferCancelled,      // transfer stopped by the user
+    BackupBeforeTransmit,   // RS232 menu option: read the player before a transmit
+    VerifyAfterTransmit,    // RS232 menu option: read the player back after a transmit
+    VerifyPlayer,           // RS232 menu item: compare the player with the project
+    OpenBackup,             // File menu item: open a project file of the backups folder
+    PhaseBackup,            // progress caption while the player is read before a transmit
+    PhaseVerify,            // progress caption while the player is read back
+    CancelButton,           // button of the progress dialog
+    BackupFailed,           // before the reason a backup could not be made
+    Verified,               // last line of a transmit's success message
+    TransmitCancelled,      // a transmit stopped half-way
+    TransmitBackupQuestion, // after a cancelled transmit that made a backup
+    ComparisonTitle,        // title of the comparison window
+    ProgramColumn,          // comparison window column
+    FieldColumn,            // comparison window column
+    SentColumn,             // comparison window column
+    ReadColumn,             // comparison window column
+    PlayerMatches,          // verify found no difference
+    FieldPresence,          // compared field
+    FieldNumber,            // compared field
+    FieldActionCount,       // compared field
+    FieldTimerOn,           // compared field
+    FieldActive,            // compared field
+    FieldDateMode,          // compared field
+    FieldPrioritary,        // compared field
+    FieldActionKind,        // compared field, %1 the action
+    FieldActionNumber,      // compared field, %1 the action
+    FieldActionValue,       // compared field, %1 the action
+    FieldWeekDay,           // compared field
+    FieldDate,              // compared field
+    FieldHour,              // compared field
+    FieldMinute,            // compared field
+    FieldName,              // compared field
+    Count                   // not a text: the number of keys
 };
 
 // Number of keys of each localised table (the enumerators are 0..KeyCount-1).

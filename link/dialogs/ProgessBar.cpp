@@ -1,6 +1,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTimer>
 #include <link/dialogs/ProgessBar.h>
 #include <text/text.h>
@@ -9,7 +10,7 @@ TOKBottomDlg1::TOKBottomDlg1(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("OKBottomDlg1"));
     setWindowTitle(text::Text(text::AddedTexts::ProgressCaption, Language));
-    setFixedSize(315, 57);
+    setFixedSize(315, 90);
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
     Bevel1->setFrameShape(QFrame::Box);
@@ -23,6 +24,14 @@ TOKBottomDlg1::TOKBottomDlg1(QWidget *parent) : QDialog(parent)
     ProgressBar1->setGeometry(16, 16, 281, 25);
     ProgressBar1->setRange(0, 254);
     ProgressBar1->setTextVisible(false);
+    PhaseLabel = new QLabel(this);
+    PhaseLabel->setObjectName(QStringLiteral("PhaseLabel"));
+    PhaseLabel->setGeometry(8, 57, 200, 25);
+    CancelButton = new QPushButton(this);
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    CancelButton->setGeometry(224, 57, 81, 25);
+    CancelButton->setAutoDefault(false);
+    connect(CancelButton, &QPushButton::clicked, this, &TOKBottomDlg1::requestCancel);
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(100);
@@ -47,6 +56,10 @@ void TOKBottomDlg1::FormActivate()
     if (running_ || Timer1->isActive())
         return;
     running_ = true;
+    cancelRequested_ = false;
+    PhaseLabel->clear();
+    CancelButton->setText(text::Text(text::AddedTexts::CancelButton, Language));
+    CancelButton->setEnabled(true);
     if (Transfer)
         Transfer();
     running_ = false;
@@ -60,11 +73,36 @@ void TOKBottomDlg1::Timer1Timer()
 }
 
 // Escape or the window's close button must not leave a transfer half-done
-// behind a closed dialog: the dialog closes by itself when the transfer ends.
+// behind a closed dialog: they cancel it, and the dialog closes by itself when
+// the transfer has stopped.
 void TOKBottomDlg1::reject()
 {
-    if (!running_ && !Timer1->isActive())
+    if (running_)
+        requestCancel();
+    else if (!Timer1->isActive())
         QDialog::reject();
+}
+
+void TOKBottomDlg1::requestCancel()
+{
+    cancelRequested_ = true;
+    CancelButton->setEnabled(false);
+}
+
+void TOKBottomDlg1::phaseStarted(TTransferPhase phase)
+{
+    // The transmit keeps its own captions; the stages around it are named.
+    switch (phase) {
+    case TTransferPhase::Backup:
+        PhaseLabel->setText(text::Text(text::AddedTexts::PhaseBackup, Language));
+        break;
+    case TTransferPhase::Transmit:
+        PhaseLabel->clear();
+        break;
+    case TTransferPhase::Verify:
+        PhaseLabel->setText(text::Text(text::AddedTexts::PhaseVerify, Language));
+        break;
+    }
 }
 
 void TOKBottomDlg1::transferStarted()

@@ -109,10 +109,11 @@ TEST(EmulatorCommandLine, FaultsCombine)
 {
     TCommandLine line;
     QString message;
-    ASSERT_EQ(ParseCommandLine(args({"--noise", "--wrong-trailing-ack", "--hang-up-after", "12",
-                                     "--corrupt-date", "255", "--slow", "--write-delay", "15",
-                                     "--log", "--link", "/tmp/p", "--save", "m.txt"}),
-                               line, message),
+    ASSERT_EQ(ParseCommandLine(
+                  args({"--noise", "--wrong-trailing-ack", "--hang-up-after", "12",
+                        "--corrupt-date", "255", "--slow", "--write-delay", "15", "--log", "--link",
+                        "/tmp/p", "--save", "m.txt", "--corrupt-slot", "7", "--latency", "16"}),
+                  line, message),
               TParseOutcome::Run)
         << message;
     const TFaults &f = line.Options.Faults;
@@ -122,6 +123,8 @@ TEST(EmulatorCommandLine, FaultsCombine)
     EXPECT_TRUE(f.WrongTrailingAck);
     EXPECT_EQ(f.HangUpAfterBlocks, 12);
     EXPECT_EQ(f.CorruptDateSlot, 255);
+    EXPECT_EQ(f.CorruptStoredSlot, 7);
+    EXPECT_EQ(line.Options.Latency, std::chrono::milliseconds(16));
     EXPECT_TRUE(line.Options.Slow);
     EXPECT_EQ(line.Options.WriteDelay, std::chrono::milliseconds(15));
     EXPECT_TRUE(line.Log);
@@ -134,6 +137,7 @@ TEST(EmulatorCommandLine, BadArgumentsAreRejected)
 {
     for (const auto &bad : {args({"--hang-up-after", "-1"}), args({"--corrupt-date", "0"}),
                             args({"--corrupt-date", "256"}), args({"--write-delay", "soon"}),
+                            args({"--corrupt-slot", "0"}), args({"--latency", "-1"}),
                             args({"--no-trailing-ack", "--wrong-trailing-ack"}),
                             args({"--unknown"}), args({"extra"})}) {
         TCommandLine line;

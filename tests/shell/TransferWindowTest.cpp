@@ -5,10 +5,16 @@
 #include <PlayerBlocks.h>
 #include <PlayerEmulator.h>
 #include <QFile>
+#include <QCoreApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSysInfo>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtPrinters.h>
@@ -19,11 +25,14 @@
 #include <link/ComLink.h>
 #include <link/EepromImage.h>
 #include <link/QtSerialDevice.h>
+#include <link/dialogs/ComparisonWindow.h>
 #include <link/dialogs/ProgessBar.h>
 #include <link/dialogs/VerifTrame.h>
 #include <memory>
 #include <model/Clock.h>
+#include <model/ProjectFile.h>
 #include <shell/Main.h>
+#include <shell/ProgrammerOptions.h>
 #include <shell/SettingsFile.h>
 #include <text/text.h>
 
@@ -56,6 +65,11 @@ protected:
         window = std::make_unique<TForm1>(dialogs, settings);
         window->setLink(&link);
         window->ComPortName = QString::fromStdString(emulator->devicePath());
+        window->setOptionsFile(dir.filePath("options.ini"));
+        window->options().BackupDirectory = dir.filePath("backups");
+        // The plain transfers unless a test asks for the backup and the read-back.
+        window->BackupBefore1->setChecked(false);
+        window->VerifyAfter1->setChecked(false);
         window->show();
     }
 
@@ -302,6 +316,175 @@ TEST_F(TransferWindow, verificationWindowShowsTheBlock)
     EXPECT_EQ(lines[0], "Octet 01 = 00");
     EXPECT_EQ(lines[1], "Octet 02 = 07");
     EXPECT_EQ(lines[2], "Octet 03 = 21");
+}
+
+// Presses Cancel, or Escape, in the progress dialog once `ready` holds, checked
+// as the transfer processes its events.
+void cancelWhen(TOKBottomDlg1 *progress, std::function<bool()> ready, bool escape)
+{
+    auto *poll = new QTimer(progress);
+    QObject::connect(poll, &QTimer::timeout, progress, [=] {
+        if (!progress->isRunning() || !ready())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        if (escape) {
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(progress, &key);
+        } else {
+            progress->CancelButton->click();
+        }
+    });
+    poll->start(1);
+}
+
+class SafeTransferWindow : public TransferWindow
+{
+protected:
+    // A player that already holds program 9 and the name "Former".
+    void startHolding(TEmulatorOptions options = {})
+    {
+        TPlayerMemory memory = TPlayerMemory::Empty();
+        TVARNOProg former;
+        former.NumOfProg = 9;
+        former.ActionValue.fill(33);
+        memory.setBlock(9, storedBlock(former));
+        for (int i = 0; i < 6; ++i)
+            memory.setByte(0x60, quint8(0x10 + i), quint8("Former"[i]));
+        startPlayer(std::move(options), memory);
+        window->BackupBefore1->setChecked(true);
+        window->VerifyAfter1->setChecked(true);
+    }
+
+    QStringList backups() const { return QDir(dir.filePath("backups")).entryList(QDir::Files); }
+};
+
+TEST_F(SafeTransferWindow, transmitBacksUpThenVerifiesAndTheBackupOpensFromTheFileMenu)
+{
+    startHolding();
+    // The options live in their own file, written when changed.
+    window->VerifyAfter1->setChecked(false);
+    EXPECT_FALSE(TProgrammerOptions(dir.filePath("options.ini")).verifyAfterTransmit());
+    window->VerifyAfter1->trigger();
+    const TProgrammerOptions stored(dir.filePath("options.ini"));
+    EXPECT_TRUE(stored.backupBeforeTransmit());
+    EXPECT_TRUE(stored.verifyAfterTransmit());
+
+    addProgram(4).ActionValue.fill(44);
+    window->Project().Name = "Next";
+    dialogs.answers = {true};
+    window->SpeedButton3Click();
+    EXPECT_EQ(dialogs.warnings, QStringList{kOk + "\nVerified"});
+    EXPECT_EQ(emulator->memory().block(4)[18], 44);
+    ASSERT_EQ(backups().size(), 1);
+    EXPECT_TRUE(backups().first().endsWith("_Former.prg"));
+    const TProject backup = LoadProject(dir.filePath("backups/" + backups().first()));
+    ASSERT_EQ(backup.Programs.count(), 1);
+    EXPECT_EQ(backup.Programs.at(0).ActionValue[0], 33);
+
+    dialogs.answers = {false}; // do not save the project
+    dialogs.fileNames = {dir.filePath("backups/" + backups().first())};
+    window->OpenBackup1Click();
+    EXPECT_EQ(dialogs.openedFolders, QStringList{dir.filePath("backups")});
+    ASSERT_EQ(window->ProgList().count(), 1);
+    EXPECT_EQ(window->ProgList().at(0).NumOfProg, 9);
+    EXPECT_EQ(window->Project().Name, "Former");
+}
+
+TEST_F(SafeTransferWindow, differencesOpenTheComparisonWindowInTheCurrentLanguage)
+{
+    TEmulatorOptions options;
+    options.Faults.CorruptStoredSlot = 4;
+    startHolding(options);
+    window->BackupBefore1->setChecked(false);
+    addProgram(4).ActionValue[0] = 44;
+    window->French1Click();
+    QStringList rows;
+    dialogs.onExec = [&](QDialog *dialog) {
+        if (auto *comparison = qobject_cast<TComparisonWindow *>(dialog)) {
+            for (int r = 0; r < comparison->Table->rowCount(); ++r) {
+                QStringList cells;
+                for (int c = 0; c < 4; ++c)
+                    cells << comparison->Table->item(r, c)->text();
+                rows << cells.join('|');
+            }
+            return int(QDialog::Accepted);
+        }
+        return dialog->exec();
+    };
+    dialogs.answers = {true};
+    window->SpeedButton3Click();
+    EXPECT_EQ(dialogs.warnings.size(), 1);
+    EXPECT_FALSE(dialogs.warnings.value(0).contains("\n"))
+        << dialogs.warnings.value(0).toStdString();
+    EXPECT_EQ(rows, QStringList{"4|Action 1 : valeur|44|45"});
+
+    // Verify player compares on its own, without writing.
+    rows.clear();
+    const int blocks = emulator->blockCount();
+    window->VerifyPlayer1Click();
+    EXPECT_EQ(rows, QStringList{"4|Action 1 : valeur|44|45"});
+    EXPECT_EQ(emulator->blockCount() - blocks, 255); // reads only
+    EXPECT_EQ(emulator->memory().block(4)[18], 45);
+}
+
+TEST_F(SafeTransferWindow, unwritableBackupWritesNothingAndSaysWhy)
+{
+    startHolding();
+    QFile blocker(dir.filePath("blocker"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    window->options().BackupDirectory = blocker.fileName() + "/backups";
+    addProgram(4);
+    const TPlayerMemory before = emulator->memory();
+    dialogs.answers = {true};
+    window->SpeedButton3Click();
+    ASSERT_EQ(dialogs.warnings.size(), 1);
+    EXPECT_TRUE(dialogs.warnings[0].startsWith("The backup of the player failed; nothing was "
+                                               "written to the player."));
+    EXPECT_TRUE(dialogs.warnings[0].contains("blocker")) << dialogs.warnings[0].toStdString();
+    EXPECT_EQ(emulator->blockCount(), 0);
+    EXPECT_TRUE(emulator->memory() == before);
+}
+
+TEST_F(SafeTransferWindow, cancelledTransmitOffersTheBackupAndACancelledReceiveKeepsWhatArrived)
+{
+    startHolding();
+    addProgram(4);
+    addProgram(200);
+    const TPlayerMemory before = emulator->memory();
+    TOKBottomDlg1 *progress = window->OKBottomDlg1;
+    cancelWhen(
+        progress,
+        [progress] {
+            return progress->PhaseLabel->text().isEmpty() && progress->ProgressBar1->value() >= 100;
+        },
+        false);
+    dialogs.answers = {true, true}; // transmit; then transmit the backup
+    window->SpeedButton3Click();
+    ASSERT_EQ(dialogs.questions.size(), 2);
+    EXPECT_EQ(dialogs.questions[1], "Transmit cancelled: the player now holds part of the new "
+                                    "programs.\nTransmit the backup made before the transmit?");
+    EXPECT_EQ(dialogs.warnings, QStringList{kOk}); // the backup went back in
+    const TPlayerMemory after = emulator->memory();
+    for (int slot : {4, 9, 200})
+        EXPECT_EQ(after.block(slot), before.block(slot)) << slot;
+
+    // Escape in the middle of a receive: what arrived stays, the name is not read.
+    dialogs.questions.clear();
+    dialogs.warnings.clear();
+    window->BackupBefore1->setChecked(false);
+    window->VerifyAfter1->setChecked(false);
+    dialogs.answers = {true};
+    window->SpeedButton3Click();
+    cancelWhen(
+        progress, [progress] { return progress->ProgressBar1->value() >= 100; }, true);
+    dialogs.answers = {false, true};
+    window->SpeedButton4Click();
+    EXPECT_EQ(dialogs.warnings.last(), "The transfer was cancelled.");
+    ASSERT_EQ(window->ProgList().count(), 1); // 200 did not arrive
+    EXPECT_EQ(window->ProgList().at(0).NumOfProg, 4);
+    EXPECT_EQ(window->Project().Name, "New Project"); // not read from the player
 }
 
 } // namespace

@@ -17,6 +17,7 @@ public:
     std::function<int(QDialog *)> onExec;     // fills a modal dialog, returns its result
 
     QStringList questions, warnings, errors;
+    QStringList openedFolders; // where open dialogs started, when they were told
     QList<QColor> colorDialogStarts;
 
     bool askYesNo(QWidget *, const QString &question) override
@@ -31,6 +32,11 @@ public:
     void warn(QWidget *, const QString &message) override { warnings << message; }
     void showError(QWidget *, const QString &message) override { errors << message; }
     QString openFileName(QWidget *, const QString &) override { return nextFile(); }
+    QString openFileNameIn(QWidget *, const QString &, const QString &directory) override
+    {
+        openedFolders << directory;
+        return nextFile();
+    }
     QString saveFileName(QWidget *, const QString &, const QString &) override
     {
         return nextFile();

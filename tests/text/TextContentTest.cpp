@@ -209,14 +209,15 @@ TEST(TextContent, entriesThatReadTheSameInEveryLanguage)
     expectRow(ActionTexts::FtpClient, u"Client FTP", u"FTP Client", u"FTP Client");
 }
 
-// The programmer's own texts are words, not names: each is translated.
-TEST(TextContent, addedTextsReadDifferentlyFromEnglishInFrenchAndSpanish)
+// The programmer's own texts are words, not names: each is translated. A word
+// may be the same in French and English ("Date"), never in all three.
+TEST(TextContent, addedTextsAreTranslated)
 {
     for (int k = 0; k < KeyCount<AddedTexts>; ++k) {
         const auto key = AddedTexts(k);
         SCOPED_TRACE(testing::PrintToString(Text(key, English)));
-        EXPECT_NE(Text(key, French), Text(key, English));
-        EXPECT_NE(Text(key, Spanish), Text(key, English));
+        EXPECT_FALSE(Text(key, French) == Text(key, English) &&
+                     Text(key, Spanish) == Text(key, English));
     }
 }
 

@@ -176,7 +176,8 @@ TEST(CliUsage, eachCommandHasItsOwnHelp)
     } cases[] = {
         {"image", "Usage: varno-cli image FILE.prg\n", {"-h, --help"}, {"--port", "--force"}},
         {"transmit",
-         "Usage: varno-cli transmit FILE.prg --port PORT [--timeout MS]\n",
+         "Usage: varno-cli transmit FILE.prg --port PORT [--timeout MS] [--no-backup] "
+         "[--backup-dir DIR] [--verify]\n",
          {"--port PORT", "--timeout MS"},
          {"--output", "--force"}},
         {"receive",

@@ -5,10 +5,13 @@
 #include "HandWrittenFile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtPrinters.h>
+#include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <model/ProjectFile.h>
@@ -21,6 +24,9 @@ namespace {
 class CliTransfer : public ::testing::Test
 {
 protected:
+    // Backups made without --backup-dir land in the temporary folder.
+    void SetUp() override { qputenv("XDG_DATA_HOME", dir.filePath("data").toUtf8()); }
+
     void startPlayer(const QStringList &faults = {})
     {
         player.start(QStringLiteral(VARNO_PLAYER_EMULATOR), faults);
@@ -65,7 +71,7 @@ TEST_F(CliTransfer, transmitReceiveAndVerify)
 {
     startPlayer();
     const QString file = save(sample());
-    const CliResult sent = runCli({"transmit", file, "--port", port});
+    const CliResult sent = runCli({"transmit", file, "--port", port, "--no-backup"});
     EXPECT_EQ(sent.exitCode, 0) << sent.err;
     EXPECT_EQ(sent.out, "Transmission on COM port OK\n");
     EXPECT_EQ(sent.err, "transmit: slots 1 to 255\ntransmit: project name\n");
@@ -88,7 +94,7 @@ TEST_F(CliTransfer, transmitReceiveAndVerify)
     changed.Programs.at(0).NumOfProg = 6;  // 5 becomes 6
     const CliResult diff = runCli({"verify", save(changed, "changed.prg"), "--port", port});
     EXPECT_EQ(diff.exitCode, 1);
-    EXPECT_TRUE(diff.out.contains("program 2: prioritary\n")) << diff.out;
+    EXPECT_TRUE(diff.out.contains("program 2: prioritary: file 1, player 0\n")) << diff.out;
     EXPECT_TRUE(diff.out.contains("slot 5: the player holds program 5, the project none"))
         << diff.out;
     EXPECT_TRUE(diff.out.contains("program 6: missing from the player")) << diff.out;
@@ -117,7 +123,8 @@ TEST_F(CliTransfer, progressLinesArriveWhileTheTransferRuns)
     startPlayer({"--write-delay", "5"}); // some 1.6 s for the whole transmit
     QProcess cli;
     cli.setProcessChannelMode(QProcess::MergedChannels);
-    cli.start(QStringLiteral(VARNO_CLI_PATH), {"transmit", save(sample()), "--port", port});
+    cli.start(QStringLiteral(VARNO_CLI_PATH),
+              {"transmit", save(sample()), "--port", port, "--no-backup"});
     ASSERT_TRUE(cli.waitForReadyRead(10000));
     EXPECT_TRUE(cli.canReadLine());
     EXPECT_EQ(cli.readLine(), "transmit: slots 1 to 255\n");
@@ -246,6 +253,136 @@ TEST_F(CliTransfer, missingPortIsReportedWithTheSystemsReason)
     EXPECT_TRUE(missing.err.startsWith("varno-cli: Opening Error of COM port\nvarno-cli: " +
                                        dir.filePath("no-port").toUtf8()))
         << missing.err.data();
+}
+
+// A player of its own, beside the fixture's.
+struct ExtraPlayer
+{
+    explicit ExtraPlayer(const QStringList &faults)
+    {
+        process.start(QStringLiteral(VARNO_PLAYER_EMULATOR), faults);
+        EXPECT_TRUE(process.waitForStarted());
+        EXPECT_TRUE(process.waitForReadyRead(10000));
+        port = QString::fromUtf8(process.readLine()).trimmed();
+    }
+    ~ExtraPlayer()
+    {
+        process.terminate();
+        process.waitForFinished(5000);
+    }
+    QProcess process;
+    QString port;
+};
+
+TEST_F(CliTransfer, transmitBacksUpFirstAndVerifiesWithTheValuesOfEachDifference)
+{
+    startPlayer({"--corrupt-slot", "5"});
+    TProject former = sample();
+    former.Group.Name = "Ancien";
+    ASSERT_EQ(
+        runCli({"transmit", save(former, "former.prg"), "--port", port, "--no-backup"}).exitCode,
+        0);
+
+    const QString backups = dir.filePath("backups");
+    const TProject next = sample(); // program 5 is stored with one bit wrong
+    const CliResult sent = runCli(
+        {"transmit", save(next, "next.prg"), "--port", port, "--backup-dir", backups, "--verify"});
+    EXPECT_EQ(sent.exitCode, 1) << sent.err;
+    const QStringList made = QDir(backups).entryList(QDir::Files);
+    ASSERT_EQ(made.size(), 1);
+    EXPECT_TRUE(made.first().endsWith("_Ancien.prg"));
+    EXPECT_TRUE(sent.out.startsWith(
+        "Backup of the player: " + QDir(backups).filePath(made.first()).toUtf8() +
+        "\nTransmission on COM port OK\n"))
+        << sent.out;
+    EXPECT_TRUE(
+        sent.out.endsWith("program 5: action 1 value: file 255, player 254\n1 difference\n"))
+        << sent.out;
+    EXPECT_EQ(LoadProject(QDir(backups).filePath(made.first())).Programs.count(), 3);
+
+    // A backup folder that cannot be made: nothing is written.
+    const QString blocker = save(sample(), "blocker.prg");
+    const CliResult refused = runCli({"transmit", save(TProject(), "empty.prg"), "--port", port,
+                                      "--backup-dir", blocker + "/backups"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("nothing was written")) << refused.err;
+    EXPECT_EQ(runCli({"verify", dir.filePath("next.prg"), "--port", port}).out,
+              "program 5: action 1 value: file 255, player 254\n1 difference\n");
+}
+
+TEST_F(CliTransfer, ctrlCStopsAfterTheExchangeUnderWayAndExits130)
+{
+    startPlayer({"--write-delay", "4"});
+    QProcess cli;
+    cli.setReadChannel(QProcess::StandardError);
+    cli.start(QStringLiteral(VARNO_CLI_PATH),
+              {"transmit", save(sample()), "--port", port, "--no-backup"});
+    ASSERT_TRUE(cli.waitForStarted());
+    ASSERT_TRUE(cli.waitForReadyRead(10000)); // "transmit: slots 1 to 255"
+    QThread::msleep(150);
+    ::kill(pid_t(cli.processId()), SIGINT);
+    ASSERT_TRUE(cli.waitForFinished(10000));
+    EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(cli.exitCode(), 130);
+    EXPECT_TRUE(cli.readAllStandardError().contains(
+        "varno-cli: interrupted: the player now holds part of the new programs\n"));
+    // The line was left clean: the player answers the next command at once.
+    const CliResult after = runCli({"verify", dir.filePath("p.prg"), "--port", port});
+    EXPECT_EQ(after.exitCode, 1) << after.err; // program 200 was not written
+    EXPECT_TRUE(after.out.contains("program 200: missing from the player")) << after.out;
+}
+
+TEST_F(CliTransfer, severalPortsRunAtOnceAndASilentOneStopsNoOther)
+{
+    const QStringList paced = {"--write-delay", "3"};
+    startPlayer(paced);
+    ExtraPlayer second(paced);
+    ExtraPlayer silent({"--silent"});
+    const QString file = save(sample());
+
+    const QStringList safe = {"--timeout", "300", "--verify", "--backup-dir",
+                              dir.filePath("backups")};
+    QElapsedTimer one;
+    one.start();
+    ASSERT_EQ(runCli(QStringList{"transmit", file, "--port", port} + safe).exitCode, 0);
+    const qint64 single = one.elapsed();
+
+    QElapsedTimer all;
+    all.start();
+    const CliResult sent = runCli(QStringList{"transmit", file, "--port", port, "--port",
+                                              second.port, "--port", silent.port} +
+                                  safe);
+    const qint64 together = all.elapsed();
+    EXPECT_EQ(sent.exitCode, 3) << sent.err;
+    const QList<QByteArray> lines = sent.out.split('\n');
+    const auto row = [&](const QString &p) {
+        for (const QByteArray &line : lines)
+            if (line.startsWith(p.toUtf8() + ' '))
+                return QString::fromUtf8(line).simplified();
+        return QString();
+    };
+    EXPECT_TRUE(row(port).contains(" ok ")) << sent.out;
+    EXPECT_TRUE(row(port).endsWith(" yes")) << sent.out;
+    EXPECT_TRUE(row(second.port).endsWith(" yes")) << sent.out;
+    EXPECT_TRUE(row(silent.port).contains("MP3 player not ready")) << sent.out;
+    EXPECT_EQ(QDir(dir.filePath("backups")).entryList(QDir::Files).size(), 3);
+    // The transmits overlap: each starts before the other reaches the name.
+    const auto at = [&](const QString &p, const char *step) {
+        return sent.err.indexOf(p.toUtf8() + ": transmit: " + step);
+    };
+    EXPECT_LT(at(port, "slots"), at(second.port, "project name")) << sent.err;
+    EXPECT_LT(at(second.port, "slots"), at(port, "project name")) << sent.err;
+    // One after the other, the two players that answer would take twice as
+    // long as one alone, and the silent one its time-out on top.
+    EXPECT_LT(together, single * 2) << single << " ms for one port alone";
+
+    const CliResult got =
+        runCli({"receive", "--port", port, "--port", second.port, "--output-dir", dir.path()});
+    EXPECT_EQ(got.exitCode, 0) << got.err;
+    for (const QString &p : {port, second.port}) {
+        const QString name = p.mid(1).replace('/', '_') + ".prg";
+        EXPECT_EQ(LoadProject(dir.filePath(name)).Programs.count(), 3) << name.toStdString();
+    }
 }
 
 } // namespace

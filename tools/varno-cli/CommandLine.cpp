@@ -17,6 +17,10 @@ enum OptionFlag : unsigned
     Format = 64,
     Language = 128,
     Into = 256,
+    NoBackup = 512,
+    BackupDir = 1024,
+    Verify = 2048,
+    OutputDir = 4096,
 };
 
 struct OptionSpec
@@ -29,7 +33,8 @@ struct OptionSpec
 
 const OptionSpec kOptions[] = {
     {Port, "port", "PORT",
-     "COM1..COM6 (the machine's first six serial ports)\nor a device such as /dev/ttyUSB0"},
+     "COM1..COM6 (the machine's first six serial ports)\nor a device such as /dev/ttyUSB0; "
+     "repeated, one\ntransfer per port at the same time"},
     {Timeout, "timeout", "MS",
      "how long to wait for each answer of the player, in\nmilliseconds (default 10000)"},
     {Output, "output", "FILE.prg", "the project file to write"},
@@ -39,6 +44,12 @@ const OptionSpec kOptions[] = {
     {Format, "format", "json", "print the same data as JSON"},
     {Language, "language", "en|fr|es", "the language of the report (default en)"},
     {Into, "into", "BASE.prg", "the project whose properties the new file keeps"},
+    {NoBackup, "no-backup", nullptr, "write without reading the player first"},
+    {BackupDir, "backup-dir", "DIR",
+     "where the backups go (default: the programmer's\nbackups folder; the 30 newest are kept)"},
+    {Verify, "verify", nullptr, "read the player back and compare"},
+    {OutputDir, "output-dir", "DIR",
+     "with several ports: one file per port in DIR,\nnamed after the port"},
 };
 
 struct CommandSpec
@@ -62,11 +73,15 @@ const CommandSpec kCommands[] = {
      "would do that the user may not expect: programs that are never sent, steps\n"
      "that send a program under another number, values the player cannot store,\n"
      "numbers of the file kept by their low 8 bits."},
-    {"transmit", true, Port | Timeout, "transmit FILE.prg --port PORT [--timeout MS]",
+    {"transmit", true, Port | Timeout | NoBackup | BackupDir | Verify,
+     "transmit FILE.prg --port PORT [--timeout MS] [--no-backup] [--backup-dir DIR] [--verify]",
      "write the project into the player",
      "Write the project into the player: every slot 1..255, then the project name,\n"
-     "the same bytes as the programmer's Transmit."},
-    {"receive", false, Port | Output | Force | Timeout,
+     "the same bytes as the programmer's Transmit. First the player is read and what\n"
+     "it holds saved as a project file in the backups folder (its path is printed);\n"
+     "when that fails nothing is written. With --verify the player is read back and\n"
+     "compared afterwards. Ctrl+C stops after the exchange under way (exit 130)."},
+    {"receive", false, Port | Output | Force | Timeout | OutputDir,
      "receive --port PORT --output FILE.prg [--force] [--timeout MS]",
      "read the player's programs and name into a project file",
      "Read the player's programs and project name into a project file. The output\n"
@@ -103,7 +118,7 @@ const CommandSpec kCommands[] = {
 const char kExitStatus[] =
     "Exit status: 0 done; 1 the file could not be loaded or written, or verify\n"
     "found differences; 2 usage error; 3 the player could not be reached or did\n"
-    "not answer (the reason is on standard error).\n";
+    "not answer (the reason is on standard error); 130 stopped by Ctrl+C.\n";
 
 const CommandSpec *findCommand(const QString &name)
 {
@@ -145,7 +160,8 @@ QString generalHelp()
     text +=
         QStringLiteral("\n'varno-cli COMMAND --help' shows what a command does and its options.\n"
                        "\n");
-    text += optionsHelp(Port | Timeout | Output | Force | From | Days | Format | Language | Into);
+    text += optionsHelp(Port | Timeout | Output | Force | From | Days | Format | Language | Into |
+                        NoBackup | BackupDir | Verify | OutputDir);
     text += optionLine(QStringLiteral("--version"), "show the version");
     return text + QLatin1Char('\n') + QLatin1String(kExitStatus);
 }
@@ -239,15 +255,27 @@ Invocation ParseCommandLine(const QStringList &arguments)
                 .arg(command));
     }
 
-    call.transfer.port = parser.value(QStringLiteral("port"));
+    call.transfer.ports = parser.values(QStringLiteral("port"));
+    call.transfer.port = call.transfer.ports.value(0);
     call.output = parser.value(QStringLiteral("output"));
+    call.outputDir = parser.value(QStringLiteral("output-dir"));
+    call.transfer.backup = !parser.isSet(QStringLiteral("no-backup"));
+    call.transfer.backupDir = parser.value(QStringLiteral("backup-dir"));
+    call.transfer.verify = parser.isSet(QStringLiteral("verify"));
     if ((spec->options & Port) && call.transfer.port.isEmpty())
         return usageError(QStringLiteral("%1 needs --port PORT").arg(command));
-    if ((spec->options & Output) && call.output.isEmpty())
+    if (call.transfer.ports.removeDuplicates() > 0)
+        return usageError(QStringLiteral("each --port may be named once"));
+    if ((spec->options & OutputDir) && call.transfer.ports.size() > 1 && call.outputDir.isEmpty())
+        return usageError(
+            QStringLiteral("%1 with several ports needs --output-dir DIR").arg(command));
+    if ((spec->options & Output) && call.output.isEmpty() && call.outputDir.isEmpty())
         return usageError(QStringLiteral("%1 needs --output %2")
                               .arg(command, QString::fromLatin1(spec->synopsis)
                                                 .section(QStringLiteral("--output "), 1)
                                                 .section(QLatin1Char(' '), 0, 0)));
+    if (!call.output.isEmpty() && !call.outputDir.isEmpty())
+        return usageError(QStringLiteral("--output and --output-dir exclude each other"));
     for (const char *name : {"from", "days", "format", "language", "into"})
         if (parser.isSet(QLatin1String(name)))
             call.values.insert(QLatin1String(name), parser.value(QLatin1String(name)));

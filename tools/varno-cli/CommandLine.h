@@ -19,6 +19,7 @@ struct Invocation
     QString command;
     QString file; // the project file of image, check, transmit and verify
     QString output;
+    QString outputDir; // receive from several ports: one file per port there
     bool force = false;
     TransferOptions transfer;
     QHash<QString, QString> values; // --from, --days, --format, --language, --into as given

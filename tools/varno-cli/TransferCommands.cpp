@@ -1,17 +1,20 @@
-// transmit, receive and verify: the programmer's transfers, from a terminal.
+// transmit, receive and verify: the programmer's transfers, from a terminal,
+// on one port or on several at once.
 
 #include "Commands.h"
 #include "Output.h"
 #include "OutputFile.h"
-#include "Progress.h"
+#include "PortRunner.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QRegularExpression>
+#include <link/Backup.h>
 #include <link/ComLink.h>
-#include <link/EepromImage.h>
 #include <link/LinkMessage.h>
-#include <link/QtSerialDevice.h>
+#include <link/PlayerImage.h>
+#include <link/SafeTransmit.h>
 #include <link/Transfer.h>
-#include <link/TransmitImage.h>
-#include <map>
 #include <model/Errors.h>
 #include <model/HeldProject.h>
 #include <model/PreviousVersion.h>
@@ -20,189 +23,231 @@
 
 namespace {
 
-std::unique_ptr<TComLink> makeLink(const TransferOptions &options)
+QString linkMessage(TLinkResult result, const TComLink &link)
 {
-    return std::make_unique<TComLink>(std::make_unique<varno::link::TQtSerialDevice>(),
-                                      options.timeout);
+    return LinkResultMessage(result, text::English, link.lastErrorReason());
 }
 
-int finish(TLinkResult result)
+PortResult failed(TLinkResult result, const TComLink &link)
 {
-    if (result != TLinkResult::Ok)
-        return ExitLink;
-    out() << LinkResultMessage(result, text::English) << Qt::endl;
-    return ExitOk;
+    PortResult r;
+    if (result == TLinkResult::Cancelled) {
+        r.exit = ExitInterrupted;
+        r.outcome = QStringLiteral("interrupted");
+        return r;
+    }
+    r.exit = ExitLink;
+    r.outcome = QStringLiteral("failed: ") + linkMessage(result, link);
+    return r;
+}
+
+// One line per difference, in the words of the file and of the player.
+QStringList differenceLines(const QList<varno::transfer::TFieldDifference> &differences)
+{
+    using varno::transfer::TField;
+    QStringList lines;
+    for (const auto &d : differences) {
+        if (d.Field == TField::Name)
+            lines << QStringLiteral("name: the player holds \"%1\", the project \"%2\"")
+                         .arg(d.Read, d.Sent);
+        else if (d.Field == TField::Presence && d.Sent.isEmpty())
+            lines << QStringLiteral("slot %1: the player holds program %2, the project none")
+                         .arg(d.Program)
+                         .arg(d.Read);
+        else if (d.Field == TField::Presence)
+            lines << QStringLiteral("program %1: missing from the player").arg(d.Program);
+        else
+            lines << QStringLiteral("program %1: %2: file %3, player %4")
+                         .arg(d.Program)
+                         .arg(varno::transfer::FieldName(d, text::English).toLower(), d.Sent,
+                              d.Read);
+    }
+    lines << QStringLiteral("%1 %2")
+                 .arg(differences.size())
+                 .arg(differences.size() == 1 ? "difference" : "differences");
+    return lines;
+}
+
+// The programmer's own backups folder, so that its "Open backup..." finds
+// these too: the data folder of the names the programmer runs under.
+QString programmerBackups()
+{
+    const QString organization = QCoreApplication::organizationName();
+    const QString application = QCoreApplication::applicationName();
+    QCoreApplication::setOrganizationName(QStringLiteral("VARNO"));
+    QCoreApplication::setApplicationName(QStringLiteral("VARNO Programmer"));
+    const QString directory = varno::backup::DefaultDirectory();
+    QCoreApplication::setOrganizationName(organization);
+    QCoreApplication::setApplicationName(application);
+    return directory;
+}
+
+// "/dev/ttyUSB0" gives "dev_ttyUSB0.prg", "COM3" gives "COM3.prg".
+QString fileForPort(const QString &directory, const QString &port)
+{
+    QString name = port;
+    name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]+")), QStringLiteral("_"));
+    while (name.startsWith(QLatin1Char('_')))
+        name.remove(0, 1);
+    return QDir(directory).filePath(name + QStringLiteral(".prg"));
 }
 
 } // namespace
 
 int transmit(const TProject &project, const TransferOptions &options)
 {
-    auto link = makeLink(options);
-    TerminalProgress progress(*link, "transmit");
-    return finish(varno::transfer::RunTransmit(*link, options.port, project, progress));
+    varno::transfer::TSafeTransmitOptions safety;
+    safety.Backup = options.backup;
+    safety.BackupDirectory = options.backupDir.isEmpty() ? programmerBackups() : options.backupDir;
+    safety.Verify = options.verify;
+    return RunOnPorts(
+        "transmit", options, [&](const QString &port, TComLink &link, TTransferObserver &observer) {
+            const auto report =
+                varno::transfer::RunSafeTransmit(link, port, project, safety, observer);
+            PortResult r;
+            if (report.BackupFailed) {
+                r = failed(report.Result, link);
+                if (r.exit == ExitInterrupted) {
+                    r.problems << QStringLiteral("interrupted while reading the player; nothing "
+                                                 "was written");
+                } else {
+                    r.exit = report.Result == TLinkResult::Ok ? ExitFailed : ExitLink;
+                    const QString why = report.Result == TLinkResult::Ok
+                                            ? report.BackupError
+                                            : linkMessage(report.Result, link);
+                    r.outcome = QStringLiteral("backup failed, nothing written: ") + why;
+                    r.problems << QStringLiteral(
+                                      "the backup of the player failed (%1); nothing was "
+                                      "written; --no-backup transmits without it")
+                                      .arg(why);
+                }
+                return r;
+            }
+            if (!report.BackupPath.isEmpty())
+                r.lines << QStringLiteral("Backup of the player: ") + report.BackupPath;
+            r.file = report.BackupPath;
+            if (report.Phase == TTransferPhase::Transmit && report.Result != TLinkResult::Ok) {
+                const PortResult failure = failed(report.Result, link);
+                r.exit = failure.exit;
+                r.outcome = failure.outcome;
+                if (report.Result == TLinkResult::Cancelled) {
+                    r.problems << QStringLiteral(
+                                      "interrupted: the player now holds part of the new "
+                                      "programs%1")
+                                      .arg(report.BackupPath.isEmpty()
+                                               ? QString()
+                                               : QStringLiteral("; transmit %1 to put back what it "
+                                                                "held")
+                                                     .arg(report.BackupPath));
+                }
+                return r;
+            }
+            r.lines << LinkResultMessage(TLinkResult::Ok, text::English);
+            r.outcome = QStringLiteral("ok");
+            if (report.Phase != TTransferPhase::Verify)
+                return r;
+            r.verified = report.Verified ? QStringLiteral("yes") : QStringLiteral("no");
+            if (report.Result != TLinkResult::Ok) {
+                const PortResult failure = failed(report.Result, link);
+                r.exit = failure.exit;
+                r.outcome = QStringLiteral("written, verify ") + failure.outcome;
+            } else if (!report.Differences.isEmpty()) {
+                r.lines << differenceLines(report.Differences);
+                r.exit = ExitFailed;
+                r.outcome = QStringLiteral("written, differs");
+            } else {
+                r.lines << QStringLiteral("Verified");
+            }
+            return r;
+        });
 }
 
-int receive(const QString &output, bool force, const TransferOptions &options)
+int receive(const QString &output, const QString &outputDir, bool force,
+            const TransferOptions &options)
 {
-    // Refused before the player is asked anything: a receive takes minutes.
-    if (const QString why = whyOutputCannotBeWritten(output, force); !why.isEmpty()) {
-        report(why);
-        return ExitFailed;
+    const QStringList ports = options.ports.isEmpty() ? QStringList{options.port} : options.ports;
+    // Refused before any player is asked anything: a receive takes minutes.
+    for (const QString &port : ports) {
+        const QString file = outputDir.isEmpty() ? output : fileForPort(outputDir, port);
+        if (const QString why = whyOutputCannotBeWritten(file, force); !why.isEmpty()) {
+            report(why);
+            return ExitFailed;
+        }
     }
-    auto link = makeLink(options);
-    TerminalProgress progress(*link, "receive");
-    TReceivedPrograms received;
-    const TLinkResult result = varno::transfer::RunReceive(*link, options.port, received, progress);
-    if (result != TLinkResult::Ok)
-        return ExitLink;
-    // Saved as the programmer holds received programs, which it shows.
-    TProject project;
-    HoldPrograms(received.programs);
-    project.Programs = std::move(received.programs);
-    QString name;
-    const TLinkResult named = varno::transfer::ReadProjectName(*link, options.port, name, progress);
-    if (named == TLinkResult::Ok)
-        project.Group.Name = name;
-    for (int number : received.resetSchedules)
-        report(QStringLiteral("warning: program %1: the date or time stored in the player did "
-                              "not exist; it was replaced by the current one")
-                   .arg(number));
-    try {
-        KeepPreviousVersion(output);
-        SaveProject(output, project);
-    } catch (const TVarnoError &e) {
-        report(e.message());
-        return ExitFailed;
-    }
-    if (named != TLinkResult::Ok) {
-        // The programs are kept all the same; the file's name line is only a
-        // placeholder then, which must not pass for the player's name.
-        out() << "Received " << project.Programs.count() << " programs into " << output
-              << "; the project name could not be read, so the file holds the programs "
-                 "without it\n";
-        out().flush();
-        return ExitLink;
-    }
-    out() << "Received " << project.Programs.count() << " programs of \"" << project.Group.Name
-          << "\" into " << output << Qt::endl;
-    return ExitOk;
+    return RunOnPorts(
+        "receive", options, [&](const QString &port, TComLink &link, TTransferObserver &observer) {
+            const QString file = outputDir.isEmpty() ? output : fileForPort(outputDir, port);
+            TReceivedPrograms received;
+            const TLinkResult result = varno::transfer::RunReceive(link, port, received, observer);
+            if (result != TLinkResult::Ok)
+                return failed(result, link);
+            // Saved as the programmer holds received programs, which it shows.
+            TProject project;
+            HoldPrograms(received.programs);
+            project.Programs = std::move(received.programs);
+            QString name;
+            const TLinkResult named = varno::transfer::ReadProjectName(link, port, name, observer);
+            if (named == TLinkResult::Cancelled)
+                return failed(named, link);
+            if (named == TLinkResult::Ok)
+                project.Group.Name = name;
+            PortResult r;
+            for (int number : received.resetSchedules)
+                r.problems << QStringLiteral("warning: program %1: the date or time stored in the "
+                                             "player did not exist; it was replaced by the "
+                                             "current one")
+                                  .arg(number);
+            try {
+                KeepPreviousVersion(file);
+                SaveProject(file, project);
+            } catch (const TVarnoError &e) {
+                r.problems << e.message();
+                r.exit = ExitFailed;
+                r.outcome = QStringLiteral("not saved: ") + e.message();
+                return r;
+            }
+            r.file = file;
+            if (named != TLinkResult::Ok) {
+                // The programs are kept all the same; the file's name line is only a
+                // placeholder then, which must not pass for the player's name.
+                r.lines << QStringLiteral(
+                               "Received %1 programs into %2; the project name could not "
+                               "be read, so the file holds the programs without it")
+                               .arg(project.Programs.count())
+                               .arg(file);
+                r.exit = ExitLink;
+                r.outcome = QStringLiteral("programs only: ") + linkMessage(named, link);
+                return r;
+            }
+            r.lines << QStringLiteral("Received %1 programs of \"%2\" into %3")
+                           .arg(project.Programs.count())
+                           .arg(project.Group.Name, file);
+            r.outcome = QStringLiteral("ok");
+            return r;
+        });
 }
-
-namespace {
-
-// What the player holds after a transmit: each block lands in the slot its
-// number names, a later one over an earlier one.
-std::map<int, TTrameList> expectedSlots(const TProject &project)
-{
-    std::map<int, TTrameList> stored;
-    for (TTrameList &block : varno::eeprom::TransmitBlocks(project.Programs))
-        stored[block[1].Value] = std::move(block);
-    return stored;
-}
-
-QStringList differingFields(const TTrameList &expected, const TTrameList &actual)
-{
-    QStringList fields;
-    const auto byte = [](const TTrameList &b, int k) { return b[std::size_t(k)].Value; };
-    const auto differs = [&](int k, quint8 mask) {
-        return (byte(expected, k) & mask) != (byte(actual, k) & mask);
-    };
-    if (differs(1, 0xFF))
-        fields << "number";
-    if (differs(2, 0x0F))
-        fields << "action count";
-    if (differs(2, 0x10))
-        fields << "timer on";
-    if (differs(2, 0x20))
-        fields << "active";
-    if (differs(3, 0x0F))
-        fields << "date mode";
-    if (differs(3, 0x10))
-        fields << "prioritary";
-    for (int slot = 0; slot < 6; ++slot) {
-        const int k = 4 + slot / 2;
-        if (differs(k, slot % 2 == 0 ? 0xF0 : 0x0F))
-            fields << QStringLiteral("action %1 kind").arg(slot + 1);
-        if (differs(7 + slot, 0xFF))
-            fields << QStringLiteral("action %1 number").arg(slot + 1);
-        if (differs(18 + slot, 0xFF))
-            fields << QStringLiteral("action %1 value").arg(slot + 1);
-    }
-    if (differs(13, 0xF0))
-        fields << "weekday";
-    if (differs(13, 0x0F) || differs(14, 0xFF) || differs(15, 0xFF))
-        fields << "date";
-    if (differs(16, 0xFF))
-        fields << "hour";
-    if (differs(17, 0xFF))
-        fields << "minute";
-    return fields;
-}
-
-} // namespace
 
 int verify(const TProject &project, const TransferOptions &options)
 {
-    auto link = makeLink(options);
-    TerminalProgress progress(*link, "verify");
-    const std::map<int, TTrameList> expected = expectedSlots(project);
-    // Printed once the bar has ended, so that no line lands on the bar's line.
-    QStringList differences;
-    const TLinkResult opened = link->OpenComPort(options.port);
-    if (opened != TLinkResult::Ok) {
-        progress.linkFailure(opened);
-        return ExitLink;
-    }
-    progress.transferStarted();
-    for (int slot = 1; slot <= varno::eeprom::SlotCount; ++slot) {
-        TTrameList actual;
-        const TLinkResult result = link->ReadBlock(quint8(slot), actual);
-        if (result != TLinkResult::Ok) {
-            progress.linkFailure(result);
-            link->CloseComPort();
-            return ExitLink;
-        }
-        progress.slotDone(slot);
-        const auto it = expected.find(slot);
-        const bool shouldBeEmpty = it == expected.end() || IsEmptySlot(it->second);
-        if (shouldBeEmpty) {
-            if (!IsEmptySlot(actual)) {
-                differences << QStringLiteral("slot %1: the player holds program %2, the "
-                                              "project none")
-                                   .arg(slot)
-                                   .arg(actual[1].Value);
+    return RunOnPorts(
+        "verify", options, [&](const QString &port, TComLink &link, TTransferObserver &observer) {
+            QList<varno::transfer::TFieldDifference> differences;
+            const TLinkResult result =
+                varno::transfer::RunVerify(link, port, project, differences, observer);
+            if (result != TLinkResult::Ok)
+                return failed(result, link);
+            PortResult r;
+            if (differences.isEmpty()) {
+                r.lines << QStringLiteral(
+                    "The player holds exactly what a transmit of this project writes.");
+                r.outcome = QStringLiteral("same");
+                r.verified = QStringLiteral("yes");
+                return r;
             }
-            continue;
-        }
-        if (IsEmptySlot(actual)) {
-            differences << QStringLiteral("program %1: missing from the player").arg(slot);
-            continue;
-        }
-        const QStringList fields = differingFields(it->second, actual);
-        if (!fields.isEmpty()) {
-            differences << QStringLiteral("program %1: %2").arg(slot).arg(fields.join(", "));
-        }
-    }
-    link->CloseComPort();
-    progress.finalizationStep();
-    QString name;
-    if (varno::transfer::ReadProjectName(*link, options.port, name, progress) != TLinkResult::Ok)
-        return ExitLink;
-    QByteArray sent = varno::eeprom::ProjectNameBlock(project.Group.Name);
-    if (const qsizetype end = sent.indexOf('\0'); end >= 0)
-        sent.truncate(end);
-    if (name != varno::eeprom::ProjectNameFromBlock(sent)) {
-        differences << QStringLiteral("name: the player holds \"%1\", the project \"%2\"")
-                           .arg(name, project.Group.Name);
-    }
-    if (differences.isEmpty()) {
-        out() << "The player holds exactly what a transmit of this project writes." << Qt::endl;
-        return ExitOk;
-    }
-    for (const QString &line : std::as_const(differences))
-        out() << line << '\n';
-    out() << differences.size() << (differences.size() == 1 ? " difference" : " differences")
-          << Qt::endl;
-    return ExitFailed;
+            r.lines << differenceLines(differences);
+            r.exit = ExitFailed;
+            r.outcome = QStringLiteral("%1 differences").arg(differences.size());
+            r.verified = QStringLiteral("no");
+            return r;
+        });
 }

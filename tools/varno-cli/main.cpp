@@ -28,7 +28,7 @@ bool load(const QString &fileName, TProject &project, QList<TNarrowedNumber> &na
 int run(const Invocation &call)
 {
     if (call.command == QLatin1String("receive"))
-        return receive(call.output, call.force, call.transfer);
+        return receive(call.output, call.outputDir, call.force, call.transfer);
     if (IsScheduleCommand(call.command))
         return RunScheduleCommand(call);
     TProject project;

@@ -60,6 +60,15 @@ TParseOutcome ParseCommandLine(const QStringList &arguments, TCommandLine &comma
         QStringLiteral("corrupt-date"),
         QStringLiteral("Store program block <slot> with an impossible date (month 13)."),
         QStringLiteral("slot"));
+    const QCommandLineOption corruptStored(
+        QStringLiteral("corrupt-slot"),
+        QStringLiteral("Store program block <slot> with one wrong byte (its first action value)."),
+        QStringLiteral("slot"));
+    const QCommandLineOption latency(
+        QStringLiteral("latency"),
+        QStringLiteral("Deliver each reply <ms> milliseconds late, as a USB serial adapter "
+                       "does with its latency timer."),
+        QStringLiteral("ms"));
     const QCommandLineOption slow(
         QStringLiteral("slow"),
         QStringLiteral("Give every byte its line time at 57600 baud (10 bits, 173.6 us)."));
@@ -72,7 +81,7 @@ TParseOutcome ParseCommandLine(const QStringList &arguments, TCommandLine &comma
         QStringLiteral("log"),
         QStringLiteral("Print every byte in both directions on standard error."));
     parser.addOptions({help, link, load, save, silent, noise, noTrailing, wrongTrailing, hangUp,
-                       corrupt, slow, writeDelay, log});
+                       corrupt, corruptStored, latency, slow, writeDelay, log});
 
     if (!parser.parse(arguments)) {
         message = parser.errorText();
@@ -108,6 +117,16 @@ TParseOutcome ParseCommandLine(const QStringList &arguments, TCommandLine &comma
         if (!readCount(parser, corrupt, 1, 255, number, message))
             return TParseOutcome::Error;
         faults.CorruptDateSlot = number;
+    }
+    if (parser.isSet(corruptStored)) {
+        if (!readCount(parser, corruptStored, 1, 255, number, message))
+            return TParseOutcome::Error;
+        faults.CorruptStoredSlot = number;
+    }
+    if (parser.isSet(latency)) {
+        if (!readCount(parser, latency, 0, 1000, number, message))
+            return TParseOutcome::Error;
+        result.Options.Latency = std::chrono::milliseconds(number);
     }
     result.Options.Slow = parser.isSet(slow);
     if (parser.isSet(writeDelay)) {

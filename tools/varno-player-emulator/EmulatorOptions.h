@@ -29,6 +29,9 @@ struct TFaults
     std::optional<int> HangUpAfterBlocks;
     // Slot whose stored block gets an impossible date (month 13).
     std::optional<int> CorruptDateSlot;
+    // Slot whose block is stored with one wrong byte (its first action value)
+    // each time it is written, as a failing memory would keep it.
+    std::optional<int> CorruptStoredSlot;
 };
 
 struct TEmulatorOptions
@@ -38,6 +41,9 @@ struct TEmulatorOptions
     bool Slow = false;
     // Time the player takes to store a block or a byte before acknowledging.
     std::chrono::microseconds WriteDelay{0};
+    // Each reply reaches the host this much later, as a USB serial adapter
+    // holds received bytes up to its latency timer.
+    std::chrono::milliseconds Latency{0};
     // Called for every byte in either direction, on the emulator's thread.
     std::function<void(TDirection, std::uint8_t)> Log;
     // Called on the emulator's thread after each finalize command.

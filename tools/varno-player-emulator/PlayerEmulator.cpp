@@ -164,6 +164,8 @@ void TPlayerEmulator::store(const TPlayerMemory::Block &block)
     TPlayerMemory::Block stored = block;
     if (options_.Faults.CorruptDateSlot == slot)
         CorruptDate(stored);
+    if (options_.Faults.CorruptStoredSlot == slot)
+        stored[18] ^= 0x01;
     std::lock_guard lock(mutex_);
     memory_.setBlock(slot, stored);
 }

@@ -83,6 +83,8 @@ std::optional<std::uint8_t> TPlayerLine::receive(std::optional<std::chrono::mill
 
 bool TPlayerLine::send(std::span<const std::uint8_t> bytes)
 {
+    if (!pause(options_.Latency))
+        return false;
     for (std::size_t i = 0; i < bytes.size();) {
         std::size_t count = bytes.size() - i;
         if (options_.Slow) {

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <link/LinkResult.h>
+#include <link/PlayerImage.h>
+#include <link/Transfer.h>
+
+class TComLink;
+class TProject;
+
+namespace varno::transfer {
+
+struct TSafeTransmitOptions
+{
+    // Read the player and save what it holds before writing anything.
+    bool Backup = true;
+    QString BackupDirectory; // empty: the default backups folder
+    // Read the player back after a successful transmit and compare.
+    bool Verify = true;
+};
+
+struct TSafeTransmitReport
+{
+    // The result of the last stage that ran (Cancelled when the user stopped it).
+    TLinkResult Result = TLinkResult::Ok;
+    TTransferPhase Phase = TTransferPhase::Backup;
+    // The transmit did not start: the player could not be read (Result says
+    // why) or what it held could not be saved (BackupError says why).
+    bool BackupFailed = false;
+    QString BackupError;
+    QString BackupPath; // the backup made, if any
+    bool Verified = false;
+    QList<TFieldDifference> Differences;
+    QList<int> ResetSchedules; // of the backup: stored dates that did not exist
+
+    // The transmit itself ran, in full or in part.
+    bool wrote() const { return Phase != TTransferPhase::Backup; }
+    bool succeeded() const
+    {
+        return Result == TLinkResult::Ok && !BackupFailed && Differences.isEmpty();
+    }
+};
+
+// Backup (when asked), transmit, verify (when asked), each stage announced to
+// the observer and each stopping the rest when it fails or is cancelled. The
+// transmit never starts without its backup.
+TSafeTransmitReport RunSafeTransmit(TComLink &link, const QString &portName,
+                                    const TProject &project, const TSafeTransmitOptions &options,
+                                    TTransferObserver &observer);
+
+} // namespace varno::transfer

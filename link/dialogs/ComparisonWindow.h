@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <link/PlayerImage.h>
+
+class QLabel;
+class QTableWidget;
+
+// The differences between what was sent and what the player holds: one row per
+// program and field, with the value sent and the value read.
+class TComparisonWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TComparisonWindow(QWidget *parent = nullptr);
+
+    void showDifferences(const QList<varno::transfer::TFieldDifference> &differences,
+                         quint8 language);
+
+    QLabel *Summary;
+    QTableWidget *Table;
+};
