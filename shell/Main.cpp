@@ -108,7 +108,9 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, QWidget *parent)
     else
         ProjectFileName.clear();
     buildScheduleCommands();
+    buildFilesItems();
     TranslateMainWindow();
+    restoreWindowPlacement();
 }
 
 TForm1::~TForm1() = default;
@@ -331,6 +333,7 @@ void TForm1::TranslateMainWindow()
     }
     updateTitle(); // a read-only mark in the new language
     translateScheduleCommands();
+    translateFilesItems();
 }
 
 void TForm1::setLanguage(quint8 language)

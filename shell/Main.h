@@ -99,6 +99,13 @@ public:
     void ImportCsv1Click();
     void VerifyPlayer1Click();
     void OpenBackup1Click();
+    // Recent projects, dropped files, Duplicate and window places (MainFiles.cpp).
+    void DuplicateProgram1Click();
+    void OpenRecentProject(const QString &fileName);
+    void refreshRecentMenu();
+    // From the options file, the screens that exist now permitting.
+    void restoreWindowPlacement();
+    void saveWindowPlacement();
 
     // The options beyond the settings file; tests point them at a file of their own.
     TProgrammerOptions &options() { return *options_; }
@@ -165,16 +172,23 @@ public:
     TOKBottomDlg *OKBottomDlg;   // verification window
     TOKBottomDlg1 *OKBottomDlg1; // progress dialog
     TComparisonWindow *ComparisonWindow;
+    QAction *RecentProjects1 = nullptr, *DuplicateProgram1 = nullptr;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildMenus();
     void buildToolbar();
     void buildScheduleCommands();
+    void buildFilesItems();
+    void translateFilesItems();
+    void rememberRecent(const QString &fileName);
+    void restoreSchedulePlacement();
     void translateScheduleCommands();
     void openProgramAt(int position);
     QString reportHtml();
