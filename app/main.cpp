@@ -48,6 +48,7 @@ int main(int argc, char *argv[])
     TSettingsFile settings(QCoreApplication::applicationDirPath(),
                            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     TForm1 window(dialogs, settings);
+    window.restoreWindowPlacement();
     if (!projectFile.isEmpty())
         window.LoadProjectFile(projectFile);
     window.show();

@@ -110,7 +110,6 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, QWidget *parent)
     buildScheduleCommands();
     buildFilesItems();
     TranslateMainWindow();
-    restoreWindowPlacement();
 }
 
 TForm1::~TForm1() = default;

@@ -103,7 +103,8 @@ public:
     void DuplicateProgram1Click();
     void OpenRecentProject(const QString &fileName);
     void refreshRecentMenu();
-    // From the options file, the screens that exist now permitting.
+    // At start-up, before the window shows, from the options file, on the
+    // screens that exist now.
     void restoreWindowPlacement();
     void saveWindowPlacement();
 
