@@ -47,10 +47,8 @@ int main(int argc, char *argv[])
     app.setDialogs(&dialogs);
     TSettingsFile settings(QCoreApplication::applicationDirPath(),
                            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
-    TForm1 window(dialogs, settings);
+    TForm1 window(dialogs, settings, projectFile);
     window.restoreWindowPlacement();
-    if (!projectFile.isEmpty())
-        window.LoadProjectFile(projectFile);
     window.show();
     window.startRecovery(TProjectRecovery::defaultFolder());
     // For the start-up benchmark: leave as soon as the event loop is idle.

@@ -55,7 +55,14 @@ public:
     // Where the settings file lives and how questions are asked are injected so
     // that tests run the real window against a temporary directory and scripted
     // answers. FormCreate runs here: settings read, last project loaded.
-    TForm1(TUserDialogs &dialogs, TSettingsFile &settings, QWidget *parent = nullptr);
+    TForm1(TUserDialogs &dialogs, TSettingsFile &settings, QWidget *parent = nullptr)
+        : TForm1(dialogs, settings, QString(), parent)
+    {
+    }
+    // projectFile, when given, is opened in place of the settings' last project
+    // (a file named on the command line); one that does not load is reported.
+    TForm1(TUserDialogs &dialogs, TSettingsFile &settings, const QString &projectFile,
+           QWidget *parent = nullptr);
     ~TForm1() override;
 
     // Application state.

@@ -15,7 +15,9 @@
 #include <editor/OneProg.h>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <shell/Main.h>
+#include <shell/ProjectLock.h>
 #include <shell/RecentProjects.h>
 #include <shell/ScheduleWindow.h>
 #include <shell/SettingsFile.h>
@@ -236,6 +238,48 @@ TEST_F(FilesWindow, windowsComeBackWhereTheyWereOrOnThePrimaryScreen)
     window->restoreWindowPlacement();
     QTRY_VERIFY(window->ScheduleWindow1 && window->ScheduleWindow1->isVisible());
     EXPECT_EQ(window->ScheduleWindow1->geometry(), QRect(70, 80, 520, 310));
+}
+
+// At start-up: a file named on the command line opens in place of the last
+// project, and a last project the user declined to open leaves no name.
+TEST_F(FilesWindow, startUpOpensTheFileAskedForOrNone)
+{
+    const QString asked = saveProject("asked.prg", 2);
+    const QString last = saveProject("last.prg", 1);
+    window->close(); // the settings name last.prg
+    window.reset();
+    struct Case
+    {
+        const char *name;
+        QString argument;
+        bool lastHeldElsewhere;
+        QString expected;
+        int programs, questions;
+    };
+    const Case cases[] = {
+        {"argument", asked, true, asked, 2, 0},
+        {"argument that does not exist", dir.filePath("gone.prg"), true, QString(), 0, 0},
+        {"last project declined", QString(), true, QString(), 0, 1},
+        {"last project", QString(), false, last, 1, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::optional<TProjectLock> other; // another programmer
+        if (c.lastHeldElsewhere) {
+            other.emplace(last);
+            ASSERT_EQ(other->tryLock(), TProjectLock::State::Locked);
+        }
+        dialogs = FakeDialogs();
+        dialogs.answers = {false}; // do not open a project held elsewhere
+        {
+            TForm1 started(dialogs, settings, c.argument);
+            EXPECT_EQ(started.ProjectFileName, c.expected);
+            EXPECT_EQ(started.ProgList().count(), c.programs);
+            EXPECT_EQ(dialogs.questions.size(), c.questions);
+            EXPECT_EQ(dialogs.errors.size(),
+                      c.argument.isEmpty() || c.expected == c.argument ? 0 : 1);
+        }
+    }
 }
 
 TEST(WindowPlacement, aWindowStaysOnAScreenThatShowsIt)
