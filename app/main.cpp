@@ -47,9 +47,8 @@ int main(int argc, char *argv[])
     app.setDialogs(&dialogs);
     TSettingsFile settings(QCoreApplication::applicationDirPath(),
                            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
-    TForm1 window(dialogs, settings);
-    if (!projectFile.isEmpty())
-        window.LoadProjectFile(projectFile);
+    TForm1 window(dialogs, settings, projectFile);
+    window.restoreWindowPlacement();
     window.show();
     window.startRecovery(TProjectRecovery::defaultFolder());
     // For the start-up benchmark: leave as soon as the event loop is idle.

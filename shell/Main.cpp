@@ -43,7 +43,8 @@ QAction *namedAction(QObject *parent, const char *name, const QKeySequence &shor
 
 } // namespace
 
-TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, QWidget *parent)
+TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, const QString &projectFile,
+               QWidget *parent)
     : QMainWindow(parent), dialogs_(dialogs), settings_(settings),
       options_(std::make_unique<TProgrammerOptions>())
 {
@@ -100,14 +101,20 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, QWidget *parent)
     Form3 = new TForm3(this);
 
     ReadSettings();
+    // A file named on the command line takes the last project's place.
     // A last project that is gone leaves no file name behind: Save must not
     // write over a file of that name that comes back. One that does not load
-    // is reported, and leaves no name either.
-    if (!ProjectFileName.isEmpty() && !varno::PathNamesNothing(ProjectFileName))
-        LoadProjectFile(ProjectFileName);
-    else
+    // is reported and leaves no name either, nor one the user declined to open
+    // (held by another programmer): Save would write the empty window over it.
+    if (!projectFile.isEmpty()) {
         ProjectFileName.clear();
+        LoadProjectFile(projectFile);
+    } else if (ProjectFileName.isEmpty() || varno::PathNamesNothing(ProjectFileName) ||
+               !LoadProjectFile(ProjectFileName)) {
+        ProjectFileName.clear();
+    }
     buildScheduleCommands();
+    buildFilesItems();
     TranslateMainWindow();
 }
 
@@ -331,6 +338,7 @@ void TForm1::TranslateMainWindow()
     }
     updateTitle(); // a read-only mark in the new language
     translateScheduleCommands();
+    translateFilesItems();
 }
 
 void TForm1::setLanguage(quint8 language)

@@ -55,7 +55,14 @@ public:
     // Where the settings file lives and how questions are asked are injected so
     // that tests run the real window against a temporary directory and scripted
     // answers. FormCreate runs here: settings read, last project loaded.
-    TForm1(TUserDialogs &dialogs, TSettingsFile &settings, QWidget *parent = nullptr);
+    TForm1(TUserDialogs &dialogs, TSettingsFile &settings, QWidget *parent = nullptr)
+        : TForm1(dialogs, settings, QString(), parent)
+    {
+    }
+    // projectFile, when given, is opened in place of the settings' last project
+    // (a file named on the command line); one that does not load is reported.
+    TForm1(TUserDialogs &dialogs, TSettingsFile &settings, const QString &projectFile,
+           QWidget *parent = nullptr);
     ~TForm1() override;
 
     // Application state.
@@ -99,6 +106,14 @@ public:
     void ImportCsv1Click();
     void VerifyPlayer1Click();
     void OpenBackup1Click();
+    // Recent projects, dropped files, Duplicate and window places (MainFiles.cpp).
+    void DuplicateProgram1Click();
+    void OpenRecentProject(const QString &fileName);
+    void refreshRecentMenu();
+    // At start-up, before the window shows, from the options file, on the
+    // screens that exist now.
+    void restoreWindowPlacement();
+    void saveWindowPlacement();
 
     // The options beyond the settings file; tests point them at a file of their own.
     TProgrammerOptions &options() { return *options_; }
@@ -165,16 +180,23 @@ public:
     TOKBottomDlg *OKBottomDlg;   // verification window
     TOKBottomDlg1 *OKBottomDlg1; // progress dialog
     TComparisonWindow *ComparisonWindow;
+    QAction *RecentProjects1 = nullptr, *DuplicateProgram1 = nullptr;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildMenus();
     void buildToolbar();
     void buildScheduleCommands();
+    void buildFilesItems();
+    void translateFilesItems();
+    void rememberRecent(const QString &fileName);
+    void restoreSchedulePlacement();
     void translateScheduleCommands();
     void openProgramAt(int position);
     QString reportHtml();

@@ -117,6 +117,7 @@ bool TForm1::LoadProjectFile(QString fileName)
     selectLastFolded();
     updateTitle();
     clearChangeFlags();
+    rememberRecent(fileName);
     return true;
 }
 
@@ -164,6 +165,7 @@ bool TForm1::saveTo(const QString &fileName)
         return false;
     }
     clearChangeFlags();
+    rememberRecent(fileName);
     return true;
 }
 
@@ -216,6 +218,7 @@ void TForm1::closeEvent(QCloseEvent *event)
         }
         closing_ = true;
         WriteSettings();
+        saveWindowPlacement();
     }
     closeRecoveryNormally(); // the changes were saved or dropped
     event->accept();

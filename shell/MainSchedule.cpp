@@ -108,6 +108,7 @@ void TForm1::Schedule1Click()
         ScheduleWindow1 = new TScheduleWindow(document_, this);
         ScheduleWindow1->setLanguage(CurrentLanguage);
         ScheduleWindow1->OpenProgram = [this](int position) { openProgramAt(position); };
+        restoreSchedulePlacement();
     }
     ProgPanel->ValidateEdits();
     ScheduleWindow1->show();

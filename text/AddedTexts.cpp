@@ -165,6 +165,13 @@ constexpr Row kAddedTexts[] = {
     {AddedTexts::FieldHour, u"Heure", u"Hour", u"Hora"},
     {AddedTexts::FieldMinute, u"Minute", u"Minute", u"Minuto"},
     {AddedTexts::FieldName, u"Nom du projet", u"Project name", u"Nombre del proyecto"},
+    {AddedTexts::RecentProjects, u"Projets récents", u"Recent projects", u"Proyectos recientes"},
+    {AddedTexts::RecentProjectMissing,
+     u"Le fichier %1 n'existe plus ; il est retiré des projets récents.",
+     u"The file %1 no longer exists; it has been removed from the recent projects.",
+     u"El archivo %1 ya no existe; se ha quitado de los proyectos recientes."},
+    {AddedTexts::DuplicateProgram, u"Dupliquer le programme", u"Duplicate program",
+     u"Duplicar el programa"},
 };
 
 constexpr bool rowsInKeyOrder()

@@ -352,7 +352,13 @@ enum class AddedTexts
     FieldHour,              // compared field
     FieldMinute,            // compared field
     FieldName,              // compared field
-    Count                   // not a text: the number of keys
+    // File menu item: the submenu of the projects opened or saved last
+    RecentProjects,
+    // %1 a recent project file that is gone
+    RecentProjectMissing,
+    // Edit menu item
+    DuplicateProgram,
+    Count // not a text: the number of keys
 };
 
 // Number of keys of each localised table (the enumerators are 0..KeyCount-1).

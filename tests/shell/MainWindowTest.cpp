@@ -54,6 +54,7 @@ protected:
         window.reset();
         settings = std::make_unique<TSettingsFile>(dir.path(), dir.filePath("config"));
         window = std::make_unique<TForm1>(dialogs, *settings);
+        window->setOptionsFile(dir.filePath("options.ini"));
         window->show();
     }
 
