@@ -32,6 +32,7 @@ struct TReceivedPrograms;
 class TScheduleWindow;
 class TSettingsFile;
 class TUserDialogs;
+class TProjectUndo;
 
 // The main window: owner of the project, of one compact row per program and of
 // the one program panel, with the menus, the toolbar and the project commands.
@@ -142,6 +143,13 @@ public:
     void startRecovery(const QString &folder, int intervalMs = 10000);
     void writeRecoveryCopy();
 
+    // Undo and redo (shell/MainUndo.cpp): the history, and what its steps do.
+    TProjectUndo &undoHistory() { return *undo_; }
+    void restoreProgram(int position, const TVARNOProg &record);
+    void insertProgram(int position, const TVARNOProg &record);
+    void removeProgram(int position);
+    void restoreProperties(const TVARNOGroup &group);
+
     // Controls.
     QAction *File1, *New2, *Property1, *Open1, *Save1, *SaveAs1, *Export1, *Exit1;
     QAction *Edit1, *New1, *Delete1, *Couper1, *Copier1, *Coller1;
@@ -173,6 +181,7 @@ protected:
 
 private:
     void buildMenus();
+    void buildUndo();
     void buildToolbar();
     void buildScheduleCommands();
     void translateScheduleCommands();
@@ -235,4 +244,5 @@ private:
     std::unique_ptr<TProjectRecovery> recovery_;
     QTimer *recoveryTimer_ = nullptr;
     std::unique_ptr<TProjectLock> projectLock_;
+    std::unique_ptr<TProjectUndo> undo_;
 };
