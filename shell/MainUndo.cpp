@@ -67,6 +67,8 @@ void TForm1::removeProgram(int position)
 {
     if (position < 0 || position >= PanelList.size())
         return;
+    if (!ProgPanel->isHidden())
+        ActualizeBVProg(); // the open program's row shows its last edits
     SelectedPanel = PanelList.at(position);
     DeleteSelectedProg();
     if (ScheduleWindow1)

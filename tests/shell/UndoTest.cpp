@@ -211,6 +211,9 @@ TEST_F(Undo, projectPropertiesUndoAndRedo)
     EXPECT_TRUE(window->isChanged());
     history().redo();
     EXPECT_EQ(window->Project().Name, "Quai 3");
+    // Named in the language chosen since.
+    window->French1Click();
+    EXPECT_EQ(undoText(), "Annuler : propriétés du projet");
 }
 
 TEST_F(Undo, openAndNewProjectClearTheHistory)
