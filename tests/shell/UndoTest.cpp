@@ -3,6 +3,7 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeEdit>
@@ -148,6 +149,34 @@ TEST_F(Undo, eachPanelEditIsOneStepThatUndoesAndRedoesInItsProgram)
         EXPECT_TRUE(panelShows(0));
         EXPECT_TRUE(window->isChanged());
     }
+}
+
+// Ctrl+Z in the title editor undoes typing there; the project's history
+// takes Ctrl+Z once no editor has the keys.
+TEST_F(Undo, keysUndoAndRedoTheProjectOutsideTheEditors)
+{
+    addPrograms(1);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    TFrame2 &panel = *window->ProgPanel;
+    const QString title = window->ProgList().at(0).Title;
+    panel.StaticText1Click();
+    QTest::keyClicks(panel.Edit1, "ab");
+    QTest::keyClick(panel.Edit1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(panel.Edit1->text(), title);
+    EXPECT_EQ(window->ProgList().count(), 1);
+    QTest::keyClicks(panel.Edit1, "Quai");
+    QTest::keyClick(panel.Edit1, Qt::Key_Return);
+    ASSERT_EQ(window->ProgList().at(0).Title, title + "Quai");
+
+    window->ScrollBox1->setFocus();
+    QTest::keyClick(window->ScrollBox1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->ProgList().at(0).Title, title);
+    QTest::keyClick(window->ScrollBox1, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(window->ProgList().at(0).Title, title + "Quai");
+    history().undo();
+    QTest::keyClick(window->ScrollBox1, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(window->ProgList().at(0).Title, title + "Quai");
 }
 
 TEST_F(Undo, anEditorLeftUnchangedOrAnOpenedProgramIsNoStep)
