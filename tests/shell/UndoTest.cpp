@@ -245,7 +245,7 @@ TEST_F(Undo, projectPropertiesUndoAndRedo)
     EXPECT_EQ(undoText(), "Annuler : propriétés du projet");
 }
 
-TEST_F(Undo, openAndNewProjectClearTheHistory)
+TEST_F(Undo, openNewProjectAndReplacingImportClearTheHistory)
 {
     addPrograms(2);
     save();
@@ -265,6 +265,17 @@ TEST_F(Undo, openAndNewProjectClearTheHistory)
     window->New2Click();
     ASSERT_TRUE(window->ProgList().isEmpty());
     EXPECT_EQ(history().stack().count(), 0);
+
+    // Programs imported in place of the others: no step may find its place again.
+    addPrograms(2);
+    dialogs.fileNames.push_back(dir.filePath("p.csv"));
+    window->ExportCsv1Click();
+    addPrograms(1);
+    dialogs.fileNames.push_back(dir.filePath("p.csv"));
+    dialogs.answers = {true}; // replace
+    window->ImportCsv1Click();
+    ASSERT_EQ(numbers(), (QList<int>{1, 2}));
+    EXPECT_FALSE(history().stack().canUndo());
 }
 
 TEST_F(Undo, theHistoryKeepsTheLastThousandSteps)
