@@ -14,7 +14,8 @@ void TForm1::buildUndo()
     QMenu *edit = Edit1->menu();
     edit->addSeparator();
     edit->addActions({undo_->UndoItem, undo_->RedoItem});
-    connect(ProgPanel, &TFrame2::programEdited, this,
+    // The history as context: the connection ends before the window's members go.
+    connect(ProgPanel, &TFrame2::programEdited, undo_.get(),
             [this](TVARNOProg *program, const TVARNOProg &before) {
                 const int position = ProgList().indexOf(program);
                 if (position >= 0)
