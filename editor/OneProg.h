@@ -129,6 +129,10 @@ public:
     void SendEMailClick(int tag);
     void ValueClick(int tag);
 
+signals:
+    // A committed edit of program, with the record as it was before it.
+    void programEdited(TVARNOProg *program, const TVARNOProg &before);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;

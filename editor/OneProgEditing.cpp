@@ -12,6 +12,7 @@
 #include <QTimeEdit>
 #include <editor/ActionRules.h>
 #include <editor/ColumnMenu.h>
+#include <editor/EditStep.h>
 #include <editor/OneProg.h>
 #include <editor/StorableText.h>
 #include <editor/UserDialogs.h>
@@ -137,6 +138,7 @@ void TFrame2::Edit1Exit()
         return;
     committing_ = true;
     if (Prog) {
+        const TEditStep step(*this);
         Prog->Title = Edit1->text();
         Modified = true;
     }
@@ -189,6 +191,7 @@ void TFrame2::Memo2Exit()
         return;
     committing_ = true;
     if (Prog) {
+        const TEditStep step(*this);
         Prog->Comment = linesOf(Memo2);
         Modified = true;
     }
@@ -205,6 +208,7 @@ void TFrame2::Shape8MouseDown()
     const std::optional<QColor> chosen = dialogs_->chooseColor(this, lastChosenColor_);
     if (!chosen)
         return;
+    const TEditStep step(*this);
     lastChosenColor_ = *chosen;
     Shape8->setBrush(*chosen);
     Prog->Color = colorToRecord(*chosen);
@@ -222,6 +226,7 @@ void TFrame2::Image35Click()
     ValidateEdits();
     if (!Prog)
         return;
+    const TEditStep step(*this);
     Prog->Active ^= 1;
     ShowProg();
 }
@@ -231,6 +236,7 @@ void TFrame2::Image19Click()
     ValidateEdits();
     if (!Prog)
         return;
+    const TEditStep step(*this);
     Prog->Prioritary ^= 1;
     ShowProg();
 }
@@ -240,6 +246,7 @@ void TFrame2::Image5Click()
     ValidateEdits();
     if (!Prog)
         return;
+    const TEditStep step(*this);
     Prog->TimerOn ^= 1;
     ShowProg();
 }
@@ -249,6 +256,7 @@ void TFrame2::Image16Click()
     ValidateEdits();
     if (!Prog)
         return;
+    const TEditStep step(*this);
     Prog->DateMode = 0;
     ShowProg();
 }
@@ -258,6 +266,7 @@ void TFrame2::Image17Click()
     ValidateEdits();
     if (!Prog)
         return;
+    const TEditStep step(*this);
     Prog->DateMode = 1;
     ShowProg();
 }
@@ -267,6 +276,7 @@ void TFrame2::Image18Click()
     ValidateEdits();
     if (!Prog)
         return;
+    const TEditStep step(*this);
     Prog->DateMode = 2;
     ShowProg();
 }
@@ -276,6 +286,7 @@ void TFrame2::DateTimePicker2Change()
     ValidateEdits();
     if (!Prog)
         return;
+    const TEditStep step(*this);
     const QTime time = DateTimePicker2->time();
     Prog->Clock = varno::datetime::encodeTime(time.hour(), time.minute(), 0, 0);
     ShowProg();
@@ -286,6 +297,7 @@ void TFrame2::DateTimePicker1Change()
     ValidateEdits();
     if (!Prog)
         return;
+    const TEditStep step(*this);
     Prog->SetDate(varno::datetime::fromDate(DateTimePicker1->date()));
     ShowProg();
 }
@@ -295,6 +307,7 @@ void TFrame2::ComboBox2Change()
     ValidateEdits();
     if (!Prog || ComboBox2->currentIndex() < 0)
         return;
+    const TEditStep step(*this);
     Prog->WeekDay = quint8(ComboBox2->currentIndex() + 1);
     ShowProg();
 }
@@ -325,6 +338,7 @@ void TFrame2::setActionSlot(quint8 kind, int number, CountRule rule)
     const int s = senderSlot();
     if (!Prog || s < 1)
         return;
+    const TEditStep step(*this);
     const auto i = std::size_t(s - 1);
     Prog->ActionKind[i] = kind;
     Prog->ActionNumber[i] = quint8(number);
@@ -405,6 +419,7 @@ void TFrame2::ValueClick(int tag)
     const int s = senderSlot();
     if (!Prog || s < 1)
         return;
+    const TEditStep step(*this);
     Prog->ActionValue[std::size_t(s - 1)] = quint8(tag);
     ShowProg();
 }

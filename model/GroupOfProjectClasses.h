@@ -13,6 +13,7 @@ public:
     virtual ~TVARNOGroup() = default;
     TVARNOGroup(const TVARNOGroup &) = default;
     TVARNOGroup &operator=(const TVARNOGroup &) = default;
+    bool operator==(const TVARNOGroup &) const = default;
 
     QString Name;
     QString Subject;

@@ -19,6 +19,15 @@ TVARNOProg *TProgList::Add()
     return items_.back().get();
 }
 
+TVARNOProg *TProgList::Insert(int index, const TVARNOProg &record)
+{
+    if (isFull() || index < 0 || index > count())
+        return nullptr;
+    const auto it =
+        items_.insert(items_.begin() + std::ptrdiff_t(index), std::make_unique<TVARNOProg>(record));
+    return it->get();
+}
+
 void TProgList::Delete(int index)
 {
     items_.erase(items_.begin() + std::ptrdiff_t(index));

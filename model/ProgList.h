@@ -30,6 +30,11 @@ public:
     // nullptr, changing nothing, when the list already holds 255 programs.
     TVARNOProg *Add();
 
+    // Puts a copy of record at index (0..count), as a program that was deleted
+    // from there comes back. Returns nullptr, changing nothing, when the list is
+    // full or the index is out of range.
+    TVARNOProg *Insert(int index, const TVARNOProg &record);
+
     // Removes and destroys the record at index.
     void Delete(int index);
     void Clear() { items_.clear(); }

@@ -37,6 +37,7 @@ public:
     virtual ~TVARNOProg() = default;
     TVARNOProg(const TVARNOProg &) = default;
     TVARNOProg &operator=(const TVARNOProg &) = default;
+    bool operator==(const TVARNOProg &) const = default;
 
     quint8 NumOfProg = 1; // 1..255, also the pattern on the eight inputs
     quint8 Prioritary = 0;

@@ -12,6 +12,9 @@
 # of the screen is taken after each step. Needs xvfb and xdotool
 # (scripts/install-deps.sh); imagemagick for screenshots.
 set -euo pipefail
+# How long the programmer gets after each step to draw what it opens; a loaded
+# machine needs more.
+settle=${TRY_IN_X_SETTLE:-0.7}
 cd "$(dirname "$0")/.."
 
 programmer=build/app/varno-programmer
@@ -107,7 +110,7 @@ for _ in $(seq 100); do
   kill -0 "$app" 2>/dev/null || { echo "The programmer ended:" >&2; cat "$scratch/out.log" >&2; exit 1; }
   sleep 0.1
 done
-sleep 1
+sleep "$settle"
 show "started"
 
 for action in "$@"; do
@@ -117,7 +120,7 @@ for action in "$@"; do
     wait:*) sleep "${action#wait:}" ;;
     *) xdotool key "$action" ;;
   esac
-  sleep 0.7
+  sleep "$settle"
   if ! kill -0 "$app" 2>/dev/null; then
     echo "after $action: the programmer has ended"
     exit 0

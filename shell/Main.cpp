@@ -24,6 +24,7 @@
 #include <shell/Main.h>
 #include <shell/ProgrammerOptions.h>
 #include <shell/ProjectLock.h>
+#include <shell/ProjectUndo.h>
 #include <shell/ProjetProperty.h>
 #include <shell/SettingsFile.h>
 #include <shell/ToolkitTranslation.h>
@@ -91,6 +92,7 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, const QString &pr
     connect(ProgPanel->SpeedButton2, &QToolButton::clicked, this, &TForm1::ActualizeBVProg);
     connect(ProgPanel->PopupMenu3, &TColumnMenu::itemTriggered, this,
             &TForm1::SelectAPopUpMenuNumOfProg);
+    buildUndo();
     TransferDirection = 1;
 
     OKBottomDlg = new TOKBottomDlg(this);
@@ -304,6 +306,7 @@ void TForm1::TranslateMainWindow()
     Couper1->setText(text::Text(EditMenuTexts::Cut, l));
     Copier1->setText(text::Text(EditMenuTexts::Copy, l));
     Coller1->setText(text::Text(EditMenuTexts::Paste, l));
+    undo_->setLanguage(l);
     using text::RS232MenuTexts;
     RS2321->setText(text::Text(RS232MenuTexts::RS232Menu, l));
     Transmit1->setText(text::Text(RS232MenuTexts::Transmit, l));

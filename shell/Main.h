@@ -32,6 +32,7 @@ struct TReceivedPrograms;
 class TScheduleWindow;
 class TSettingsFile;
 class TUserDialogs;
+class TProjectUndo;
 
 // The main window: owner of the project, of one compact row per program and of
 // the one program panel, with the menus, the toolbar and the project commands.
@@ -157,6 +158,13 @@ public:
     void startRecovery(const QString &folder, int intervalMs = 10000);
     void writeRecoveryCopy();
 
+    // Undo and redo (shell/MainUndo.cpp): the history, and what its steps do.
+    TProjectUndo &undoHistory() { return *undo_; }
+    void restoreProgram(int position, const TVARNOProg &record);
+    void insertProgram(int position, const TVARNOProg &record);
+    void removeProgram(int position);
+    void restoreProperties(const TVARNOGroup &group);
+
     // Controls.
     QAction *File1, *New2, *Property1, *Open1, *Save1, *SaveAs1, *Export1, *Exit1;
     QAction *Edit1, *New1, *Delete1, *Couper1, *Copier1, *Coller1;
@@ -191,6 +199,7 @@ protected:
 
 private:
     void buildMenus();
+    void buildUndo();
     void buildToolbar();
     void buildScheduleCommands();
     void buildFilesItems();
@@ -202,6 +211,9 @@ private:
     QString reportHtml();
     void bindPanel(TFrame1 *panel);
     TFrame1 *createPanel(TVARNOProg *program);
+    // Adds the row of a program just added last to the list, opens it and
+    // records the step (New Program, Duplicate program).
+    void installAddedProgram(TVARNOProg *program);
     void placeAndScroll(int contentHeight);
     void scrollToSelected();
     // While a transfer runs the window takes no command.
@@ -257,4 +269,5 @@ private:
     std::unique_ptr<TProjectRecovery> recovery_;
     QTimer *recoveryTimer_ = nullptr;
     std::unique_ptr<TProjectLock> projectLock_;
+    std::unique_ptr<TProjectUndo> undo_;
 };

@@ -146,19 +146,7 @@ void TForm1::DuplicateProgram1Click()
     const quint8 number = program->NumOfProg;
     *program = *source;
     program->NumOfProg = number;
-    // Added and opened as New Program does.
-    TFrame1 *panel = createPanel(program);
-    SelectedPanel = panel;
-    ProgPanel->Prog = program;
-    ProgPanel->ClearActions();
-    panel->ShowLittleProg();
-    ProgPanel->ShowProg();
-    LayoutFolded();
-    HighlightPanel(panel);
-    UpdateNumberMenu();
-    OpenProg(panel);
-    ProgPanel->TranslatePanel();
-    ProgPanel->TranslateActions();
+    installAddedProgram(program); // added and opened as New Program does
 }
 
 void TForm1::restoreWindowPlacement()

@@ -7,10 +7,12 @@
 #include <QScrollBar>
 #include <QStyleHints>
 #include <editor/ColumnMenu.h>
+#include <editor/EditStep.h>
 #include <editor/LittleOneProg.h>
 #include <editor/OneProg.h>
 #include <editor/UserDialogs.h>
 #include <shell/Main.h>
+#include <shell/ProjectUndo.h>
 #include <text/text.h>
 
 TFrame1 *TForm1::createPanel(TVARNOProg *program)
@@ -74,7 +76,11 @@ void TForm1::SpeedButton1Click()
     ProjectModified = true;
     if (!ProgPanel->isHidden() && !PanelList.isEmpty())
         ActualizeBVProg();
-    TVARNOProg *program = ProgList().Add();
+    installAddedProgram(ProgList().Add());
+}
+
+void TForm1::installAddedProgram(TVARNOProg *program)
+{
     TFrame1 *panel = createPanel(program);
     SelectedPanel = panel;
     ProgPanel->Prog = program;
@@ -87,6 +93,7 @@ void TForm1::SpeedButton1Click()
     OpenProg(panel);
     ProgPanel->TranslatePanel();
     ProgPanel->TranslateActions();
+    undo_->programAdded(int(PanelList.size()) - 1, *program);
 }
 
 void TForm1::SpeedButton2Click()
@@ -110,6 +117,7 @@ void TForm1::DeleteSelectedProg()
         ProgPanel->hide();
     }
     TFrame1 *panel = PanelList.takeAt(index);
+    undo_->programDeleted(index, ProgList().at(index));
     ProgList().Delete(index);
     delete panel;
     if (!PanelList.isEmpty()) {
@@ -236,6 +244,7 @@ void TForm1::SelectAPopUpMenuNumOfProg(int number)
 {
     if (!ProgPanel->Prog)
         return;
+    const TEditStep step(*ProgPanel);
     ProgPanel->Prog->NumOfProg = quint8(number);
     ProgPanel->ShowProg();
     UpdateNumberMenu();

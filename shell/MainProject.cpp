@@ -13,6 +13,7 @@
 #include <model/ProjectFile.h>
 #include <shell/Main.h>
 #include <shell/ProjectLock.h>
+#include <shell/ProjectUndo.h>
 #include <shell/ProjetProperty.h>
 #include <text/text.h>
 
@@ -51,6 +52,7 @@ void TForm1::ClearProject()
     PanelList.clear();
     SelectedPanel = nullptr;
     document_.Clear();
+    undo_->clear();
     ProjectFileName.clear();
     releaseProjectFile();
     updateTitle();
@@ -88,8 +90,10 @@ void TForm1::Property1Click()
     Form3->Language = CurrentLanguage;
     if (dialogs_.exec(Form3) != QDialog::Accepted)
         return;
+    const TVARNOGroup before = Project();
     ProjectModified = true;
     copyPropertiesFromDialog();
+    undo_->propertiesChanged(before, Project());
 }
 
 bool TForm1::LoadProjectFile(QString fileName)

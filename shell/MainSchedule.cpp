@@ -19,6 +19,7 @@
 #include <report/SaveBytes.h>
 #include <resources/Pictures.h>
 #include <shell/Main.h>
+#include <shell/ProjectUndo.h>
 #include <shell/ScheduleWindow.h>
 #include <text/text.h>
 
@@ -212,6 +213,7 @@ void TForm1::ImportCsv1Click()
     ProgPanel->Prog = nullptr;
     QString message = text::Text(AddedTexts::ImportDone, l).arg(imported.count());
     if (replace) {
+        undo_->clear(); // its steps find programs by position
         qDeleteAll(PanelList);
         PanelList.clear();
         SelectedPanel = nullptr;

@@ -55,6 +55,26 @@ TEST(ProgList, a256thProgramIsRefusedAndNothingChanges)
     EXPECT_EQ(list.indexOf(added), 254);
 }
 
+TEST(ProgList, insertPutsACopyInItsPlaceAndRefusesAFullListOrABadPlace)
+{
+    TProgList list;
+    list.Add();
+    list.Add();
+    TVARNOProg record;
+    record.NumOfProg = 9;
+    TVARNOProg *inserted = list.Insert(1, record);
+    ASSERT_NE(inserted, nullptr);
+    EXPECT_NE(inserted, &record);
+    EXPECT_EQ(numbers(list), (QList<int>{1, 9, 2}));
+    EXPECT_EQ(list.Insert(-1, record), nullptr);
+    EXPECT_EQ(list.Insert(4, record), nullptr);
+    EXPECT_NE(list.Insert(3, record), nullptr); // at the end
+    while (!list.isFull())
+        list.Add();
+    EXPECT_EQ(list.Insert(0, record), nullptr);
+    EXPECT_EQ(list.count(), TProgList::MaxPrograms);
+}
+
 TEST(ProgList, recordsKeepTheirAddressWhenOthersAreDeleted)
 {
     TProgList list;

@@ -4,9 +4,9 @@
 #include <FakeDialogs.h>
 #include <PlayerBlocks.h>
 #include <PlayerEmulator.h>
-#include <QFile>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -33,6 +33,7 @@
 #include <model/ProjectFile.h>
 #include <shell/Main.h>
 #include <shell/ProgrammerOptions.h>
+#include <shell/ProjectUndo.h>
 #include <shell/SettingsFile.h>
 #include <text/text.h>
 
@@ -134,6 +135,7 @@ TEST_F(TransferWindow, transmitThenReceiveTheProject)
     EXPECT_EQ(window->windowTitle(), "VARNO Programmer : Gare");
     EXPECT_FALSE(window->isChanged());
     EXPECT_EQ(window->SelectedPanel, window->PanelList.last());
+    EXPECT_FALSE(window->undoHistory().stack().canUndo()); // the programs added before
 }
 
 TEST_F(TransferWindow, receivingAnEmptyPlayerLeavesNoProgramsAndNoChange)

@@ -1,0 +1,258 @@
+#include <QAction>
+#include <editor/OneProg.h>
+#include <shell/Main.h>
+#include <shell/ProjectUndo.h>
+#include <text/text.h>
+
+namespace varno::undo {
+
+StepKind EditKind(const TVARNOProg &before, const TVARNOProg &after)
+{
+    const auto &a = before;
+    const auto &b = after;
+    if (a.Title != b.Title)
+        return StepKind::Title;
+    if (a.Comment != b.Comment)
+        return StepKind::Comment;
+    if (a.Color != b.Color)
+        return StepKind::Color;
+    if (a.NumOfProg != b.NumOfProg)
+        return StepKind::Number;
+    if (a.Active != b.Active)
+        return StepKind::Active;
+    if (a.Prioritary != b.Prioritary)
+        return StepKind::Priority;
+    if (a.TimerOn != b.TimerOn)
+        return StepKind::Timer;
+    if (a.DateMode != b.DateMode)
+        return StepKind::DateMode;
+    if (a.Clock != b.Clock)
+        return StepKind::Time;
+    if (a.Date != b.Date)
+        return StepKind::Date;
+    if (a.WeekDay != b.WeekDay)
+        return StepKind::WeekDay;
+    if (a.ActionKind != b.ActionKind || a.ActionNumber != b.ActionNumber ||
+        a.ActionCount != b.ActionCount)
+        return StepKind::Actions;
+    return StepKind::Values;
+}
+
+QString StepName(StepKind kind, quint8 number, quint8 language)
+{
+    using text::AddedTexts;
+    static constexpr AddedTexts names[] = {
+        AddedTexts::StepTitle,      AddedTexts::StepComment,    AddedTexts::StepColor,
+        AddedTexts::StepNumber,     AddedTexts::StepActive,     AddedTexts::StepPriority,
+        AddedTexts::StepTimer,      AddedTexts::StepDateMode,   AddedTexts::StepTime,
+        AddedTexts::StepDate,       AddedTexts::StepWeekDay,    AddedTexts::StepActions,
+        AddedTexts::StepValues,     AddedTexts::StepNewProgram, AddedTexts::StepDeleteProgram,
+        AddedTexts::StepProperties,
+    };
+    static_assert(std::size(names) == std::size_t(StepKind::Properties) + 1);
+    const QString name = text::Text(names[std::size_t(kind)], language);
+    if (kind == StepKind::Properties)
+        return name;
+    return name.arg(number, 3, 10, QLatin1Char('0'));
+}
+
+} // namespace varno::undo
+
+using varno::undo::StepKind;
+
+// One step of the history. Pushing a step runs redo() once: the window has
+// made the change already, so the first redo does nothing.
+class TProjectStep : public QUndoCommand
+{
+public:
+    TProjectStep(TForm1 &window, StepKind kind, quint8 number, int position)
+        : window_(window), kind_(kind), number_(number), position_(position)
+    {
+        setText(varno::undo::StepName(kind, number, text::English));
+    }
+    QString name(quint8 language) const { return varno::undo::StepName(kind_, number_, language); }
+    void undo() override { apply(true); }
+    void redo() override
+    {
+        if (done_)
+            apply(false);
+        done_ = true;
+    }
+
+protected:
+    virtual void apply(bool undoing) = 0;
+    TForm1 &window_;
+    StepKind kind_;
+    quint8 number_;
+    int position_;
+
+private:
+    bool done_ = false;
+};
+
+namespace {
+
+class TEditProgramStep : public TProjectStep
+{
+public:
+    TEditProgramStep(TForm1 &window, int position, const TVARNOProg &before,
+                     const TVARNOProg &after)
+        : TProjectStep(window, varno::undo::EditKind(before, after), before.NumOfProg, position),
+          before_(before), after_(after)
+    {
+    }
+    // A time or date edited key by key, or spun, is one step.
+    int id() const override { return kind_ == StepKind::Time || kind_ == StepKind::Date ? 1 : -1; }
+    bool mergeWith(const QUndoCommand *other) override
+    {
+        const auto *next = static_cast<const TEditProgramStep *>(other);
+        if (next->kind_ != kind_ || next->position_ != position_)
+            return false;
+        after_ = next->after_;
+        setObsolete(after_ == before_);
+        return true;
+    }
+
+protected:
+    void apply(bool undoing) override
+    {
+        window_.restoreProgram(position_, undoing ? before_ : after_);
+    }
+
+private:
+    TVARNOProg before_;
+    TVARNOProg after_;
+};
+
+// A program added (undo removes it) or deleted (undo puts it back).
+class TListStep : public TProjectStep
+{
+public:
+    TListStep(TForm1 &window, StepKind kind, int position, const TVARNOProg &record)
+        : TProjectStep(window, kind, record.NumOfProg, position), record_(record)
+    {
+    }
+
+protected:
+    void apply(bool undoing) override
+    {
+        if (undoing == (kind_ == StepKind::NewProgram))
+            window_.removeProgram(position_);
+        else
+            window_.insertProgram(position_, record_);
+    }
+
+private:
+    TVARNOProg record_;
+};
+
+class TPropertiesStep : public TProjectStep
+{
+public:
+    TPropertiesStep(TForm1 &window, const TVARNOGroup &before, const TVARNOGroup &after)
+        : TProjectStep(window, StepKind::Properties, 0, -1), before_(before), after_(after)
+    {
+    }
+
+protected:
+    void apply(bool undoing) override { window_.restoreProperties(undoing ? before_ : after_); }
+
+private:
+    TVARNOGroup before_;
+    TVARNOGroup after_;
+};
+
+} // namespace
+
+TProjectUndo::TProjectUndo(TForm1 &window) : QObject(&window), window_(window)
+{
+    stack_.setUndoLimit(StepLimit);
+    UndoItem = new QAction(this);
+    UndoItem->setObjectName(QStringLiteral("Undo1"));
+    UndoItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    RedoItem = new QAction(this);
+    RedoItem->setObjectName(QStringLiteral("Redo1"));
+    RedoItem->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(UndoItem, &QAction::triggered, this, &TProjectUndo::undo);
+    connect(RedoItem, &QAction::triggered, this, &TProjectUndo::redo);
+    connect(&stack_, &QUndoStack::indexChanged, this, &TProjectUndo::updateItems);
+    updateItems();
+}
+
+void TProjectUndo::setLanguage(quint8 language)
+{
+    language_ = language;
+    updateItems();
+}
+
+void TProjectUndo::updateItems()
+{
+    using text::AddedTexts;
+    const int index = stack_.index();
+    const auto *toUndo =
+        static_cast<const TProjectStep *>(index > 0 ? stack_.command(index - 1) : nullptr);
+    const auto *toRedo =
+        static_cast<const TProjectStep *>(index < stack_.count() ? stack_.command(index) : nullptr);
+    UndoItem->setEnabled(toUndo);
+    RedoItem->setEnabled(toRedo);
+    UndoItem->setText(toUndo
+                          ? text::Text(AddedTexts::UndoStep, language_).arg(toUndo->name(language_))
+                          : text::Text(AddedTexts::UndoItem, language_));
+    RedoItem->setText(toRedo
+                          ? text::Text(AddedTexts::RedoStep, language_).arg(toRedo->name(language_))
+                          : text::Text(AddedTexts::RedoItem, language_));
+}
+
+void TProjectUndo::push(QUndoCommand *step)
+{
+    if (applying_) {
+        delete step;
+        return;
+    }
+    stack_.push(step);
+    updateItems(); // a merged step leaves the index as it was
+}
+
+void TProjectUndo::programEdited(int position, const TVARNOProg &before, const TVARNOProg &after)
+{
+    if (!(before == after))
+        push(new TEditProgramStep(window_, position, before, after));
+}
+
+void TProjectUndo::programAdded(int position, const TVARNOProg &record)
+{
+    push(new TListStep(window_, StepKind::NewProgram, position, record));
+}
+
+void TProjectUndo::programDeleted(int position, const TVARNOProg &record)
+{
+    push(new TListStep(window_, StepKind::DeleteProgram, position, record));
+}
+
+void TProjectUndo::propertiesChanged(const TVARNOGroup &before, const TVARNOGroup &after)
+{
+    if (!(before == after))
+        push(new TPropertiesStep(window_, before, after));
+}
+
+// An open title or comment editor is committed first, as a step of its own.
+void TProjectUndo::undo()
+{
+    if (window_.transferRunning())
+        return;
+    window_.ProgPanel->ValidateEdits();
+    applying_ = true;
+    stack_.undo();
+    applying_ = false;
+}
+
+void TProjectUndo::redo()
+{
+    if (window_.transferRunning())
+        return;
+    window_.ProgPanel->ValidateEdits();
+    applying_ = true;
+    stack_.redo();
+    applying_ = false;
+}

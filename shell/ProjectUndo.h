@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QObject>
+#include <QUndoStack>
+#include <model/GroupOfProjectClasses.h>
+#include <model/ProjectClasses.h>
+
+class QAction;
+class TForm1;
+
+namespace varno::undo {
+
+// What a step changed, for its name in the Edit menu.
+enum class StepKind
+{
+    Title,
+    Comment,
+    Color,
+    Number,
+    Active,
+    Priority,
+    Timer,
+    DateMode,
+    Time,
+    Date,
+    WeekDay,
+    Actions,
+    Values,
+    NewProgram,
+    DeleteProgram,
+    Properties
+};
+
+// The field an edit of a program changed; an edit that changed several (an
+// action choice also recounts the actions) is named after the one the user chose.
+StepKind EditKind(const TVARNOProg &before, const TVARNOProg &after);
+
+// "title of 005": the step's name in language, number the program's.
+QString StepName(StepKind kind, quint8 number, quint8 language);
+
+} // namespace varno::undo
+
+// The undo history of the open project. Each step keeps whole records, before
+// and after (a program is a few hundred bytes), and finds its program again by
+// position in the list: every change of the list's order goes through the
+// history, and whatever replaces the list clears it. Undoing or redoing is a
+// change of the project like any other.
+class TProjectUndo : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int StepLimit = 1000;
+
+    explicit TProjectUndo(TForm1 &window);
+
+    // The Edit menu items; their texts follow the next step and the language.
+    QAction *UndoItem;
+    QAction *RedoItem;
+    void setLanguage(quint8 language);
+
+    // What the window reports once done; ignored while a step is being applied.
+    void programEdited(int position, const TVARNOProg &before, const TVARNOProg &after);
+    void programAdded(int position, const TVARNOProg &record);
+    void programDeleted(int position, const TVARNOProg &record);
+    void propertiesChanged(const TVARNOGroup &before, const TVARNOGroup &after);
+
+    void clear() { stack_.clear(); }
+    bool applying() const { return applying_; }
+    QUndoStack &stack() { return stack_; }
+
+    void undo();
+    void redo();
+
+private:
+    void push(QUndoCommand *step);
+    void updateItems();
+
+    TForm1 &window_;
+    QUndoStack stack_;
+    quint8 language_ = 2;
+    bool applying_ = false;
+};

@@ -1,0 +1,294 @@
+#include <FakeDialogs.h>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeEdit>
+#include <editor/ColumnMenu.h>
+#include <editor/LittleOneProg.h>
+#include <editor/OneProg.h>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <shell/Main.h>
+#include <shell/ProjectUndo.h>
+#include <shell/ProjetProperty.h>
+#include <shell/SettingsFile.h>
+
+namespace {
+
+class Undo : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        settings = std::make_unique<TSettingsFile>(dir.path(), dir.filePath("config"));
+        window = std::make_unique<TForm1>(dialogs, *settings);
+        window->show();
+    }
+
+    QList<int> numbers() const
+    {
+        QList<int> result;
+        for (const auto &p : window->ProgList())
+            result << p->NumOfProg;
+        return result;
+    }
+    void addPrograms(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            window->SpeedButton1Click();
+    }
+    void open(int position) { window->ActualizeOneProg(window->PanelList[position]); }
+    // Saving clears the change flags; an undo must set them again.
+    void save()
+    {
+        dialogs.fileNames.push_back(dir.filePath("p.prg"));
+        window->SaveAs1Click();
+        ASSERT_FALSE(window->isChanged());
+    }
+    TProjectUndo &history() { return window->undoHistory(); }
+    QString undoText() { return history().UndoItem->text(); }
+    QString redoText() { return history().RedoItem->text(); }
+    bool panelShows(int position)
+    {
+        return !window->ProgPanel->isHidden() &&
+               window->ProgPanel->Prog == &window->ProgList().at(position);
+    }
+
+    QTemporaryDir dir;
+    FakeDialogs dialogs;
+    std::unique_ptr<TSettingsFile> settings;
+    std::unique_ptr<TForm1> window;
+};
+
+struct PanelEdit
+{
+    const char *step; // the name the Edit menu gives it
+    std::function<void(TForm1 &, FakeDialogs &)> edit;
+};
+
+void typeTitle(TFrame2 &panel, const QString &text)
+{
+    panel.StaticText1Click();
+    panel.Edit1->clear();
+    QTest::keyClicks(panel.Edit1, text); // key by key: still one step
+    panel.Edit1Exit();
+}
+
+TEST_F(Undo, eachPanelEditIsOneStepThatUndoesAndRedoesInItsProgram)
+{
+    const PanelEdit edits[] = {
+        {"title of 001", [](TForm1 &w, FakeDialogs &) { typeTitle(*w.ProgPanel, "Quai 3"); }},
+        {"comment of 001",
+         [](TForm1 &w, FakeDialogs &) {
+             w.ProgPanel->Memo1Click();
+             QTest::keyClicks(w.ProgPanel->Memo2, "Voie B");
+             w.ProgPanel->Memo2Exit();
+         }},
+        {"colour of 001",
+         [](TForm1 &w, FakeDialogs &d) {
+             d.colors.push_back(QColor(10, 20, 30));
+             w.ProgPanel->Shape8MouseDown();
+         }},
+        {"activation of 001", [](TForm1 &w, FakeDialogs &) { w.ProgPanel->Image35Click(); }},
+        {"priority of 001", [](TForm1 &w, FakeDialogs &) { w.ProgPanel->Image19Click(); }},
+        {"timer of 001", [](TForm1 &w, FakeDialogs &) { w.ProgPanel->Image5Click(); }},
+        {"date mode of 001", [](TForm1 &w, FakeDialogs &) { w.ProgPanel->Image18Click(); }},
+        {"time of 001",
+         [](TForm1 &w, FakeDialogs &) {
+             w.ProgPanel->DateTimePicker2->setTime(QTime(7, 15));
+             w.ProgPanel->DateTimePicker2->setTime(QTime(7, 45)); // spun on: one step
+         }},
+        {"date of 001",
+         [](TForm1 &w, FakeDialogs &) {
+             w.ProgPanel->DateTimePicker1->setDate(QDate(2031, 3, 9));
+         }},
+        {"weekday of 001",
+         [](TForm1 &w, FakeDialogs &) { w.ProgPanel->ComboBox2->setCurrentIndex(4); }},
+        {"actions of 001",
+         [](TForm1 &w, FakeDialogs &) {
+             w.ProgPanel->MenuSender = w.ProgPanel->ActionButtons[0];
+             w.ProgPanel->ExternalOutputClick(2); // the one kind with a value
+         }},
+        {"values of 001",
+         [](TForm1 &w, FakeDialogs &) {
+             w.ProgPanel->MenuSender = w.ProgPanel->ValueButtons[0];
+             w.ProgPanel->ValueClick(77);
+         }},
+        {"number of 001", [](TForm1 &w, FakeDialogs &) { w.SelectAPopUpMenuNumOfProg(9); }},
+    };
+    addPrograms(2);
+    for (const PanelEdit &e : edits) {
+        SCOPED_TRACE(e.step);
+        open(0);
+        const TVARNOProg before = window->ProgList().at(0);
+        const int steps = history().stack().count();
+        e.edit(*window, dialogs);
+        const TVARNOProg after = window->ProgList().at(0);
+        ASSERT_FALSE(after == before);
+        EXPECT_EQ(history().stack().count(), steps + 1);
+        EXPECT_EQ(undoText(), QStringLiteral("Undo: ") + e.step);
+
+        // Undone while another program is open: the edited one opens.
+        open(1);
+        save();
+        history().undo();
+        EXPECT_TRUE(window->ProgList().at(0) == before);
+        EXPECT_TRUE(panelShows(0));
+        EXPECT_TRUE(window->isChanged());
+        EXPECT_EQ(redoText(), QStringLiteral("Redo: ") + e.step);
+
+        open(1);
+        save();
+        history().redo();
+        EXPECT_TRUE(window->ProgList().at(0) == after);
+        EXPECT_TRUE(panelShows(0));
+        EXPECT_TRUE(window->isChanged());
+    }
+}
+
+// Ctrl+Z in the title editor undoes typing there; the project's history
+// takes Ctrl+Z once no editor has the keys.
+TEST_F(Undo, keysUndoAndRedoTheProjectOutsideTheEditors)
+{
+    addPrograms(1);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    TFrame2 &panel = *window->ProgPanel;
+    const QString title = window->ProgList().at(0).Title;
+    panel.StaticText1Click();
+    QTest::keyClicks(panel.Edit1, "ab");
+    QTest::keyClick(panel.Edit1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(panel.Edit1->text(), title);
+    EXPECT_EQ(window->ProgList().count(), 1);
+    QTest::keyClicks(panel.Edit1, "Quai");
+    QTest::keyClick(panel.Edit1, Qt::Key_Return);
+    ASSERT_EQ(window->ProgList().at(0).Title, title + "Quai");
+
+    window->ScrollBox1->setFocus();
+    QTest::keyClick(window->ScrollBox1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->ProgList().at(0).Title, title);
+    QTest::keyClick(window->ScrollBox1, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(window->ProgList().at(0).Title, title + "Quai");
+    history().undo();
+    QTest::keyClick(window->ScrollBox1, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(window->ProgList().at(0).Title, title + "Quai");
+}
+
+TEST_F(Undo, anEditorLeftUnchangedOrAnOpenedProgramIsNoStep)
+{
+    addPrograms(1);
+    const int steps = history().stack().count();
+    window->ProgPanel->StaticText1Click();
+    window->ProgPanel->Edit1Exit();
+    window->ActualizeBVProg();
+    open(0);
+    EXPECT_EQ(history().stack().count(), steps);
+}
+
+TEST_F(Undo, newAndDeletedProgramsComeBackInTheirPlaceWithTheirNumbers)
+{
+    addPrograms(3);
+    window->ProgList().at(1).Title = QStringLiteral("Quai 2");
+    EXPECT_EQ(undoText(), "Undo: new program 003");
+    window->SelectedPanel = window->PanelList[1];
+    window->DeleteSelectedProg();
+    ASSERT_EQ(numbers(), (QList<int>{1, 3}));
+    EXPECT_EQ(undoText(), "Undo: deletion of 002");
+
+    save();
+    history().undo();
+    EXPECT_EQ(numbers(), (QList<int>{1, 2, 3}));
+    EXPECT_EQ(window->ProgList().at(1).Title, "Quai 2");
+    EXPECT_EQ(window->PanelList.size(), 3);
+    EXPECT_EQ(window->PanelList[1]->Prog, &window->ProgList().at(1));
+    EXPECT_TRUE(panelShows(1));
+    EXPECT_TRUE(window->isChanged());
+    // Its number is taken again: the number menu no longer offers it.
+    EXPECT_FALSE(window->ProgPanel->PopupMenu3->items()[1]->isEnabled());
+
+    save();
+    history().redo();
+    EXPECT_EQ(numbers(), (QList<int>{1, 3}));
+    EXPECT_TRUE(window->isChanged());
+
+    history().undo(); // the deletion
+    history().undo(); // program 3 added
+    EXPECT_EQ(numbers(), (QList<int>{1, 2}));
+    EXPECT_EQ(redoText(), "Redo: new program 003");
+    history().redo();
+    EXPECT_EQ(numbers(), (QList<int>{1, 2, 3}));
+    EXPECT_TRUE(panelShows(2));
+}
+
+TEST_F(Undo, projectPropertiesUndoAndRedo)
+{
+    dialogs.onExec = [this](QDialog *) {
+        window->Form3->findChild<QLineEdit *>("Edit1")->setText("Quai 3");
+        return int(QDialog::Accepted);
+    };
+    window->Property1Click();
+    EXPECT_EQ(undoText(), "Undo: project properties");
+    save();
+    history().undo();
+    EXPECT_EQ(window->Project().Name, "New Project");
+    EXPECT_EQ(window->windowTitle(), "VARNO Programmer : New Project");
+    EXPECT_TRUE(window->isChanged());
+    history().redo();
+    EXPECT_EQ(window->Project().Name, "Quai 3");
+    // Named in the language chosen since.
+    window->French1Click();
+    EXPECT_EQ(undoText(), "Annuler : propriétés du projet");
+}
+
+TEST_F(Undo, openNewProjectAndReplacingImportClearTheHistory)
+{
+    addPrograms(2);
+    save();
+    addPrograms(1);
+    ASSERT_TRUE(history().UndoItem->isEnabled());
+    dialogs.answers = {false}; // the changes are not saved
+    dialogs.fileNames.push_back(dir.filePath("p.prg"));
+    window->Open1Click();
+    ASSERT_EQ(numbers(), (QList<int>{1, 2}));
+    EXPECT_EQ(history().stack().count(), 0);
+    EXPECT_FALSE(history().UndoItem->isEnabled());
+    EXPECT_EQ(undoText(), "Undo");
+
+    addPrograms(1);
+    dialogs.answers = {false};
+    dialogs.onExec = [](QDialog *) { return int(QDialog::Accepted); };
+    window->New2Click();
+    ASSERT_TRUE(window->ProgList().isEmpty());
+    EXPECT_EQ(history().stack().count(), 0);
+
+    // Programs imported in place of the others: no step may find its place again.
+    addPrograms(2);
+    dialogs.fileNames.push_back(dir.filePath("p.csv"));
+    window->ExportCsv1Click();
+    addPrograms(1);
+    dialogs.fileNames.push_back(dir.filePath("p.csv"));
+    dialogs.answers = {true}; // replace
+    window->ImportCsv1Click();
+    ASSERT_EQ(numbers(), (QList<int>{1, 2}));
+    EXPECT_FALSE(history().stack().canUndo());
+}
+
+TEST_F(Undo, theHistoryKeepsTheLastThousandSteps)
+{
+    addPrograms(1);
+    for (int i = 0; i < TProjectUndo::StepLimit + 5; ++i)
+        window->ProgPanel->Image19Click();
+    EXPECT_EQ(history().stack().count(), TProjectUndo::StepLimit);
+    while (history().stack().canUndo())
+        history().undo();
+    // The oldest steps (the program added, the first toggles) are gone.
+    EXPECT_EQ(window->ProgList().count(), 1);
+    EXPECT_EQ(window->ProgList().at(0).Prioritary, 1);
+}
+
+} // namespace
