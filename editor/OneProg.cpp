@@ -46,6 +46,7 @@ TFrame2::TFrame2(QWidget *parent) : QFrame(parent)
     setFont(panelFont());
     buildControls();
     wireHandlers();
+    buildKeyboard();
     ClearActions();
 }
 

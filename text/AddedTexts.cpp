@@ -165,6 +165,12 @@ constexpr Row kAddedTexts[] = {
     {AddedTexts::FieldHour, u"Heure", u"Hour", u"Hora"},
     {AddedTexts::FieldMinute, u"Minute", u"Minute", u"Minuto"},
     {AddedTexts::FieldName, u"Nom du projet", u"Project name", u"Nombre del proyecto"},
+    {AddedTexts::ColourBarName, u"Couleur du programme", u"Program colour", u"Color del programa"},
+    {AddedTexts::NumberBoxName, u"Numéro du programme", u"Program number", u"Número del programa"},
+    {AddedTexts::TitleName, u"Titre du programme", u"Program title", u"Título del programa"},
+    {AddedTexts::ReduceName, u"Réduire le programme", u"Reduce the program",
+     u"Reducir el programa"},
+    {AddedTexts::ActionSlotName, u"Action %1", u"Action %1", u"Acción %1"},
 };
 
 constexpr bool rowsInKeyOrder()

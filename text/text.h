@@ -352,6 +352,11 @@ enum class AddedTexts
     FieldHour,              // compared field
     FieldMinute,            // compared field
     FieldName,              // compared field
+    ColourBarName,          // name and tooltip of the program panel's colour bar
+    NumberBoxName,          // name and tooltip of the program panel's number box
+    TitleName,              // name and tooltip of the program panel's title
+    ReduceName,             // name and tooltip of the program panel's reduce button
+    ActionSlotName,         // name of an action button, %1 its slot
     Count                   // not a text: the number of keys
 };
 
