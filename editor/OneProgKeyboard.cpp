@@ -63,10 +63,13 @@ void TFrame2::describeControls()
     describe(Memo2, label(PanelTexts::CommentsLabel));
     describe(Image5, label(PanelTexts::OnOffLabel));
     describe(DateTimePicker2, label(PanelTexts::ClockLabel));
-    describe(Image16, label(PanelTexts::DateLabel));
     describe(DateTimePicker1, label(PanelTexts::DateLabel));
-    describe(Image17, label(PanelTexts::EveryDayLabel));
-    describe(Image18, label(PanelTexts::EveryLabel));
+    // The three choices of one setting: named after it, so that each reads apart
+    // from the date and weekday fields beside it.
+    const QString mode = added(AddedTexts::FieldDateMode) + QStringLiteral(" \u2013 ");
+    describe(Image16, mode + label(PanelTexts::DateLabel));
+    describe(Image17, mode + label(PanelTexts::EveryDayLabel));
+    describe(Image18, mode + label(PanelTexts::EveryLabel));
     describe(ComboBox2, added(AddedTexts::FieldWeekDay));
     for (std::size_t i = 0; i < ActionButtons.size(); ++i) {
         const int slot = int(i) + 1;
