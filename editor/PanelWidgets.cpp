@@ -194,7 +194,8 @@ void TSpeedButton::setRoleName(const QString &name)
 void TSpeedButton::updateToolTip()
 {
     if (toolButtonStyle() != Qt::ToolButtonTextBesideIcon) {
-        setToolTip(role_);
+        if (!role_.isEmpty())
+            setToolTip(role_);
         return;
     }
     setToolTip(shownCaption() == text() ? role_ : text());
