@@ -1,3 +1,5 @@
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCursor>
 #include <QEvent>
 #include <QKeyEvent>
@@ -10,6 +12,9 @@ namespace varno::keys {
 namespace {
 
 bool byKey = false;
+
+const char *const kRole = "varnoStateRole";
+const char *const kChecked = "varnoChecked";
 
 // A frame over the control while it has the focus; it lets the mouse through.
 class FocusMark : public QWidget
@@ -77,11 +82,56 @@ protected:
         return false;
     }
 
+public:
+    void activate()
+    {
+        if (activate_)
+            activate_();
+    }
+
 private:
     QWidget *control_;
     FocusMark *mark_;
     std::function<void()> activate_;
 };
+
+// A state picture as assistive technology sees it.
+class StateAccessible : public QAccessibleWidget
+{
+public:
+    StateAccessible(QWidget *control, QAccessible::Role role) : QAccessibleWidget(control, role) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = widget()->property(kChecked).toBool();
+        return s;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &name) override
+    {
+        if (name != pressAction())
+            return;
+        for (QObject *child : widget()->children()) {
+            if (auto *keys = dynamic_cast<KeyControl *>(child))
+                return keys->activate();
+        }
+    }
+};
+
+QAccessibleInterface *stateFactory(const QString &, QObject *object)
+{
+    auto *control = qobject_cast<QWidget *>(object);
+    if (!control)
+        return nullptr;
+    const QVariant role = control->property(kRole);
+    if (!role.isValid())
+        return nullptr;
+    return new StateAccessible(control, role.toInt() == int(StateRole::Flag)
+                                            ? QAccessible::CheckBox
+                                            : QAccessible::RadioButton);
+}
 
 } // namespace
 
@@ -89,6 +139,27 @@ void makeKeyControl(QWidget *control, std::function<void()> activate)
 {
     control->setFocusPolicy(Qt::TabFocus);
     new KeyControl(control, std::move(activate));
+}
+
+void makeStateControl(QWidget *control, StateRole role)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(stateFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    control->setProperty(kRole, int(role));
+}
+
+void setChecked(QWidget *control, bool checked)
+{
+    if (control->property(kChecked).toBool() == checked)
+        return;
+    control->setProperty(kChecked, checked);
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(control, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 bool activatedByKey()

@@ -14,6 +14,18 @@ namespace varno::keys {
 // Return. Without `activate` the control only takes the focus and the mark.
 void makeKeyControl(QWidget *control, std::function<void()> activate = {});
 
+// Makes a picture that shows a state read as a check box (a flag) or a radio
+// button (one of several choices), with its state and its press action. Call
+// before the control is first asked about.
+enum class StateRole
+{
+    Flag,
+    Choice
+};
+void makeStateControl(QWidget *control, StateRole role);
+// The state the picture shows, for assistive technology.
+void setChecked(QWidget *control, bool checked);
+
 // True while a control runs its activation from the keyboard.
 bool activatedByKey();
 

@@ -31,6 +31,11 @@ void TFrame2::buildKeyboard()
         makeKeyControl(button, [button] { button->click(); });
     for (TSpeedButton *button : ValueButtons)
         makeKeyControl(button, [button] { button->click(); });
+    using varno::keys::StateRole;
+    for (QWidget *flag : {Image35, Image19, Image5})
+        varno::keys::makeStateControl(flag, StateRole::Flag);
+    for (QWidget *choice : {Image16, Image17, Image18})
+        varno::keys::makeStateControl(choice, StateRole::Choice);
     // Tab leaves the comment instead of typing a tab character into it.
     Memo1->setTabChangesFocus(true);
     Memo2->setTabChangesFocus(true);

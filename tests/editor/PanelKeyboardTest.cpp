@@ -212,4 +212,43 @@ TEST_F(PanelKeyboard, everyControlIsNamedInEachLanguage)
     EXPECT_NE(names[text::Spanish], names[text::English]);
 }
 
+// The flags read as check boxes and the date modes as radio buttons, with the
+// state the pictures show; pressing them works them.
+TEST_F(PanelKeyboard, flagsAndDateModesReadWithTheirState)
+{
+    const auto face = [](QWidget *control) {
+        return QAccessible::queryAccessibleInterface(control);
+    };
+    prog.Prioritary = 1;
+    prog.DateMode = 2;
+    panel.ShowProg();
+    struct Case
+    {
+        QWidget *control;
+        QAccessible::Role role;
+        bool checked;
+    };
+    const Case cases[] = {
+        {panel.Image35, QAccessible::CheckBox, true},
+        {panel.Image19, QAccessible::CheckBox, true},
+        {panel.Image5, QAccessible::CheckBox, false},
+        {panel.Image16, QAccessible::RadioButton, false},
+        {panel.Image17, QAccessible::RadioButton, false},
+        {panel.Image18, QAccessible::RadioButton, true},
+    };
+    for (const Case &c : cases) {
+        const std::string id = c.control->objectName().toStdString();
+        ASSERT_NE(face(c.control), nullptr) << id;
+        EXPECT_EQ(face(c.control)->role(), c.role) << id;
+        EXPECT_EQ(bool(face(c.control)->state().checked), c.checked) << id;
+    }
+    face(panel.Image19)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    face(panel.Image16)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(prog.Prioritary, 0);
+    EXPECT_EQ(prog.DateMode, 0);
+    EXPECT_FALSE(face(panel.Image19)->state().checked);
+    EXPECT_TRUE(face(panel.Image16)->state().checked);
+    EXPECT_FALSE(face(panel.Image18)->state().checked);
+}
+
 } // namespace
