@@ -1,5 +1,7 @@
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <editor/KeyControl.h>
 #include <editor/LittleOneProg.h>
 #include <editor/ScheduleSummary.h>
 #include <model/ProjectClasses.h>
@@ -56,6 +58,8 @@ TFrame1::TFrame1(QWidget *parent) : QFrame(parent)
         connect(label, &TStaticText::clicked, this, &TFrame1::clicked);
         connect(label, &TStaticText::doubleClicked, this, &TFrame1::doubleClicked);
     }
+    varno::keys::makeKeyControl(this); // the focus mark; the keys are handled below
+    setFocusPolicy(Qt::StrongFocus);   // a click selects the row, so it takes the focus too
 }
 
 void TFrame1::setSelected(bool selected)
@@ -76,6 +80,8 @@ void TFrame1::ShowLittleProg()
     Image32->setVisible(Prog->TimerOn == 1);
     Label1->setText(ScheduleSummary(*Prog, Language));
     Label1->adjustSize();
+    setAccessibleName(StaticText6->text() + QLatin1Char(' ') + StaticText1->text());
+    setAccessibleDescription(Label1->text());
 }
 
 void TFrame1::mouseReleaseEvent(QMouseEvent *event)
@@ -88,4 +94,27 @@ void TFrame1::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (clicks_.isDoubleClick(event))
         emit doubleClicked();
+}
+
+void TFrame1::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return QFrame::keyPressEvent(event);
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit openRequested();
+        break;
+    case Qt::Key_Space:
+        emit clicked();
+        break;
+    case Qt::Key_Up:
+        emit stepRequested(-1);
+        break;
+    case Qt::Key_Down:
+        emit stepRequested(1);
+        break;
+    default:
+        QFrame::keyPressEvent(event);
+    }
 }

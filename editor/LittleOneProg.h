@@ -7,7 +7,9 @@ class TVARNOProg;
 
 // The compact program panel: one row of the main window's program list with the
 // program's number, colour, title and, when its timer is on, its schedule. It has
-// no handlers of its own; the main window binds its clicks.
+// no handlers of its own; the main window binds its clicks and keys. A row takes
+// the focus with Tab or a click: Space selects it, Enter opens it, the arrows
+// move to the row above or below.
 //
 // Controls (objectName = member name):
 //   Panel1        background (selected: 179,179,179; others: 212,208,200)
@@ -46,10 +48,15 @@ signals:
     void clicked();
     // A double-click on one of them.
     void doubleClicked();
+    // Enter or Return on the row.
+    void openRequested();
+    // Up (-1) or Down (+1) on the row.
+    void stepRequested(int step);
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     bool selected_ = false;

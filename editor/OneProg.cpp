@@ -7,6 +7,7 @@
 #include <editor/ActionCaption.h>
 #include <editor/ActionRules.h>
 #include <editor/ColumnMenu.h>
+#include <editor/KeyControl.h>
 #include <editor/OneProg.h>
 #include <model/HeldProject.h>
 #include <model/ProjectClasses.h>
@@ -46,6 +47,7 @@ TFrame2::TFrame2(QWidget *parent) : QFrame(parent)
     setFont(panelFont());
     buildControls();
     wireHandlers();
+    buildKeyboard();
     ClearActions();
 }
 
@@ -358,6 +360,11 @@ void TFrame2::ShowProg()
         choice->setPicture(Image21->pixmap());
     TImage *chosen = p.DateMode == 1 ? Image17 : p.DateMode == 2 ? Image18 : Image16;
     chosen->setPicture(Image20->pixmap());
+    for (auto [picture, on] :
+         {std::pair{Image35, p.Active == 1}, std::pair{Image19, p.Prioritary == 1},
+          std::pair{Image5, p.TimerOn == 1}, std::pair{Image16, chosen == Image16},
+          std::pair{Image17, chosen == Image17}, std::pair{Image18, chosen == Image18}})
+        varno::keys::setChecked(picture, on);
 
     {
         // Setting the controls from the record must not write the record back.

@@ -64,6 +64,9 @@ public:
     void ShowAction(TSpeedButton *actionButton, TSpeedButton *valueButton, int slot);
     void OfferNextAction(TSpeedButton *nextButton, quint8 kindBefore);
     void ShowInputs();
+    // The controls Tab goes through, in its order (the main window chains the
+    // rows before and after them).
+    const QList<QWidget *> &keyControls() const { return keyOrder_; }
     // Commits an open title or comment editor; the main window calls it too.
     void ValidateEdits();
 
@@ -148,6 +151,8 @@ private:
 
     void buildControls();
     void wireHandlers();
+    void buildKeyboard();
+    void describeControls();
     void buildTimerBox();
     void buildActionsBox();
     QLabel *caption(const QString &name, int x, int y, int w = 0, int h = 15);
@@ -173,4 +178,5 @@ private:
     QList<QAction *> actionItems_; // the 13 top-level items of PopupMenu1
     std::vector<std::pair<TImage *, pictures::PanelIcon>> icons_;
     bool picturesLoaded_ = false;
+    QList<QWidget *> keyOrder_;
 };

@@ -2,7 +2,6 @@
 // writes straight into the bound record.
 
 #include <QComboBox>
-#include <QCursor>
 #include <QDateEdit>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -13,6 +12,7 @@
 #include <editor/ActionRules.h>
 #include <editor/ColumnMenu.h>
 #include <editor/EditStep.h>
+#include <editor/KeyControl.h>
 #include <editor/OneProg.h>
 #include <editor/StorableText.h>
 #include <editor/UserDialogs.h>
@@ -92,6 +92,7 @@ bool TFrame2::eventFilter(QObject *watched, QEvent *event)
     if (watched == Edit1) {
         if (isEnter(event)) { // Edit1KeyDown
             Edit1Exit();
+            StaticText1->setFocus(Qt::OtherFocusReason); // back where the keyboard opened it
             return true;
         }
         if (leavesEditor(event))
@@ -100,6 +101,7 @@ bool TFrame2::eventFilter(QObject *watched, QEvent *event)
     if (watched == Memo2) {
         if (isEnter(event)) { // Memo2KeyDown: Enter commits, whatever the modifiers
             Memo2Exit();
+            Memo1->setFocus(Qt::OtherFocusReason);
             return true;
         }
         if (leavesEditor(event))
@@ -218,7 +220,7 @@ void TFrame2::Shape8MouseDown()
 void TFrame2::StaticText6Click()
 {
     ValidateEdits();
-    PopupMenu3->popup(QCursor::pos());
+    PopupMenu3->popup(varno::keys::menuPoint(StaticText6));
 }
 
 void TFrame2::Image35Click()
@@ -317,14 +319,14 @@ void TFrame2::SpeedButton3Click(TSpeedButton *button)
     ValidateEdits();
     PopupMenu1->actions().constFirst()->setEnabled(button->tag() != 1);
     MenuSender = button;
-    PopupMenu1->popup(QCursor::pos());
+    PopupMenu1->popup(varno::keys::menuPoint(button));
 }
 
 void TFrame2::SpeedButton9Click(TSpeedButton *button)
 {
     ValidateEdits();
     MenuSender = button;
-    PopupMenu2->popup(QCursor::pos());
+    PopupMenu2->popup(varno::keys::menuPoint(button));
 }
 
 int TFrame2::senderSlot() const

@@ -178,4 +178,5 @@ void TFrame2::TranslatePanel()
         label->setText(p(key));
         label->adjustSize();
     }
+    describeControls();
 }

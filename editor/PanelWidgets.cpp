@@ -184,10 +184,22 @@ QString TSpeedButton::shownCaption() const
     return fittedCaption(text(), fontMetrics(), captionRect().width());
 }
 
+void TSpeedButton::setRoleName(const QString &name)
+{
+    role_ = name;
+    setAccessibleName(name);
+    updateToolTip();
+}
+
 void TSpeedButton::updateToolTip()
 {
-    if (toolButtonStyle() == Qt::ToolButtonTextBesideIcon)
-        setToolTip(shownCaption() == text() ? QString() : text());
+    if (toolButtonStyle() != Qt::ToolButtonTextBesideIcon) {
+        if (!role_.isEmpty())
+            setToolTip(role_);
+        return;
+    }
+    setToolTip(shownCaption() == text() ? role_ : text());
+    setAccessibleDescription(text());
 }
 
 void TSpeedButton::resizeEvent(QResizeEvent *event)

@@ -102,7 +102,8 @@ private:
 
 // A flat button with a 16 x 16 glyph and a caption; its tag is the action slot.
 // A caption too long for the button is shown fitted (see fittedCaption) and is
-// the button's tooltip in full; text() stays the full caption.
+// the button's tooltip in full; text() stays the full caption. Its role name
+// ("Action 2") is its accessible name, and its tooltip while the caption fits.
 class TSpeedButton : public QToolButton
 {
     Q_OBJECT
@@ -116,6 +117,7 @@ public:
 
     // Hides QAbstractButton::setText so that the tooltip follows the caption.
     void setText(const QString &text);
+    void setRoleName(const QString &name);
     // Where the caption is drawn, beside the glyph, and the caption as drawn.
     QRect captionRect() const;
     QString shownCaption() const;
@@ -130,6 +132,7 @@ private:
 
     int tag_;
     int glyph_ = -1;
+    QString role_;
 };
 
 // RGB helpers for the record's 0x00BBGGRR colours.

@@ -36,7 +36,44 @@ void TForm1::bindPanel(TFrame1 *panel)
         ActiveSelected(panel);
     });
     connect(panel, &TFrame1::doubleClicked, this, [this, panel] { openDoubleClickedRow(panel); });
+    connect(panel, &TFrame1::openRequested, this, [this, panel] {
+        ActualizeOneProg(panel);
+        ProgPanel->keyControls().constFirst()->setFocus(Qt::TabFocusReason);
+    });
+    connect(panel, &TFrame1::stepRequested, this, [this, panel](int step) {
+        const qsizetype to = PanelList.indexOf(panel) + step;
+        if (to < 0 || to >= PanelList.size())
+            return;
+        TFrame1 *row = PanelList.at(to);
+        ActiveSelected(row);
+        row->setFocus(Qt::TabFocusReason);
+        ScrollBox1->ensureWidgetVisible(row, 0, 0);
+    });
 }
+
+namespace {
+
+// Tab goes through the rows as they stand, through the open program's controls
+// in the place of its row.
+void chainRows(const QList<TFrame1 *> &rows, const TFrame2 *panel)
+{
+    QWidget *previous = nullptr;
+    const auto append = [&previous](QWidget *next) {
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    for (TFrame1 *row : rows) {
+        if (row->isHidden() && !panel->isHidden()) {
+            for (QWidget *control : panel->keyControls())
+                append(control);
+        } else {
+            append(row);
+        }
+    }
+}
+
+} // namespace
 
 void TForm1::rowClicked(TFrame1 *row)
 {
@@ -135,6 +172,7 @@ void TForm1::DeleteSelectedProg()
 void TForm1::placeAndScroll(int contentHeight)
 {
     rows_->resize(TFrame2::PanelWidth, qMax(contentHeight, 1));
+    chainRows(PanelList, ProgPanel);
     scrollToSelected();
 }
 

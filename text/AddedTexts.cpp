@@ -194,6 +194,12 @@ constexpr Row kAddedTexts[] = {
     {AddedTexts::StepDeleteProgram, u"suppression du %1", u"deletion of %1", u"eliminación del %1"},
     {AddedTexts::StepProperties, u"propriétés du projet", u"project properties",
      u"propiedades del proyecto"},
+    {AddedTexts::ColourBarName, u"Couleur du programme", u"Program colour", u"Color del programa"},
+    {AddedTexts::NumberBoxName, u"Numéro du programme", u"Program number", u"Número del programa"},
+    {AddedTexts::TitleName, u"Titre du programme", u"Program title", u"Título del programa"},
+    {AddedTexts::ReduceName, u"Réduire le programme", u"Reduce the program",
+     u"Reducir el programa"},
+    {AddedTexts::ActionSlotName, u"Action %1", u"Action %1", u"Acción %1"},
 };
 
 constexpr bool rowsInKeyOrder()
