@@ -5,7 +5,7 @@
 # On a bare Debian without make, run ./scripts/install-deps.sh once first.
 .PHONY: run test test-quick demo package build build-sanitize configure deps bench fuzz format clean
 
-FUZZ_SECONDS ?= 30
+FUZZ_SECONDS ?= 20
 
 deps:
 	./scripts/install-deps.sh
