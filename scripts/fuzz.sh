@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
-targets=(fuzz_project_file fuzz_settings fuzz_trames fuzz_name_block fuzz_link)
+targets=(fuzz_project_file fuzz_settings fuzz_trames fuzz_name_block fuzz_link fuzz_programs_csv)
 out=build-sanitize/fuzz-crashes
 mkdir -p "$out"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
