@@ -51,27 +51,28 @@ TPlayerImage imageOf(const TPlayerMemory &memory)
     return image;
 }
 
-TProject projectOf(const QString &name, std::initializer_list<int> numbers, int seed)
+TProject projectOf(const QString &name, std::initializer_list<int> numbers, int variant)
 {
     TProject project;
     project.Group.Name = name;
     for (int number : numbers) {
-        TVARNOProg &p = *project.Programs.Add();
-        p.NumOfProg = quint8(number);
-        p.Active = quint8((number + seed) % 2);
-        p.TimerOn = quint8((number + seed) % 3 == 0);
-        p.Prioritary = quint8(seed % 2);
-        p.DateMode = quint8((number + seed) % 3);
-        p.WeekDay = quint8(1 + (number + seed) % 7);
-        p.ActionCount = quint8(1 + (number + seed) % 6);
+        TVARNOProg &program = *project.Programs.Add();
+        program.NumOfProg = quint8(number);
+        program.Active = quint8((number + variant) % 2);
+        program.TimerOn = quint8((number + variant) % 3 == 0);
+        program.Prioritary = quint8(variant % 2);
+        program.DateMode = quint8((number + variant) % 3);
+        program.WeekDay = quint8(1 + (number + variant) % 7);
+        program.ActionCount = quint8(1 + (number + variant) % 6);
         for (std::size_t s = 0; s < 6; ++s) {
-            p.ActionKind[s] = quint8((number + seed + int(s)) % 16);
-            p.ActionNumber[s] = quint8(number * 3 + seed + int(s));
-            p.ActionValue[s] = quint8(200 - number + seed);
+            program.ActionKind[s] = quint8((number + variant + int(s)) % 16);
+            program.ActionNumber[s] = quint8(number * 3 + variant + int(s));
+            program.ActionValue[s] = quint8(200 - number + variant);
         }
-        p.SetDate(varno::datetime::encodeDate(2030 + seed, 1 + number % 12, 1 + number % 28));
-        p.SetHour((number + seed) % 24);
-        p.SetMinute((number * 7) % 60);
+        program.SetDate(
+            varno::datetime::encodeDate(2030 + variant, 1 + number % 12, 1 + number % 28));
+        program.SetHour((number + variant) % 24);
+        program.SetMinute((number * 7) % 60);
     }
     return project;
 }

@@ -2,6 +2,8 @@
 // as a user runs them: a receive that cannot write its file says so and keeps the
 // previous one.
 
+#include "PlayerProcess.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -24,17 +26,8 @@ class CliFiles : public ::testing::Test
 protected:
     void SetUp() override
     {
-        player.start(QStringLiteral(VARNO_PLAYER_EMULATOR), QStringList());
-        ASSERT_TRUE(player.waitForStarted());
-        ASSERT_TRUE(player.waitForReadyRead(10000));
-        port = QString::fromUtf8(player.readLine()).trimmed();
-        ASSERT_FALSE(port.isEmpty());
-    }
-
-    void TearDown() override
-    {
-        player.terminate();
-        player.waitForFinished(5000);
+        player.start();
+        port = player.port;
     }
 
     // varno-cli with extra environment variables, in folder (the test's own
@@ -61,7 +54,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    QProcess player;
+    TPlayerProcess player;
     QString port;
 };
 

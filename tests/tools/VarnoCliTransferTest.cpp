@@ -3,6 +3,7 @@
 
 #include "CliRunner.h"
 #include "HandWrittenFile.h"
+#include "PlayerProcess.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -29,17 +30,8 @@ protected:
 
     void startPlayer(const QStringList &faults = {})
     {
-        player.start(QStringLiteral(VARNO_PLAYER_EMULATOR), faults);
-        ASSERT_TRUE(player.waitForStarted());
-        ASSERT_TRUE(player.waitForReadyRead(10000));
-        port = QString::fromUtf8(player.readLine()).trimmed();
-        ASSERT_FALSE(port.isEmpty());
-    }
-
-    void TearDown() override
-    {
-        player.terminate();
-        player.waitForFinished(5000);
+        player.start(faults);
+        port = player.port;
     }
 
     QString save(const TProject &project, const QString &name = QStringLiteral("p.prg"))
@@ -63,7 +55,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    QProcess player;
+    TPlayerProcess player;
     QString port;
 };
 
@@ -256,23 +248,7 @@ TEST_F(CliTransfer, missingPortIsReportedWithTheSystemsReason)
 }
 
 // A player of its own, beside the fixture's.
-struct ExtraPlayer
-{
-    explicit ExtraPlayer(const QStringList &faults)
-    {
-        process.start(QStringLiteral(VARNO_PLAYER_EMULATOR), faults);
-        EXPECT_TRUE(process.waitForStarted());
-        EXPECT_TRUE(process.waitForReadyRead(10000));
-        port = QString::fromUtf8(process.readLine()).trimmed();
-    }
-    ~ExtraPlayer()
-    {
-        process.terminate();
-        process.waitForFinished(5000);
-    }
-    QProcess process;
-    QString port;
-};
+using ExtraPlayer = TPlayerProcess;
 
 TEST_F(CliTransfer, transmitBacksUpFirstAndVerifiesWithTheValuesOfEachDifference)
 {

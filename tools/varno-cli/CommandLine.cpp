@@ -23,7 +23,7 @@ enum OptionFlag : unsigned
     OutputDir = 4096,
 };
 
-struct OptionSpec
+struct OptionEntry
 {
     OptionFlag flag;
     const char *name;
@@ -31,7 +31,7 @@ struct OptionSpec
     const char *help;      // lines after the first are indented under it
 };
 
-const OptionSpec kOptions[] = {
+const OptionEntry kOptions[] = {
     {Port, "port", "PORT",
      "COM1..COM6 (the machine's first six serial ports)\nor a device such as /dev/ttyUSB0; "
      "repeated, one\ntransfer per port at the same time"},
@@ -52,7 +52,7 @@ const OptionSpec kOptions[] = {
      "with several ports: one file per port in DIR,\nnamed after the port"},
 };
 
-struct CommandSpec
+struct CommandEntry
 {
     const char *name;
     bool takesFile;
@@ -62,7 +62,7 @@ struct CommandSpec
     const char *description;
 };
 
-const CommandSpec kCommands[] = {
+const CommandEntry kCommands[] = {
     {"image", true, 0, "image FILE.prg", "print the bytes a transmit sends to the player",
      "Print the bytes a transmit of the project sends to the player, the project as\n"
      "the programmer holds it once opened: one line per step 1..255 (\"NNN: XX XX\n"
@@ -120,10 +120,10 @@ const char kExitStatus[] =
     "found differences; 2 usage error; 3 the player could not be reached or did\n"
     "not answer (the reason is on standard error); 130 stopped by Ctrl+C.\n";
 
-const CommandSpec *findCommand(const QString &name)
+const CommandEntry *findCommand(const QString &name)
 {
     const auto it = std::find_if(std::begin(kCommands), std::end(kCommands),
-                                 [&name](const CommandSpec &c) { return name == c.name; });
+                                 [&name](const CommandEntry &c) { return name == c.name; });
     return it == std::end(kCommands) ? nullptr : it;
 }
 
@@ -140,7 +140,7 @@ QString optionLine(const QString &left, const char *help)
 QString optionsHelp(unsigned options)
 {
     QString text = QStringLiteral("Options:\n");
-    for (const OptionSpec &o : kOptions) {
+    for (const OptionEntry &o : kOptions) {
         if (!(options & o.flag))
             continue;
         QString left = QStringLiteral("--") + QLatin1String(o.name);
@@ -155,7 +155,7 @@ QString optionsHelp(unsigned options)
 QString generalHelp()
 {
     QString text = QStringLiteral("Usage: varno-cli COMMAND [ARGUMENTS] [OPTIONS]\n\nCommands:\n");
-    for (const CommandSpec &c : kCommands)
+    for (const CommandEntry &c : kCommands)
         text += optionLine(QString::fromLatin1(c.synopsis), c.summary);
     text +=
         QStringLiteral("\n'varno-cli COMMAND --help' shows what a command does and its options.\n"
@@ -166,7 +166,7 @@ QString generalHelp()
     return text + QLatin1Char('\n') + QLatin1String(kExitStatus);
 }
 
-QString commandHelp(const CommandSpec &c)
+QString commandHelp(const CommandEntry &c)
 {
     return QStringLiteral("Usage: varno-cli %1\n\n%2\n\n%3\n%4")
         .arg(QLatin1String(c.synopsis), QLatin1String(c.description), optionsHelp(c.options),
@@ -205,7 +205,7 @@ Invocation ParseCommandLine(const QStringList &arguments)
     QCommandLineParser parser;
     parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, {}});
     parser.addOption({QStringLiteral("version"), {}});
-    for (const OptionSpec &o : kOptions) {
+    for (const OptionEntry &o : kOptions) {
         if (o.valueName)
             parser.addOption({QLatin1String(o.name), {}, QLatin1String(o.valueName)});
         else
@@ -216,32 +216,32 @@ Invocation ParseCommandLine(const QStringList &arguments)
 
     const QStringList positional = parser.positionalArguments();
     const QString command = positional.value(0);
-    const CommandSpec *spec = findCommand(command);
-    if (!command.isEmpty() && !spec)
+    const CommandEntry *entry = findCommand(command);
+    if (!command.isEmpty() && !entry)
         return usageError(QStringLiteral("unknown command '%1'").arg(command));
 
     Invocation call;
     call.command = command;
     if (parser.isSet(QStringLiteral("help"))) {
         call.action = Invocation::Action::Help;
-        call.message = spec ? commandHelp(*spec) : generalHelp();
+        call.message = entry ? commandHelp(*entry) : generalHelp();
         return call;
     }
     if (parser.isSet(QStringLiteral("version"))) {
         call.action = Invocation::Action::Version;
         return call;
     }
-    if (!spec)
+    if (!entry)
         return usageError(QStringLiteral("no command given"));
 
-    for (const OptionSpec &o : kOptions) {
-        if (!(spec->options & o.flag) && parser.isSet(QLatin1String(o.name)))
+    for (const OptionEntry &o : kOptions) {
+        if (!(entry->options & o.flag) && parser.isSet(QLatin1String(o.name)))
             return usageError(
                 QStringLiteral("%1 takes no --%2").arg(command, QLatin1String(o.name)));
     }
 
     const QStringList operands = positional.mid(1);
-    if (spec->takesFile) {
+    if (entry->takesFile) {
         if (operands.isEmpty())
             return usageError(QStringLiteral("%1 needs a project file").arg(command));
         if (operands.size() > 1)
@@ -262,16 +262,16 @@ Invocation ParseCommandLine(const QStringList &arguments)
     call.transfer.backup = !parser.isSet(QStringLiteral("no-backup"));
     call.transfer.backupDir = parser.value(QStringLiteral("backup-dir"));
     call.transfer.verify = parser.isSet(QStringLiteral("verify"));
-    if ((spec->options & Port) && call.transfer.port.isEmpty())
+    if ((entry->options & Port) && call.transfer.port.isEmpty())
         return usageError(QStringLiteral("%1 needs --port PORT").arg(command));
     if (call.transfer.ports.removeDuplicates() > 0)
         return usageError(QStringLiteral("each --port may be named once"));
-    if ((spec->options & OutputDir) && call.transfer.ports.size() > 1 && call.outputDir.isEmpty())
+    if ((entry->options & OutputDir) && call.transfer.ports.size() > 1 && call.outputDir.isEmpty())
         return usageError(
             QStringLiteral("%1 with several ports needs --output-dir DIR").arg(command));
-    if ((spec->options & Output) && call.output.isEmpty() && call.outputDir.isEmpty())
+    if ((entry->options & Output) && call.output.isEmpty() && call.outputDir.isEmpty())
         return usageError(QStringLiteral("%1 needs --output %2")
-                              .arg(command, QString::fromLatin1(spec->synopsis)
+                              .arg(command, QString::fromLatin1(entry->synopsis)
                                                 .section(QStringLiteral("--output "), 1)
                                                 .section(QLatin1Char(' '), 0, 0)));
     if (!call.output.isEmpty() && !call.outputDir.isEmpty())
