@@ -10,7 +10,8 @@
 # scratch folder, with the settings file beside it and its own configuration
 # there too, so nothing of the user's is read or written. With -s a screenshot
 # of the screen is taken after each step. Needs xvfb and xdotool
-# (scripts/install-deps.sh); imagemagick for screenshots.
+# (scripts/install-deps.sh); imagemagick for screenshots. Ends with 3 where no X
+# display can be reached on the machine.
 set -euo pipefail
 # How long the programmer gets after each step to draw what it opens; a loaded
 # machine needs more.
@@ -25,12 +26,12 @@ while getopts "p:s:g:" option; do
     p) programmer=$OPTARG ;;
     s) shots=$OPTARG ;;
     g) geometry=$OPTARG ;;
-    *) sed -n '2,13p' "$0"; exit 2 ;;
+    *) sed -n '2,14p' "$0"; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
 if [ $# -lt 1 ]; then
-  sed -n '2,13p' "$0"
+  sed -n '2,14p' "$0"
   exit 2
 fi
 settings=$1
@@ -55,13 +56,42 @@ trap cleanup EXIT
 cp "$programmer" "$scratch/varno-programmer"
 cp "$settings" "$scratch/VARNOQuillonProg2.cfg"
 
-# Xvfb picks a free display and writes its number on the descriptor given.
-exec {displayfd}<> <(:)
-Xvfb -displayfd "$displayfd" -screen 0 "${geometry}x24" -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
-xvfb=$!
-read -r -t 10 -u "$displayfd" number || { echo "Xvfb did not start" >&2; exit 1; }
-exec {displayfd}<&-
-export DISPLAY=":$number"
+# Starts Xvfb with the given listening options and host part of the display
+# name, and waits until a client really gets in: a display number written out
+# is not yet a display that accepts connections on every machine. Xvfb picks a
+# free display and writes its number on the descriptor given.
+startX() {
+  local host=$1 number="" displayfd
+  shift
+  exec {displayfd}<> <(:)
+  Xvfb -displayfd "$displayfd" -screen 0 "${geometry}x24" "$@" >>"$scratch/xvfb.log" 2>&1 &
+  xvfb=$!
+  read -r -t 10 -u "$displayfd" number || true
+  exec {displayfd}<&-
+  if [ -n "$number" ]; then
+    export DISPLAY="$host:$number"
+    for _ in $(seq 50); do
+      xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+      kill -0 "$xvfb" 2>/dev/null || break
+      sleep 0.1
+    done
+  fi
+  {
+    echo "No client could connect to Xvfb ($* ${DISPLAY:-no display}); its log:"
+    cat "$scratch/xvfb.log"
+    echo "X sockets:"
+    grep -F .X11-unix /proc/net/unix || true
+  } >&2
+  kill "$xvfb" 2>/dev/null || true
+  xvfb=""
+  return 1
+}
+
+# Local sockets first; where a sandbox keeps clients from them, the loopback.
+if ! startX "" -nolisten tcp && ! startX 127.0.0.1 -listen tcp -nolisten local -nolisten unix; then
+  echo "No X display can be reached on this machine" >&2
+  exit 3
+fi
 
 (cd "$scratch" && QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$scratch/config" \
   XDG_DATA_HOME="$scratch/data" XDG_CACHE_HOME="$scratch/cache" \
@@ -107,7 +137,10 @@ show() {
 # The first window of the programmer, then a moment for the boxes it opens.
 for _ in $(seq 100); do
   [ -n "$(windows)" ] && break
-  kill -0 "$app" 2>/dev/null || { echo "The programmer ended:" >&2; cat "$scratch/out.log" >&2; exit 1; }
+  if ! kill -0 "$app" 2>/dev/null; then
+    { echo "The programmer ended:"; cat "$scratch/out.log"; echo "Xvfb's log:"; cat "$scratch/xvfb.log"; } >&2
+    exit 1
+  fi
   sleep 0.1
 done
 sleep "$settle"
