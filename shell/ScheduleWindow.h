@@ -2,68 +2,25 @@
 
 #include <QByteArray>
 #include <QDate>
-#include <QList>
-#include <QRect>
 #include <QWidget>
 #include <functional>
 #include <model/Schedule.h>
+#include <shell/WeekGrid.h>
 
 class QDateEdit;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QScrollArea;
 class QTimer;
 class TProject;
-
-// The week's firings drawn as a timetable: one column a day, Monday first, one
-// row a minute at which something fires, the programs of that minute stacked
-// in their colours. Firings that clash are outlined in red and hatched.
-class TWeekGrid : public QWidget
-{
-    Q_OBJECT
-
-public:
-    static constexpr int TimeWidth = 48;
-    static constexpr int HeaderHeight = 34;
-    static constexpr int BlockHeight = 20;
-    static constexpr int DayWidth = 150;
-
-    explicit TWeekGrid(QWidget *parent = nullptr);
-
-    void setSchedule(const varno::schedule::Schedule &schedule, const TProject &project,
-                     quint8 language);
-
-    struct Block
-    {
-        QRect rect;
-        int firing;    // index into the schedule's firings
-        QString label; // "012 Title"
-    };
-    const QList<Block> &blocks() const { return blocks_; }
-
-signals:
-    void programClicked(int position);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-
-private:
-    varno::schedule::Schedule schedule_;
-    QList<quint32> colours_; // of each firing
-    QList<Block> blocks_;
-    QList<QPair<int, int>> rows_; // minute of day, top
-    quint8 language_ = 2;
-};
 
 // The schedule window: non-modal, it follows the project as it is edited. It
 // shows one week with buttons for the weeks before and after and a date picker,
 // the number of clashes of the week in its status line and, below the grid, the
 // clashes and the problems of the project.
 //
-// Controls (objectName): PreviousWeek, NextWeek, WeekDate, WeekGrid, ClashStatus,
-// Problems.
+// Controls (objectName): PreviousWeek, NextWeek, WeekDate, WeekHeader, WeekGrid,
+// ClashStatus, Problems.
 class TScheduleWindow : public QWidget
 {
     Q_OBJECT
@@ -83,6 +40,7 @@ public:
 
     const varno::schedule::Schedule &schedule() const { return schedule_; }
     TWeekGrid *grid() const { return grid_; }
+    TWeekView *view() const { return view_; }
 
 private:
     void rebuild();
@@ -96,7 +54,7 @@ private:
     QPushButton *previous_;
     QPushButton *next_;
     QDateEdit *date_;
-    QScrollArea *scroll_;
+    TWeekView *view_;
     TWeekGrid *grid_;
     QLabel *status_;
     QLabel *problemsHeading_;

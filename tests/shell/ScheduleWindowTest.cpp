@@ -6,6 +6,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtPrinters.h>
@@ -112,6 +113,36 @@ TEST(ScheduleWindow, programsAtTheSameMinuteStackWithoutOverlapping)
     EXPECT_GE(w.grid()->height(), 128 * TWeekGrid::BlockHeight);
     EXPECT_EQ(w.findChild<QLabel *>("ClashStatus")->text(),
               text::Text(text::AddedTexts::ClashCount, text::English).arg(7));
+}
+
+TEST(ScheduleWindow, theDaysStayInSightWhenTheGridScrolls)
+{
+    varno::ScopedFixedClock clock{kNow};
+    TProject project;
+    for (int i = 0; i < 40; ++i)
+        timed(project.Programs, 1, 1, i % 24).SetMinute(i);
+    TScheduleWindow w(project);
+    w.resize(600, 400);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    TWeekView *view = w.view();
+    QScrollBar *down = view->verticalScrollBar();
+    QScrollBar *across = view->horizontalScrollBar();
+    ASSERT_GT(down->maximum(), 0);
+    ASSERT_GT(across->maximum(), 0);
+    down->setValue(down->maximum());
+    across->setValue(across->maximum());
+
+    // The first rows are out of sight; the days are still right above the grid,
+    // as wide as it, and moved sideways with it.
+    EXPECT_LT(w.grid()->y(), -TWeekGrid::BlockHeight);
+    const TWeekHeader *header = view->header();
+    EXPECT_TRUE(header->isVisible());
+    EXPECT_TRUE(view->rect().contains(header->geometry()));
+    EXPECT_EQ(header->geometry().bottom() + 1, view->viewport()->geometry().top());
+    EXPECT_EQ(header->width(), view->viewport()->width());
+    EXPECT_EQ(header->offset(), -w.grid()->x());
+    EXPECT_EQ(header->offset(), across->maximum());
 }
 
 // The main window's commands, against a temporary settings folder.

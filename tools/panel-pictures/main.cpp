@@ -4,6 +4,7 @@
 //   panel-pictures OUTPUT_DIR [LANGUAGE 1|2|3]
 
 #include <QApplication>
+#include <QDateEdit>
 #include <QDir>
 #include <QPixmap>
 #include <QTemporaryDir>
@@ -15,6 +16,7 @@
 #include <editor/UserDialogs.h>
 #include <model/ProjectClasses.h>
 #include <shell/Main.h>
+#include <shell/ScheduleWindow.h>
 #include <shell/SettingsFile.h>
 
 namespace {
@@ -119,8 +121,18 @@ int main(int argc, char *argv[])
     window.show();
     window.grab().save(out.filePath(QStringLiteral("main-window.png")));
 
+    // The week of those programs: the three of 08:30 clash on the Saturday.
+    window.Schedule1Click();
+    auto *schedule = window.findChild<TScheduleWindow *>();
+    // Through the date box, so that the picture shows the same date whenever
+    // it is made.
+    schedule->findChild<QDateEdit *>(QStringLiteral("WeekDate"))->setDate(QDate(2026, 12, 7));
+    schedule->resize(TWeekGrid::TimeWidth + 7 * TWeekGrid::DayWidth + 40, 420);
+    schedule->grab().save(out.filePath(QStringLiteral("schedule-window.png")));
+
     QTextStream(stdout) << out.filePath(QStringLiteral("program-panel.png")) << '\n'
                         << out.filePath(QStringLiteral("compact-rows.png")) << '\n'
-                        << out.filePath(QStringLiteral("main-window.png")) << '\n';
+                        << out.filePath(QStringLiteral("main-window.png")) << '\n'
+                        << out.filePath(QStringLiteral("schedule-window.png")) << '\n';
     return 0;
 }
