@@ -184,6 +184,15 @@ TEST(CliUsage, eachCommandHasItsOwnHelp)
          "Usage: varno-cli receive --port PORT --output FILE.prg [--force] [--timeout MS]\n",
          {"--port PORT", "--output FILE.prg", "--force", "--timeout MS"},
          {}},
+        // --output names the kind of file each command writes.
+        {"export",
+         "Usage: varno-cli export FILE.prg --output FILE.csv\n",
+         {"--output FILE.csv", "--force            replace FILE.csv when it exists"},
+         {"--output FILE.prg", "replace FILE.prg"}},
+        {"report",
+         "Usage: varno-cli report FILE.prg --output REPORT.html",
+         {"--output REPORT.html", "--force            replace REPORT.html"},
+         {"--output FILE.prg", "replace FILE.prg"}},
     };
     for (const auto &c : cases) {
         for (const char *help : {"--help", "-h"}) {

@@ -37,8 +37,9 @@ const OptionEntry kOptions[] = {
      "repeated, one\ntransfer per port at the same time"},
     {Timeout, "timeout", "MS",
      "how long to wait for each answer of the player, in\nmilliseconds (default 10000)"},
-    {Output, "output", "FILE.prg", "the project file to write"},
-    {Force, "force", nullptr, "replace FILE.prg when it exists"},
+    // A command's own help names the kind of file it writes (see CommandEntry).
+    {Output, "output", "FILE", "the file to write"},
+    {Force, "force", nullptr, "replace that file when it exists"},
     {From, "from", "YYYY-MM-DD", "the first day (default today)"},
     {Days, "days", "N", "how many days, 1 to 3660 (default 7)"},
     {Format, "format", "json", "print the same data as JSON"},
@@ -60,6 +61,7 @@ struct CommandEntry
     const char *synopsis;
     const char *summary; // one line, for the general help
     const char *description;
+    const char *output = nullptr; // the file --output names, as the synopsis writes it
 };
 
 const CommandEntry kCommands[] = {
@@ -86,7 +88,8 @@ const CommandEntry kCommands[] = {
      "read the player's programs and name into a project file",
      "Read the player's programs and project name into a project file. The output\n"
      "is checked before the player is asked anything, and written whole at the end:\n"
-     "a failed receive leaves no file behind and an existing one untouched."},
+     "a failed receive leaves no file behind and an existing one untouched.",
+     "FILE.prg"},
     {"verify", true, Port | Timeout, "verify FILE.prg --port PORT [--timeout MS]",
      "compare the player with what a transmit of the file writes",
      "Read the player back and compare every slot and the project name with what a\n"
@@ -103,16 +106,19 @@ const CommandEntry kCommands[] = {
      "Write the project report: properties and comment, the timetable of the week\n"
      "(the week holding --from, this week by default), the clashes and problems,\n"
      "and every program with its flags, schedule and actions as the programmer\n"
-     "shows them."},
+     "shows them.",
+     "REPORT.html"},
     {"export", true, Output | Force, "export FILE.prg --output FILE.csv",
      "write the programs as CSV, one row a program",
      "Write the programs as UTF-8 comma-separated values with a header row, one\n"
-     "row a program in project order."},
+     "row a program in project order.",
+     "FILE.csv"},
     {"import", true, Output | Force | Into, "import FILE.csv --output FILE.prg [--into BASE.prg]",
      "write a project file holding the programs of a CSV file",
      "Read every row of the CSV file, checking every value, and write a project\n"
      "file with those programs; nothing is written when a value is wrong. The\n"
-     "project's properties are those of BASE.prg, or a new project's."},
+     "project's properties are those of BASE.prg, or a new project's.",
+     "FILE.prg"},
 };
 
 const char kExitStatus[] =
@@ -127,28 +133,33 @@ const CommandEntry *findCommand(const QString &name)
     return it == std::end(kCommands) ? nullptr : it;
 }
 
-QString optionLine(const QString &left, const char *help)
+QString optionLine(const QString &left, const QString &help)
 {
     const QString indent(21, QLatin1Char(' '));
-    QString help2 = QString::fromLatin1(help);
+    QString help2 = help;
     help2.replace(QLatin1Char('\n'), QLatin1Char('\n') + indent);
     if (left.size() > 17)
         return QStringLiteral("  %1\n%2%3\n").arg(left, indent, help2);
     return QStringLiteral("  %1%2\n").arg(left, -19).arg(help2);
 }
 
-QString optionsHelp(unsigned options)
+// `output` is what --output names, for the help of one command.
+QString optionsHelp(unsigned options, const char *output = nullptr)
 {
     QString text = QStringLiteral("Options:\n");
     for (const OptionEntry &o : kOptions) {
         if (!(options & o.flag))
             continue;
         QString left = QStringLiteral("--") + QLatin1String(o.name);
-        if (o.valueName)
-            left += QLatin1Char(' ') + QLatin1String(o.valueName);
-        text += optionLine(left, o.help);
+        const char *valueName = o.flag == Output && output ? output : o.valueName;
+        if (valueName)
+            left += QLatin1Char(' ') + QLatin1String(valueName);
+        const QString help = output && o.flag == Force
+                                 ? QStringLiteral("replace %1 when it exists").arg(output)
+                                 : QString::fromLatin1(o.help);
+        text += optionLine(left, help);
     }
-    text += optionLine(QStringLiteral("-h, --help"), "show this help");
+    text += optionLine(QStringLiteral("-h, --help"), QStringLiteral("show this help"));
     return text;
 }
 
@@ -156,21 +167,21 @@ QString generalHelp()
 {
     QString text = QStringLiteral("Usage: varno-cli COMMAND [ARGUMENTS] [OPTIONS]\n\nCommands:\n");
     for (const CommandEntry &c : kCommands)
-        text += optionLine(QString::fromLatin1(c.synopsis), c.summary);
+        text += optionLine(QString::fromLatin1(c.synopsis), QString::fromLatin1(c.summary));
     text +=
         QStringLiteral("\n'varno-cli COMMAND --help' shows what a command does and its options.\n"
                        "\n");
     text += optionsHelp(Port | Timeout | Output | Force | From | Days | Format | Language | Into |
                         NoBackup | BackupDir | Verify | OutputDir);
-    text += optionLine(QStringLiteral("--version"), "show the version");
+    text += optionLine(QStringLiteral("--version"), QStringLiteral("show the version"));
     return text + QLatin1Char('\n') + QLatin1String(kExitStatus);
 }
 
 QString commandHelp(const CommandEntry &c)
 {
     return QStringLiteral("Usage: varno-cli %1\n\n%2\n\n%3\n%4")
-        .arg(QLatin1String(c.synopsis), QLatin1String(c.description), optionsHelp(c.options),
-             QLatin1String(kExitStatus));
+        .arg(QLatin1String(c.synopsis), QLatin1String(c.description),
+             optionsHelp(c.options, c.output), QLatin1String(kExitStatus));
 }
 
 Invocation usageError(const QString &message)
