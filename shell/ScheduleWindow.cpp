@@ -57,6 +57,13 @@ TScheduleWindow::TScheduleWindow(const TProject &project, QWidget *parent)
     layout->addWidget(split, 1);
     layout->addWidget(status_);
     resize(TWeekGrid::TimeWidth + 7 * TWeekGrid::DayWidth + 40, 640);
+    // Tab follows the window from left to right and top to bottom; the week
+    // has the keyboard first, so that the arrows and Page Down scroll it.
+    setTabOrder(previous_, date_);
+    setTabOrder(date_, next_);
+    setTabOrder(next_, view_);
+    setTabOrder(view_, problems_);
+    view_->setFocus();
 
     connect(previous_, &QPushButton::clicked, this, [this] { showWeek(weekStart_.addDays(-7)); });
     connect(next_, &QPushButton::clicked, this, [this] { showWeek(weekStart_.addDays(7)); });

@@ -145,6 +145,8 @@ TWeekView::TWeekView(TWeekGrid *grid, QWidget *parent)
     setWidget(grid);
     setWidgetResizable(false);
     setViewportMargins(0, TWeekHeader::Height, 0, 0);
+    // In the Tab chain, so that the arrows and Page Up/Down scroll the week.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void TWeekView::resizeEvent(QResizeEvent *event)
