@@ -165,17 +165,27 @@ TLinkResult TComLink::WriteBytes(std::initializer_list<quint8> bytes)
     return TLinkResult::Ok;
 }
 
-// The acknowledgement after the data of a read, without the watchdog: a
-// missing or wrong byte is not an error, but a byte other than 0x01 costs
-// exactly one more read, and only that read's failure counts.
+// The acknowledgement after the data of a read, without the watchdog. A
+// missing acknowledgement is not an error. Stray bytes before it are skipped
+// until it comes or the line falls quiet: one left on the line would arrive
+// after the next exchange's purge, and that exchange would take it, or the
+// acknowledgement behind it, for its own, reading every later block shifted.
+// The first read's failure is ignored; a later one counts.
 TLinkResult TComLink::ReadTrailingAcknowledge()
 {
-    const TReadResult first = device_->readByte();
-    if (first.Status == TReadStatus::Byte && first.Value == varno::link::Acknowledge)
-        return TLinkResult::Ok;
-    if (device_->readByte().Status == TReadStatus::Failed)
-        return failed(TLinkResult::ReadError);
-    return TLinkResult::Ok;
+    constexpr int mostStrayBytes = 64;
+    for (int i = 0; i <= mostStrayBytes; ++i) {
+        const TReadResult read = device_->readByte();
+        if (read.Status == TReadStatus::Failed) {
+            if (i == 0)
+                continue;
+            return failed(TLinkResult::ReadError);
+        }
+        if (read.Status == TReadStatus::NoByte || read.Value == varno::link::Acknowledge)
+            return TLinkResult::Ok;
+    }
+    reason_ = QStringLiteral("the player kept sending after the data");
+    return TLinkResult::ReadError;
 }
 
 TLinkResult TComLink::WriteBlock(const TTrameList &block)

@@ -80,22 +80,27 @@ TEST_F(EmulatorTest, SilentPlayerGivesPlayerNotReady)
     EXPECT_EQ(link.SendFinalize(), TLinkResult::PlayerNotReady);
 }
 
+// On a real line, with its byte times, the stray bytes before the trailing
+// acknowledgement are still arriving when the next exchange purges the port.
 TEST_F(EmulatorTest, NoisyPlayerStillTransfersEveryByte)
 {
     TEmulatorOptions options;
     options.Faults.Noise = true;
+    options.Slow = true;
     startAndOpen(options);
     const TTrameList block = SampleTransmitBlocks().at(0);
 
     ASSERT_EQ(link.WriteBlock(block), TLinkResult::Ok);
     ASSERT_EQ(link.WriteEepromByte(0x60, 0x20, 0x7A), TLinkResult::Ok);
     ASSERT_EQ(link.SendFinalize(), TLinkResult::Ok);
-    TTrameList read;
-    ASSERT_EQ(link.ReadBlock(block.at(1).Value, read), TLinkResult::Ok);
-    EXPECT_EQ(hex(toBytes(read)), hex(toBytes(block)));
-    quint8 value = 0;
-    ASSERT_EQ(link.ReadEepromByte(0x60, 0x20, value), TLinkResult::Ok);
-    EXPECT_EQ(value, 0x7A);
+    for (int round = 0; round < 3; ++round) {
+        TTrameList read;
+        ASSERT_EQ(link.ReadBlock(block.at(1).Value, read), TLinkResult::Ok);
+        EXPECT_EQ(hex(toBytes(read)), hex(toBytes(block))) << "round " << round;
+        quint8 value = 0;
+        ASSERT_EQ(link.ReadEepromByte(0x60, 0x20, value), TLinkResult::Ok);
+        EXPECT_EQ(value, 0x7A) << "round " << round;
+    }
 }
 
 TEST_F(EmulatorTest, MissingOrWrongTrailingAcknowledgementLosesNoData)
