@@ -13,7 +13,14 @@ fail() {
 }
 
 cd "$build"
-cpack -G DEB -B "$root/package" >/dev/null
+# dpkg-shlibdeps reads the package database, which a package manager running
+# at the same moment may be rewriting: one more try before it counts.
+if ! cpack -G DEB -B "$root/package" >"$root/cpack.log" 2>&1; then
+  echo "cpack failed once; trying again. Its output:"
+  cat "$root/cpack.log"
+  rm -rf "$root/package"
+  cpack -G DEB -B "$root/package" >/dev/null || fail "cpack could not build the package"
+fi
 deb=$(ls "$root"/package/*.deb)
 [ "$(dpkg-deb --field "$deb" Package)" = varno-programmer ] || fail "wrong package name"
 version=$(dpkg-deb --field "$deb" Version)
