@@ -145,11 +145,9 @@ public:
         return int(value);
     }
 
-    quint8 flag(const char *what)
-    {
-        Q_UNUSED(what);
-        return next(what) == "yes" ? 1 : 0;
-    }
+    // Case matters ("Yes" is no), but blanks an editor left at the end do not:
+    // they would clear the flag without a word.
+    quint8 flag(const char *what) { return next(what).trimmed() == "yes" ? 1 : 0; }
 
     QStringList textList(const char *countWhat, const char *itemWhat)
     {
@@ -228,7 +226,9 @@ private:
         if (end < 0)
             end = bytes_.size();
         QByteArray line = bytes_.mid(offset_, end - offset_);
-        if (line.endsWith('\r'))
+        // A file whose line ends went through a faulty conversion (CR CR LF)
+        // reads as written; no value can hold a CR.
+        while (line.endsWith('\r'))
             line.chop(1);
         offset_ = end + 1;
         ++position_;

@@ -178,17 +178,30 @@ TEST_F(ProjectFile, textIsWindows1252OnDisk)
     EXPECT_EQ(lines.at(3), QByteArray("?\r"));
 }
 
-TEST_F(ProjectFile, flagsAreYesExactly)
+// "yes" in any other case is no; blanks at the end of the line and doubled CRs
+// of a badly converted file change nothing.
+TEST_F(ProjectFile, flagsAreYesInThatCase)
 {
     QStringList lines = kEmptyProjectLines.mid(0, 12) + QStringList{"1", "*****"} +
                         defaultProgramLines("1", "07/12/2026");
     lines[14 + 1] = "Yes";
     lines[14 + 2] = "YES";
     lines[14 + 3] = "yes";
-    const TProject loaded = parse(crlf(lines), "x.prg");
+    TProject loaded = parse(crlf(lines), "x.prg");
     EXPECT_EQ(loaded.Programs.at(0).Prioritary, 0);
     EXPECT_EQ(loaded.Programs.at(0).TimerOn, 0);
     EXPECT_EQ(loaded.Programs.at(0).Active, 1);
+
+    lines[2] = "Gare";
+    lines[14 + 1] = "yes ";
+    lines[14 + 2] = "yes\t";
+    loaded = parse(crlf(lines), "x.prg");
+    EXPECT_EQ(loaded.Programs.at(0).Prioritary, 1);
+    EXPECT_EQ(loaded.Programs.at(0).TimerOn, 1);
+
+    const TProject doubled = parse(crlf(lines).replace("\r\n", "\r\r\n"), "x.prg");
+    EXPECT_EQ(doubled.Group.Name, QStringLiteral("Gare"));
+    EXPECT_EQ(serialize(doubled), serialize(loaded));
 }
 
 TEST_F(ProjectFile, programsKeepFileOrderAndNumbers)
