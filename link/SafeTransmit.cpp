@@ -38,7 +38,7 @@ TSafeTransmitReport RunSafeTransmit(TComLink &link, const QString &portName,
     }
     report.Phase = TTransferPhase::Transmit;
     observer.phaseStarted(TTransferPhase::Transmit);
-    report.Result = RunTransmit(link, portName, project, observer);
+    report.Result = RunTransmit(link, portName, project, observer, &report.FinalizeConfirmed);
     if (report.Result != TLinkResult::Ok || !options.Verify)
         return report;
     report.Phase = TTransferPhase::Verify;

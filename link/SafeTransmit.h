@@ -33,6 +33,8 @@ struct TSafeTransmitReport
     bool Verified = false;
     QList<TFieldDifference> Differences;
     QList<int> ResetSchedules; // of the backup: stored dates that did not exist
+    // The player answered the finalize command that ends the transmit.
+    bool FinalizeConfirmed = true;
 
     // The transmit itself ran, in full or in part.
     bool wrote() const { return Phase != TTransferPhase::Backup; }

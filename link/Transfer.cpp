@@ -23,7 +23,8 @@ TLinkResult WriteProjectName(TComLink &link, const QString &name, TTransferObser
     return TLinkResult::Ok;
 }
 
-TLinkResult TransmitPrograms(TComLink &link, const TProject &project, TTransferObserver &observer)
+TLinkResult TransmitPrograms(TComLink &link, const TProject &project, TTransferObserver &observer,
+                             bool *finalizeConfirmed)
 {
     observer.transferStarted();
     eeprom::TransmitSequence sequence(project.Programs);
@@ -40,8 +41,11 @@ TLinkResult TransmitPrograms(TComLink &link, const TProject &project, TTransferO
     }
     observer.finalizationStep();
     const TLinkResult named = WriteProjectName(link, project.Group.Name, observer);
-    if (named == TLinkResult::Ok)
-        link.SendFinalize(); // the player has all it needs; its answer is not awaited further
+    if (named == TLinkResult::Ok) {
+        const bool confirmed = link.SendFinalize() == TLinkResult::Ok;
+        if (finalizeConfirmed)
+            *finalizeConfirmed = confirmed;
+    }
     return named;
 }
 
@@ -95,9 +99,10 @@ TLinkResult run(TComLink &link, const QString &portName, TTransferObserver &obse
 } // namespace
 
 TLinkResult RunTransmit(TComLink &link, const QString &portName, const TProject &project,
-                        TTransferObserver &observer)
+                        TTransferObserver &observer, bool *finalizeConfirmed)
 {
-    return run(link, portName, observer, [&] { return TransmitPrograms(link, project, observer); });
+    return run(link, portName, observer,
+               [&] { return TransmitPrograms(link, project, observer, finalizeConfirmed); });
 }
 
 TLinkResult RunReceive(TComLink &link, const QString &portName, TReceivedPrograms &received,

@@ -51,8 +51,11 @@ struct TReceivedPrograms
 namespace varno::transfer {
 
 // All 255 slots in ascending order, then the project name, then the finalize
-// command (whose failure is not reported).
-TLinkResult TransmitPrograms(TComLink &link, const TProject &project, TTransferObserver &observer);
+// command. Every block and name byte was acknowledged once the name is
+// written, so an unanswered finalize does not fail the transmit; it is told
+// through `finalizeConfirmed`, for the user to check the player.
+TLinkResult TransmitPrograms(TComLink &link, const TProject &project, TTransferObserver &observer,
+                             bool *finalizeConfirmed = nullptr);
 
 // The 64 bytes of the name block: the name's characters, then zero bytes.
 TLinkResult WriteProjectName(TComLink &link, const QString &name, TTransferObserver &observer);
@@ -65,7 +68,7 @@ TLinkResult ReceivePrograms(TComLink &link, TReceivedPrograms &received,
 // Opens the port, runs the transfer, closes the port. After a failed transfer
 // the close result is ignored; after a successful one it becomes the result.
 TLinkResult RunTransmit(TComLink &link, const QString &portName, const TProject &project,
-                        TTransferObserver &observer);
+                        TTransferObserver &observer, bool *finalizeConfirmed = nullptr);
 TLinkResult RunReceive(TComLink &link, const QString &portName, TReceivedPrograms &received,
                        TTransferObserver &observer);
 

@@ -144,11 +144,20 @@ void TForm1::transmitSafely()
     // The transmit succeeded; the read-back, when asked, adds its verdict.
     LinkResult = 0;
     QString message = LinkResultMessage(TLinkResult::Ok, l);
+    if (!report.FinalizeConfirmed)
+        message += QLatin1Char('\n') + text::Text(AddedTexts::FinalizeUnconfirmed, l);
     if (report.Phase == TTransferPhase::Verify) {
         if (report.Verified)
             message += QLatin1Char('\n') + text::Text(AddedTexts::Verified, l);
         else if (report.Result != TLinkResult::Ok)
             message += QLatin1Char('\n') + LinkResultMessage(report.Result, l, reason);
+    }
+    if (!report.ResetSchedules.isEmpty()) {
+        QStringList numbers;
+        for (int number : report.ResetSchedules)
+            numbers << QString::number(number);
+        message += QLatin1Char('\n') + text::Text(AddedTexts::BackupScheduleReset, l) +
+                   numbers.join(QStringLiteral(", "));
     }
     dialogs_.warn(this, message);
     if (!report.Differences.isEmpty()) {

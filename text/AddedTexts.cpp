@@ -200,6 +200,20 @@ constexpr Row kAddedTexts[] = {
     {AddedTexts::ReduceName, u"Réduire le programme", u"Reduce the program",
      u"Reducir el programa"},
     {AddedTexts::ActionSlotName, u"Action %1", u"Action %1", u"Acción %1"},
+    {AddedTexts::FinalizeUnconfirmed,
+     u"Le lecteur n'a pas confirmé la fin de la programmation : vérifiez qu'il joue les "
+     u"nouveaux programmes.",
+     u"The player did not confirm the end of the programming: check that it plays the new "
+     u"programs.",
+     u"El reproductor no confirmó el fin de la programación: compruebe que reproduce los "
+     u"nuevos programas."},
+    {AddedTexts::BackupScheduleReset,
+     u"Dans la sauvegarde du lecteur, la date ou l'heure de ces programmes n'existait pas ; "
+     u"elle y est remplacée par la date ou l'heure actuelle : ",
+     u"In the backup of the player, the date or time of these programs did not exist; the "
+     u"backup holds the current date or time instead: ",
+     u"En la copia de seguridad del reproductor, la fecha o la hora de estos programas no "
+     u"existía; la copia guarda la fecha o la hora actual en su lugar: "},
 };
 
 constexpr bool rowsInKeyOrder()

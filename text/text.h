@@ -358,32 +358,34 @@ enum class AddedTexts
     RecentProjectMissing,
     // Edit menu item
     DuplicateProgram,
-    UndoItem,          // Edit menu item: undo the last step, none to undo
-    RedoItem,          // Edit menu item: redo the step undone, none to redo
-    UndoStep,          // Edit menu item, %1 the step to undo
-    RedoStep,          // Edit menu item, %1 the step to redo
-    StepTitle,         // undo step, %1 the program number
-    StepComment,       // undo step, %1 the program number
-    StepColor,         // undo step, %1 the program number
-    StepNumber,        // undo step, %1 the program number
-    StepActive,        // undo step, %1 the program number
-    StepPriority,      // undo step, %1 the program number
-    StepTimer,         // undo step, %1 the program number
-    StepDateMode,      // undo step, %1 the program number
-    StepTime,          // undo step, %1 the program number
-    StepDate,          // undo step, %1 the program number
-    StepWeekDay,       // undo step, %1 the program number
-    StepActions,       // undo step, %1 the program number
-    StepValues,        // undo step, %1 the program number
-    StepNewProgram,    // undo step, %1 the program number
-    StepDeleteProgram, // undo step, %1 the program number
-    StepProperties,    // undo step
-    ColourBarName,     // name and tooltip of the program panel's colour bar
-    NumberBoxName,     // name and tooltip of the program panel's number box
-    TitleName,         // name and tooltip of the program panel's title
-    ReduceName,        // name and tooltip of the program panel's reduce button
-    ActionSlotName,    // name of an action button, %1 its slot
-    Count              // not a text: the number of keys
+    UndoItem,            // Edit menu item: undo the last step, none to undo
+    RedoItem,            // Edit menu item: redo the step undone, none to redo
+    UndoStep,            // Edit menu item, %1 the step to undo
+    RedoStep,            // Edit menu item, %1 the step to redo
+    StepTitle,           // undo step, %1 the program number
+    StepComment,         // undo step, %1 the program number
+    StepColor,           // undo step, %1 the program number
+    StepNumber,          // undo step, %1 the program number
+    StepActive,          // undo step, %1 the program number
+    StepPriority,        // undo step, %1 the program number
+    StepTimer,           // undo step, %1 the program number
+    StepDateMode,        // undo step, %1 the program number
+    StepTime,            // undo step, %1 the program number
+    StepDate,            // undo step, %1 the program number
+    StepWeekDay,         // undo step, %1 the program number
+    StepActions,         // undo step, %1 the program number
+    StepValues,          // undo step, %1 the program number
+    StepNewProgram,      // undo step, %1 the program number
+    StepDeleteProgram,   // undo step, %1 the program number
+    StepProperties,      // undo step
+    ColourBarName,       // name and tooltip of the program panel's colour bar
+    NumberBoxName,       // name and tooltip of the program panel's number box
+    TitleName,           // name and tooltip of the program panel's title
+    ReduceName,          // name and tooltip of the program panel's reduce button
+    ActionSlotName,      // name of an action button, %1 its slot
+    FinalizeUnconfirmed, // after a transmit whose end the player did not answer
+    BackupScheduleReset, // before the numbers of programs whose date the backup replaced
+    Count                // not a text: the number of keys
 };
 
 // Number of keys of each localised table (the enumerators are 0..KeyCount-1).

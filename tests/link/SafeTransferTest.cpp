@@ -110,6 +110,8 @@ TEST_F(SafeTransfer, backupHoldsWhatThePlayerHeldAndTheNewProgramsAreVerified)
     EXPECT_EQ(report.Result, TLinkResult::Ok);
     EXPECT_TRUE(report.Verified);
     EXPECT_TRUE(report.Differences.isEmpty());
+    EXPECT_TRUE(report.FinalizeConfirmed);
+    EXPECT_TRUE(report.ResetSchedules.isEmpty());
     EXPECT_EQ(observer.phases,
               (QList<TTransferPhase>{TTransferPhase::Backup, TTransferPhase::Transmit,
                                      TTransferPhase::Verify}));
@@ -170,6 +172,23 @@ TEST_F(SafeTransfer, verifyCatchesAPlayerThatStoresOneWrongByte)
     EXPECT_EQ(report.Differences, expected);
     EXPECT_EQ(varno::transfer::FieldName(report.Differences.first(), text::English),
               "Action 1 value");
+}
+
+// What the user must hear of although the transmit itself went through: a
+// player that never answered the finalize command, and a backup that could
+// not keep a stored date.
+TEST_F(SafeTransfer, anUnansweredFinalizeAndAReplacedBackupDateAreReported)
+{
+    TEmulatorOptions faulty;
+    faulty.Faults.CorruptDateSlot = 40;
+    faulty.Faults.NoFinalizeAck = true;
+    startHolding(projectOf(QStringLiteral("Old"), {40}, 0), faulty);
+
+    const auto report = varno::transfer::RunSafeTransmit(
+        link, device, projectOf(QStringLiteral("New"), {7}, 0), options(true, false), observer);
+    EXPECT_EQ(report.Result, TLinkResult::Ok);
+    EXPECT_FALSE(report.FinalizeConfirmed);
+    EXPECT_EQ(report.ResetSchedules, QList<int>{40});
 }
 
 TEST_F(SafeTransfer, cancelStopsBetweenExchangesAndLeavesTheLineClean)

@@ -286,6 +286,25 @@ TEST_F(CliTransfer, transmitBacksUpFirstAndVerifiesWithTheValuesOfEachDifference
               "program 5: action 1 value: file 255, player 254\n1 difference\n");
 }
 
+// The transmit went through, so it ends well, but the user hears what to check.
+TEST_F(CliTransfer, transmitWarnsOfAnUnansweredFinalizeAndOfDatesTheBackupReplaced)
+{
+    startPlayer({"--corrupt-date", "2", "--no-finalize-ack"});
+    const QStringList quick{"--port", port, "--timeout", "300"};
+    ASSERT_EQ(runCli(QStringList{"transmit", save(sample(), "former.prg"), "--no-backup"} + quick)
+                  .exitCode,
+              0);
+    const CliResult sent = runCli(QStringList{"transmit", save(TProject(), "next.prg"),
+                                              "--backup-dir", dir.filePath("backups")} +
+                                  quick);
+    EXPECT_EQ(sent.exitCode, 0) << sent.err;
+    EXPECT_TRUE(sent.err.contains("program 2: the date or time stored in the player did not "
+                                  "exist; the backup holds the current one instead"))
+        << sent.err;
+    EXPECT_TRUE(sent.err.contains("the player did not confirm the end of the programming"))
+        << sent.err;
+}
+
 TEST_F(CliTransfer, ctrlCStopsAfterTheExchangeUnderWayAndExits130)
 {
     startPlayer({"--write-delay", "4"});

@@ -125,6 +125,11 @@ int transmit(const TProject &project, const TransferOptions &options)
             }
             if (!report.BackupPath.isEmpty())
                 r.lines << QStringLiteral("Backup of the player: ") + report.BackupPath;
+            for (int number : report.ResetSchedules)
+                r.problems << QStringLiteral("warning: program %1: the date or time stored in the "
+                                             "player did not exist; the backup holds the current "
+                                             "one instead")
+                                  .arg(number);
             r.file = report.BackupPath;
             if (report.Phase == TTransferPhase::Transmit && report.Result != TLinkResult::Ok) {
                 const PortResult failure = failed(report.Result, link);
@@ -144,6 +149,9 @@ int transmit(const TProject &project, const TransferOptions &options)
             }
             r.lines << LinkResultMessage(TLinkResult::Ok, text::English);
             r.outcome = QStringLiteral("ok");
+            if (!report.FinalizeConfirmed)
+                r.problems << QStringLiteral("warning: the player did not confirm the end of the "
+                                             "programming; check that it plays the new programs");
             if (report.Phase != TTransferPhase::Verify)
                 return r;
             r.verified = report.Verified ? QStringLiteral("yes") : QStringLiteral("no");

@@ -52,6 +52,9 @@ TParseOutcome ParseCommandLine(const QStringList &arguments, TCommandLine &comma
     const QCommandLineOption wrongTrailing(
         QStringLiteral("wrong-trailing-ack"),
         QStringLiteral("Send 0xEE instead of the acknowledgement after the data of a read."));
+    const QCommandLineOption noFinalize(
+        QStringLiteral("no-finalize-ack"),
+        QStringLiteral("Take the finalize command without acknowledging it."));
     const QCommandLineOption hangUp(
         QStringLiteral("hang-up-after"),
         QStringLiteral("Close the line at the first command after <n> program blocks."),
@@ -80,8 +83,8 @@ TParseOutcome ParseCommandLine(const QStringList &arguments, TCommandLine &comma
     const QCommandLineOption log(
         QStringLiteral("log"),
         QStringLiteral("Print every byte in both directions on standard error."));
-    parser.addOptions({help, link, load, save, silent, noise, noTrailing, wrongTrailing, hangUp,
-                       corrupt, corruptStored, latency, slow, writeDelay, log});
+    parser.addOptions({help, link, load, save, silent, noise, noTrailing, wrongTrailing, noFinalize,
+                       hangUp, corrupt, corruptStored, latency, slow, writeDelay, log});
 
     if (!parser.parse(arguments)) {
         message = parser.errorText();
@@ -107,6 +110,7 @@ TParseOutcome ParseCommandLine(const QStringList &arguments, TCommandLine &comma
     faults.Noise = parser.isSet(noise);
     faults.NoTrailingAck = parser.isSet(noTrailing);
     faults.WrongTrailingAck = parser.isSet(wrongTrailing);
+    faults.NoFinalizeAck = parser.isSet(noFinalize);
     int number = 0;
     if (parser.isSet(hangUp)) {
         if (!readCount(parser, hangUp, 0, 1'000'000, number, message))

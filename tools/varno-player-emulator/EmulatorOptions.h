@@ -24,6 +24,7 @@ struct TFaults
     bool Noise = false;            // stray bytes before every acknowledgement
     bool NoTrailingAck = false;    // no acknowledgement after the data of a read
     bool WrongTrailingAck = false; // a wrong byte instead of that acknowledgement
+    bool NoFinalizeAck = false;    // takes the finalize command without answering it
     // Closes the line, without answering, at the first command that arrives
     // once this many program blocks have been written or read.
     std::optional<int> HangUpAfterBlocks;

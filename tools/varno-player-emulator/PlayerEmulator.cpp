@@ -243,6 +243,11 @@ bool TPlayerEmulator::readByte(TPlayerLine &line)
 
 bool TPlayerEmulator::finalize(TPlayerLine &line)
 {
+    if (options_.Faults.NoFinalizeAck) {
+        if (options_.OnFinalize)
+            options_.OnFinalize();
+        return true;
+    }
     if (!acknowledge(line))
         return false;
     if (options_.OnFinalize)
