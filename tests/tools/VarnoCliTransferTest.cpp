@@ -303,6 +303,15 @@ TEST_F(CliTransfer, transmitWarnsOfAnUnansweredFinalizeAndOfDatesTheBackupReplac
         << sent.err;
     EXPECT_TRUE(sent.err.contains("the player did not confirm the end of the programming"))
         << sent.err;
+
+    // Two programs under one number: the player keeps one, and the user hears of it
+    // before anything is written.
+    TProject twice = sample();
+    twice.Programs.at(1).NumOfProg = 5;
+    const CliResult doubled =
+        runCli(QStringList{"transmit", save(twice, "twice.prg"), "--no-backup"} + quick);
+    EXPECT_TRUE(doubled.err.startsWith("varno-cli: warning: ")) << doubled.err;
+    EXPECT_TRUE(doubled.err.contains("replaces it in the player")) << doubled.err;
 }
 
 TEST_F(CliTransfer, ctrlCStopsAfterTheExchangeUnderWayAndExits130)

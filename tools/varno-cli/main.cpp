@@ -7,6 +7,7 @@
 #include "ScheduleCommands.h"
 
 #include <QCoreApplication>
+#include <link/ProjectCheck.h>
 #include <model/Errors.h>
 #include <model/HeldProject.h>
 
@@ -39,8 +40,13 @@ int run(const Invocation &call)
         return printImage(project);
     if (call.command == QLatin1String("check"))
         return printCheck(project, narrowed);
-    if (call.command == QLatin1String("transmit"))
+    if (call.command == QLatin1String("transmit")) {
+        // A transmit and its verify agree with each other even when the
+        // project loses programs on the way: say so before the player is touched.
+        for (const QString &warning : CheckProject(project, narrowed))
+            report(QStringLiteral("warning: ") + warning);
         return transmit(project, call.transfer);
+    }
     return verify(project, call.transfer);
 }
 
