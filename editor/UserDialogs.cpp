@@ -2,6 +2,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <editor/UserDialogs.h>
 
 namespace {
@@ -17,6 +18,24 @@ bool TQtUserDialogs::askYesNo(QWidget *parent, const QString &question)
 {
     return QMessageBox::question(parent, title(), question, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+TAnswer TQtUserDialogs::askYesNoOrDismiss(QWidget *parent, const QString &question)
+{
+    QMessageBox box(QMessageBox::Question, title(), question, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    // The box takes its No button for Escape and the close button unless it has
+    // a Cancel one: a hidden Cancel receives them instead.
+    QAbstractButton *dismiss = box.addButton(QMessageBox::Cancel);
+    dismiss->hide();
+    box.setEscapeButton(dismiss);
+    box.exec();
+    if (box.clickedButton() == box.button(QMessageBox::Yes))
+        return TAnswer::Yes;
+    if (box.clickedButton() == box.button(QMessageBox::No))
+        return TAnswer::No;
+    return TAnswer::Dismissed;
 }
 
 void TQtUserDialogs::warn(QWidget *parent, const QString &message)

@@ -7,6 +7,15 @@
 class QDialog;
 class QWidget;
 
+// How a question with Yes and No was left: Dismissed is Escape or the box's
+// close button, when the user chose neither.
+enum class TAnswer
+{
+    Yes,
+    No,
+    Dismissed,
+};
+
 // Every question, message, file dialog and modal dialog of the application goes
 // through this interface, so that tests can answer them. The real one shows the
 // toolkit's boxes with the toolkit's own button labels.
@@ -17,6 +26,9 @@ public:
 
     // A confirmation with Yes and No; true for Yes.
     virtual bool askYesNo(QWidget *parent, const QString &question) = 0;
+    // The same two buttons, for a question where taking No for an answer the
+    // user did not give would lose work: Escape and closing the box give Dismissed.
+    virtual TAnswer askYesNoOrDismiss(QWidget *parent, const QString &question) = 0;
     // A warning with one OK button.
     virtual void warn(QWidget *parent, const QString &message) = 0;
     // An error box, for failures the user must know about.
@@ -41,6 +53,7 @@ class TQtUserDialogs : public TUserDialogs
 {
 public:
     bool askYesNo(QWidget *parent, const QString &question) override;
+    TAnswer askYesNoOrDismiss(QWidget *parent, const QString &question) override;
     void warn(QWidget *parent, const QString &message) override;
     void showError(QWidget *parent, const QString &message) override;
     QString openFileName(QWidget *parent, const QString &filter) override;

@@ -34,9 +34,15 @@ bool TForm1::AskSaveChanges()
     ProgPanel->ValidateEdits();
     if (!isChanged())
         return true;
-    if (!dialogs_.askYesNo(this,
-                           text::Text(text::MainMessages::SaveChangesConfirm, CurrentLanguage)))
+    switch (dialogs_.askYesNoOrDismiss(
+        this, text::Text(text::MainMessages::SaveChangesConfirm, CurrentLanguage))) {
+    case TAnswer::Dismissed:
+        return false; // neither saved nor dropped: the command does not go on
+    case TAnswer::No:
         return true;
+    case TAnswer::Yes:
+        break;
+    }
     Save1Click();
     // Still changed: the save failed or its dialog was cancelled, and the work
     // must not be dropped.

@@ -200,8 +200,11 @@ void TForm1::ImportCsv1Click()
     // As the programmer holds programs it opens.
     HoldPrograms(imported);
     const quint8 l = CurrentLanguage;
-    const bool replace =
-        dialogs_.askYesNo(this, text::Text(AddedTexts::ReplaceOrAdd, l).arg(imported.count()));
+    const TAnswer answer = dialogs_.askYesNoOrDismiss(
+        this, text::Text(AddedTexts::ReplaceOrAdd, l).arg(imported.count()));
+    if (answer == TAnswer::Dismissed)
+        return; // neither replace nor add was chosen
+    const bool replace = answer == TAnswer::Yes;
     const int total = imported.count() + (replace ? 0 : ProgList().count());
     if (total > TProgList::MaxPrograms) {
         dialogs_.warn(this, text::Text(AddedTexts::TooManyPrograms, l).arg(total));

@@ -53,6 +53,8 @@ void TForm1::closeRecoveryNormally()
 }
 
 // Newest first; Yes opens that one and leaves any older for the next start.
+// Only No deletes a copy: a question closed unanswered keeps this one and the
+// older ones for the next start.
 void TForm1::offerLeftCopies()
 {
     for (TProjectRecovery::LeftCopy &copy : recovery_->leftCopies()) {
@@ -60,7 +62,10 @@ void TForm1::offerLeftCopies()
             text::Text(text::AddedTexts::RecoverChanges, CurrentLanguage)
                 .arg(copy.project.Group.Name,
                      copy.written.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
-        if (!dialogs_.askYesNo(this, question)) {
+        const TAnswer answer = dialogs_.askYesNoOrDismiss(this, question);
+        if (answer == TAnswer::Dismissed)
+            return;
+        if (answer == TAnswer::No) {
             recovery_->remove(copy);
             continue;
         }

@@ -30,9 +30,11 @@ constexpr Row kAddedTexts[] = {
      u"Ce caractère ne peut pas être enregistré dans le fichier du projet.",
      u"This character cannot be stored in the project file.",
      u"Este carácter no se puede guardar en el archivo del proyecto."},
-    {AddedTexts::RecoverChanges, u"récupérer les modifications non enregistrées de %1 du %2 ?",
-     u"recover the unsaved changes of %1 from %2?",
-     u"¿recuperar los cambios no guardados de %1 del %2?"},
+    {AddedTexts::RecoverChanges,
+     u"VARNO Programmer s'est arrêté sans enregistrer les modifications de %1 (%2). Les "
+     u"récupérer ?",
+     u"VARNO Programmer ended without saving the changes of %1 (%2). Recover them?",
+     u"VARNO Programmer terminó sin guardar los cambios de %1 (%2). ¿Recuperarlos?"},
     {AddedTexts::OpenElsewhere,
      u"%1 est déjà ouvert dans un autre VARNO Programmer (processus %2 sur %3). L'ouvrir "
      u"quand même ?",

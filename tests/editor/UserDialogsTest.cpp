@@ -7,9 +7,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QtPrinters.h>
 #include <editor/UserDialogs.h>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -60,6 +62,46 @@ TEST(UserDialogs, saveAsAsksBeforeReplacingAnExistingFile)
         user.stop();
         EXPECT_EQ(asked.size(), 1);
         EXPECT_EQ(result, replace ? existing : QString());
+    }
+}
+
+// A question that can be dismissed keeps the Yes and No a user sees; Escape and
+// the close button answer neither.
+TEST(UserDialogs, escapeAndTheCloseButtonDismissAQuestion)
+{
+    const struct
+    {
+        const char *name;
+        std::function<void(QMessageBox *)> leave;
+        TAnswer expected;
+    } ways[] = {
+        {"Yes", [](QMessageBox *box) { box->button(QMessageBox::Yes)->click(); }, TAnswer::Yes},
+        {"No", [](QMessageBox *box) { box->button(QMessageBox::No)->click(); }, TAnswer::No},
+        {"Escape", [](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); },
+         TAnswer::Dismissed},
+        {"closed", [](QMessageBox *box) { box->close(); }, TAnswer::Dismissed},
+    };
+    TQtUserDialogs dialogs;
+    for (const auto &way : ways) {
+        SCOPED_TRACE(way.name);
+        QMessageBox::StandardButtons shown;
+        QTimer user;
+        user.setInterval(10);
+        QObject::connect(&user, &QTimer::timeout, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            user.stop();
+            for (QAbstractButton *button : box->buttons())
+                if (button->isVisible())
+                    shown |= box->standardButton(button);
+            way.leave(box);
+        });
+        user.start();
+        const TAnswer answer = dialogs.askYesNoOrDismiss(nullptr, QStringLiteral("Save?"));
+        user.stop();
+        EXPECT_EQ(int(answer), int(way.expected));
+        EXPECT_EQ(shown, QMessageBox::Yes | QMessageBox::No);
     }
 }
 

@@ -490,6 +490,18 @@ TEST_F(MainWindow, failedSaveKeepsTheFlagsAndTheOldFile)
     EXPECT_EQ(readFile(file), "old contents");
 }
 
+// The commands that ask "Save changes?" before they drop the project.
+const struct
+{
+    const char *name;
+    std::function<void(TForm1 &)> run;
+} kDroppingCommands[] = {
+    {"Open", [](TForm1 &w) { w.Open1Click(); }},
+    {"New Project", [](TForm1 &w) { w.New2Click(); }},
+    {"Receive", [](TForm1 &w) { w.SpeedButton4Click(); }},
+    {"Exit", [](TForm1 &w) { w.Exit1Click(); }},
+};
+
 // "Save changes?" answered Yes, and the save did not happen (the disk was full,
 // or Save As was cancelled): the command stops and the work stays, still marked
 // changed.
@@ -497,17 +509,7 @@ TEST_F(MainWindow, commandsStopWhenTheSaveTheUserAskedForDidNotHappen)
 {
     const QString other = dir.filePath("other.prg");
     SaveProject(other, TProject());
-    const struct
-    {
-        const char *name;
-        std::function<void(TForm1 &)> run;
-    } commands[] = {
-        {"Open", [](TForm1 &w) { w.Open1Click(); }},
-        {"New Project", [](TForm1 &w) { w.New2Click(); }},
-        {"Receive", [](TForm1 &w) { w.SpeedButton4Click(); }},
-        {"Exit", [](TForm1 &w) { w.Exit1Click(); }},
-    };
-    for (const auto &command : commands) {
+    for (const auto &command : kDroppingCommands) {
         for (const bool diskFull : {true, false}) {
             SCOPED_TRACE(std::string(command.name) + (diskFull ? ", disk full" : ", cancelled"));
             start();
@@ -544,6 +546,49 @@ TEST_F(MainWindow, commandsStopWhenTheSaveTheUserAskedForDidNotHappen)
                 EXPECT_TRUE(window->ProjectFileName.isEmpty());
             }
         }
+    }
+}
+
+// "Save changes?" closed with Escape or the box's close button: neither saved
+// nor dropped, the command stops; the file and the recovery copy stay as they were.
+TEST_F(MainWindow, commandsStopWhenTheSaveQuestionIsClosedUnanswered)
+{
+    const QString file = dir.filePath("gare.prg");
+    const QString other = dir.filePath("other.prg");
+    SaveProject(other, TProject());
+    for (const auto &command : kDroppingCommands) {
+        SCOPED_TRACE(command.name);
+        const QDir recovery(dir.filePath(QStringLiteral("recovery ") + command.name));
+        start();
+        window->startRecovery(recovery.path(), 10);
+        TProject project;
+        project.Programs.Add();
+        SaveProject(file, project);
+        const QByteArray onDisk = readFile(file);
+        dialogs.fileNames = {file};
+        window->Open1Click();
+        addPrograms(2);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return recovery.entryList({"*.prg"}).size() == 1; }));
+
+        dialogs = FakeDialogs();
+        dialogs.answers = {TAnswer::Dismissed, true}; // and yes to what the command asks next
+        bool dialogShown = false;
+        dialogs.onExec = [&dialogShown](QDialog *) {
+            dialogShown = true;
+            return int(QDialog::Accepted);
+        };
+        dialogs.fileNames = {other, other};
+        command.run(*window);
+
+        EXPECT_EQ(dialogs.questions.size(), 1);
+        EXPECT_FALSE(dialogShown);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->ProgList().count(), 3);
+        EXPECT_EQ(window->PanelList.size(), 3);
+        EXPECT_TRUE(window->isChanged());
+        EXPECT_EQ(window->ProjectFileName, file);
+        EXPECT_EQ(readFile(file), onDisk);
+        EXPECT_EQ(recovery.entryList({"*.prg"}).size(), 1);
     }
 }
 

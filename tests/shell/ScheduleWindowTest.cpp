@@ -242,6 +242,29 @@ TEST_F(ScheduleCommands, aFaultyFileLeavesTheProjectUntouched)
     EXPECT_EQ(saved("after.prg"), before);
 }
 
+// The replace-or-add question closed with Escape: neither was chosen, nothing
+// is imported.
+TEST_F(ScheduleCommands, anImportWhoseQuestionIsClosedUnansweredChangesNothing)
+{
+    addPrograms({5});
+    const QByteArray before = saved("before.prg");
+    TProgList incoming;
+    incoming.Add()->NumOfProg = 7;
+    QFile csv(path("in.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write(varno::programscsv::Export(incoming));
+    csv.close();
+
+    dialogs.fileNames.push_back(path("in.csv"));
+    dialogs.answers.push_back(TAnswer::Dismissed);
+    window->ImportCsv1Click();
+    EXPECT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(dialogs.warnings.isEmpty()) << dialogs.warnings.join('\n');
+    EXPECT_EQ(window->PanelList.size(), 1);
+    EXPECT_FALSE(window->isChanged());
+    EXPECT_EQ(saved("after.prg"), before);
+}
+
 TEST_F(ScheduleCommands, aBlockOpensItsProgramAndTheReportIsWritten)
 {
     addPrograms({3, 8});

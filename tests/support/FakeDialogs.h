@@ -6,12 +6,21 @@
 #include <editor/UserDialogs.h>
 #include <functional>
 
+// One scripted answer to a Yes/No question: true is Yes, false is No, and
+// TAnswer::Dismissed is Escape, which a plain Yes/No box takes for No.
+struct FakeAnswer
+{
+    FakeAnswer(bool yes) : answer(yes ? TAnswer::Yes : TAnswer::No) {}
+    FakeAnswer(TAnswer given) : answer(given) {}
+    TAnswer answer;
+};
+
 // Answers the application's questions and dialogs from a script, and records
 // what was asked.
 class FakeDialogs : public TUserDialogs
 {
 public:
-    std::deque<bool> answers;                 // for askYesNo, in order
+    std::deque<FakeAnswer> answers;           // for both kinds of question, in order
     std::deque<QString> fileNames;            // for open and save dialogs
     std::deque<std::optional<QColor>> colors; // for the colour dialog
     std::function<int(QDialog *)> onExec;     // fills a modal dialog, returns its result
@@ -20,12 +29,17 @@ public:
     QStringList openedFolders; // where open dialogs started, when they were told
     QList<QColor> colorDialogStarts;
 
-    bool askYesNo(QWidget *, const QString &question) override
+    bool askYesNo(QWidget *parent, const QString &question) override
+    {
+        return askYesNoOrDismiss(parent, question) == TAnswer::Yes;
+    }
+    // No when the script has run out.
+    TAnswer askYesNoOrDismiss(QWidget *, const QString &question) override
     {
         questions << question;
         if (answers.empty())
-            return false;
-        const bool answer = answers.front();
+            return TAnswer::No;
+        const TAnswer answer = answers.front().answer;
         answers.pop_front();
         return answer;
     }
