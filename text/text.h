@@ -383,6 +383,9 @@ enum class AddedTexts
     TitleName,         // name and tooltip of the program panel's title
     ReduceName,        // name and tooltip of the program panel's reduce button
     ActionSlotName,    // name of an action button, %1 its slot
+    NarrowedNumbers,   // warning after opening a file: %1 its NarrowedNumber lines
+    NarrowedNumber,    // %1 line of the file, %2 number written there, %3 number kept
+    StepNotApplied,    // warning: %1 the name of an undo step refused
     Count              // not a text: the number of keys
 };
 
