@@ -189,7 +189,6 @@ bool TForm1::saveTo(const QString &fileName)
     }
     clearChangeFlags();
     rememberRecent(fileName);
-    warnNarrowed(narrowed);
     return true;
 }
 
