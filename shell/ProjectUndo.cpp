@@ -90,7 +90,7 @@ protected:
     quint8 number_;
     int position_;
 
-    // The program at position_ holds number.
+    // The program at position holds number.
     bool holds(int position, quint8 number) const
     {
         const TProgList &list = window_.ProgList();
