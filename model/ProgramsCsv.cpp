@@ -2,6 +2,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <array>
 #include <model/Cp1252.h>
 #include <model/Csv.h>
 #include <model/ProgramsCsv.h>
@@ -316,11 +317,13 @@ QList<QPair<quint8, quint8>> AddPrograms(TProgList &programs, const TProgList &a
         used[p->NumOfProg] = true;
     }
     QList<QPair<quint8, quint8>> renumbered;
+    QList<TVARNOProg *> placed;
     for (qsizetype i = 0; i < added.count(); ++i) {
         TVARNOProg *p = programs.Add();
         if (!p)
             break;
         *p = added.at(int(i));
+        placed << p;
         if (keeps[i])
             continue;
         quint8 lowest = 1;
@@ -329,6 +332,19 @@ QList<QPair<quint8, quint8>> AddPrograms(TProgList &programs, const TProgList &a
         used[lowest] = true;
         renumbered << qMakePair(p->NumOfProg, lowest);
         p->NumOfProg = lowest;
+    }
+    // A chain of added programs still goes from one to the next under their
+    // new numbers; a go-to aimed at a program outside them keeps its number.
+    std::array<int, 256> moved;
+    moved.fill(-1);
+    for (const auto &[from, to] : renumbered)
+        moved[from] = to;
+    for (TVARNOProg *p : placed) {
+        for (std::size_t slot = 0; slot < p->ActionKind.size(); ++slot) {
+            const int target = moved[p->ActionNumber[slot]];
+            if (p->ActionKind[slot] == akGoToProgram && target >= 0)
+                p->ActionNumber[slot] = quint8(target);
+        }
     }
     return renumbered;
 }

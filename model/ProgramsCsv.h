@@ -50,6 +50,8 @@ TProgList ImportFile(const QString &fileName);
 
 // Appends the added programs to the list. An added program keeps its number
 // when no program holds it yet, otherwise it takes the lowest free number.
+// Go-to actions among the added programs follow the new numbers of the added
+// programs they aim at; those aiming elsewhere keep their numbers.
 // Returns the (old, new) numbers of those that changed. The caller makes sure
 // the list has room for all of them.
 QList<QPair<quint8, quint8>> AddPrograms(TProgList &programs, const TProgList &added);

@@ -25,6 +25,7 @@ class TOKBottomDlg1;
 class TProjectLock;
 class TProjectRecovery;
 struct TProjectClaim;
+struct TNarrowedNumber;
 class QTimer;
 class TComparisonWindow;
 class TProgrammerOptions;
@@ -164,6 +165,7 @@ public:
     void insertProgram(int position, const TVARNOProg &record);
     void removeProgram(int position);
     void restoreProperties(const TVARNOGroup &group);
+    void stepNotApplied(const QString &stepName);
 
     // Controls.
     QAction *File1, *New2, *Property1, *Open1, *Save1, *SaveAs1, *Export1, *Exit1;
@@ -227,6 +229,7 @@ private:
     void showLinkFailure(quint8 code);
     void installReceived(TReceivedPrograms &received, bool complete);
     void addPanelsForPrograms();
+    void warnNarrowed(const QList<TNarrowedNumber> &narrowed);
     void selectLastFolded();
     TComLink &link();
     // A double click opens the row its first click was on: that click may have

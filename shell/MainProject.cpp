@@ -108,8 +108,9 @@ bool TForm1::LoadProjectFile(QString fileName)
     if (claim.cancelled)
         return false;
     TProject loaded;
+    QList<TNarrowedNumber> narrowed;
     try {
-        loaded = LoadProjectAsHeld(fileName);
+        loaded = LoadProjectAsHeld(fileName, &narrowed);
     } catch (const TVarnoError &e) {
         dialogs_.showError(this, e.message());
         // As after New Project: no file name, so that no Save writes over the
@@ -128,7 +129,25 @@ bool TForm1::LoadProjectFile(QString fileName)
     updateTitle();
     clearChangeFlags();
     rememberRecent(fileName);
+    warnNarrowed(narrowed);
     return true;
+}
+
+// A number the player cannot hold changes at the next save: the user hears of
+// it now, once, rather than finding another number in the file later.
+void TForm1::warnNarrowed(const QList<TNarrowedNumber> &narrowed)
+{
+    using text::AddedTexts;
+    if (narrowed.isEmpty())
+        return;
+    QStringList lines;
+    for (const TNarrowedNumber &n : narrowed)
+        lines << text::Text(AddedTexts::NarrowedNumber, CurrentLanguage)
+                     .arg(n.line)
+                     .arg(n.written)
+                     .arg(n.held);
+    dialogs_.warn(this, text::Text(AddedTexts::NarrowedNumbers, CurrentLanguage)
+                            .arg(lines.join(QLatin1Char('\n'))));
 }
 
 // What adding each program through New Program and opening it in turn leaves

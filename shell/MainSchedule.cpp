@@ -215,8 +215,11 @@ void TForm1::ImportCsv1Click()
     ProgPanel->hide();
     ProgPanel->Prog = nullptr;
     QString message = text::Text(AddedTexts::ImportDone, l).arg(imported.count());
+    // The history's steps find programs by position and number: programs put
+    // in place of the others, or added with numbers a step would give back,
+    // leave it nothing it can undo safely.
+    undo_->clear();
     if (replace) {
-        undo_->clear(); // its steps find programs by position
         qDeleteAll(PanelList);
         PanelList.clear();
         SelectedPanel = nullptr;

@@ -4,9 +4,11 @@
 #include <QMenu>
 #include <editor/LittleOneProg.h>
 #include <editor/OneProg.h>
+#include <editor/UserDialogs.h>
 #include <shell/Main.h>
 #include <shell/ProjectUndo.h>
 #include <shell/ScheduleWindow.h>
+#include <text/text.h>
 
 void TForm1::buildUndo()
 {
@@ -81,4 +83,10 @@ void TForm1::restoreProperties(const TVARNOGroup &group)
     ProjectModified = true;
     Project() = group;
     updateTitle();
+}
+
+void TForm1::stepNotApplied(const QString &stepName)
+{
+    dialogs_.warn(this,
+                  text::Text(text::AddedTexts::StepNotApplied, CurrentLanguage).arg(stepName));
 }

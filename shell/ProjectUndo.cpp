@@ -71,6 +71,10 @@ public:
         setText(varno::undo::StepName(kind, number, text::English));
     }
     QString name(quint8 language) const { return varno::undo::StepName(kind_, number_, language); }
+    // Whether the list is as the step left it (undoing) or found it (redoing):
+    // a step that would change another program, or give a number twice, is
+    // refused rather than applied.
+    virtual bool applicable(bool undoing) const = 0;
     void undo() override { apply(true); }
     void redo() override
     {
@@ -85,6 +89,22 @@ protected:
     StepKind kind_;
     quint8 number_;
     int position_;
+
+    // The program at position holds number.
+    bool holds(int position, quint8 number) const
+    {
+        const TProgList &list = window_.ProgList();
+        return position >= 0 && position < list.count() && list.at(position).NumOfProg == number;
+    }
+    // No program but the one at position (if any) holds number.
+    bool freeBesides(int position, quint8 number) const
+    {
+        const TProgList &list = window_.ProgList();
+        for (int i = 0; i < list.count(); ++i)
+            if (i != position && list.at(i).NumOfProg == number)
+                return false;
+        return true;
+    }
 
 private:
     bool done_ = false;
@@ -113,6 +133,14 @@ public:
         return true;
     }
 
+    bool applicable(bool undoing) const override
+    {
+        const TVARNOProg &now = undoing ? after_ : before_;
+        const TVARNOProg &next = undoing ? before_ : after_;
+        return holds(position_, now.NumOfProg) &&
+               (next.NumOfProg == now.NumOfProg || freeBesides(position_, next.NumOfProg));
+    }
+
 protected:
     void apply(bool undoing) override
     {
@@ -133,10 +161,20 @@ public:
     {
     }
 
+    bool applicable(bool undoing) const override
+    {
+        if (removes(undoing))
+            return holds(position_, record_.NumOfProg);
+        const TProgList &list = window_.ProgList();
+        return position_ >= 0 && position_ <= list.count() && !list.isFull() &&
+               freeBesides(-1, record_.NumOfProg);
+    }
+
 protected:
+    bool removes(bool undoing) const { return undoing == (kind_ == StepKind::NewProgram); }
     void apply(bool undoing) override
     {
-        if (undoing == (kind_ == StepKind::NewProgram))
+        if (removes(undoing))
             window_.removeProgram(position_);
         else
             window_.insertProgram(position_, record_);
@@ -153,6 +191,8 @@ public:
         : TProjectStep(window, StepKind::Properties, 0, -1), before_(before), after_(after)
     {
     }
+
+    bool applicable(bool) const override { return true; }
 
 protected:
     void apply(bool undoing) override { window_.restoreProperties(undoing ? before_ : after_); }
@@ -242,9 +282,7 @@ void TProjectUndo::undo()
     if (window_.transferRunning())
         return;
     window_.ProgPanel->ValidateEdits();
-    applying_ = true;
-    stack_.undo();
-    applying_ = false;
+    apply(stack_.index() - 1, true);
 }
 
 void TProjectUndo::redo()
@@ -252,7 +290,25 @@ void TProjectUndo::redo()
     if (window_.transferRunning())
         return;
     window_.ProgPanel->ValidateEdits();
+    apply(stack_.index(), false);
+}
+
+// A step that cannot be applied leaves the project and the history's place
+// as they were, and says so: moving on would leave the history out of step
+// with the list, and the next steps would change the wrong programs.
+void TProjectUndo::apply(int index, bool undoing)
+{
+    if (index < 0 || index >= stack_.count())
+        return;
+    const auto *step = static_cast<const TProjectStep *>(stack_.command(index));
+    if (!step->applicable(undoing)) {
+        window_.stepNotApplied(step->name(language_));
+        return;
+    }
     applying_ = true;
-    stack_.redo();
+    if (undoing)
+        stack_.undo();
+    else
+        stack_.redo();
     applying_ = false;
 }

@@ -43,7 +43,9 @@ QString StepName(StepKind kind, quint8 number, quint8 language);
 // The undo history of the open project. Each step keeps whole records, before
 // and after (a program is a few hundred bytes), and finds its program again by
 // position in the list: every change of the list's order goes through the
-// history, and whatever replaces the list clears it. Undoing or redoing is a
+// history, and whatever replaces the list or adds to it from outside (an
+// import) clears it. A step whose program is not where it left it is refused
+// with a message and stays where it is in the history. Undoing or redoing is a
 // change of the project like any other.
 class TProjectUndo : public QObject
 {
@@ -74,6 +76,7 @@ public:
 
 private:
     void push(QUndoCommand *step);
+    void apply(int index, bool undoing);
     void updateItems();
 
     TForm1 &window_;

@@ -5,12 +5,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTextDocument>
+#include <algorithm>
 #include <editor/PanelWidgets.h>
 #include <editor/StorableText.h>
 #include <iterator>
 #include <model/GroupOfProjectClasses.h>
 #include <shell/ProjetProperty.h>
 #include <text/text.h>
+#include <tuple>
 
 namespace {
 
@@ -84,6 +86,7 @@ TForm3::TForm3(QWidget *parent) : QDialog(parent)
     Label8 = makeLabel(this, QStringLiteral("Label8"), 16, 200, 95);
     Edit7 = makeEdit(this, QStringLiteral("Edit7"), 112, 200, 233);
     Label2 = makeLabel(this, QStringLiteral("Label2"), 16, 232, 329);
+    fitLabelColumn();
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -111,6 +114,37 @@ TForm3::TForm3(QWidget *parent) : QDialog(parent)
         setTabOrder(order[i - 1], order[i]);
 
     ResetPropertiesDialog();
+}
+
+// The widest caption of the left column in any language sets where the fields
+// begin: no caption is cut, and the fields stay put when the language changes.
+// The fields keep their right edges and give up the width the captions take.
+void TForm3::fitLabelColumn()
+{
+    using text::ProjectPropertiesTexts;
+    const std::tuple<QLabel *, QLineEdit *, ProjectPropertiesTexts> rows[] = {
+        {Label7, Edit1, ProjectPropertiesTexts::NameLabel},
+        {Label3, Edit2, ProjectPropertiesTexts::SubjectLabel},
+        {Label4, Edit3, ProjectPropertiesTexts::AuthorLabel},
+        {Label5, Edit4, ProjectPropertiesTexts::CopyrightLabel},
+        {Label6, Edit5, ProjectPropertiesTexts::CustomerLabel},
+        {Label1, Edit6, ProjectPropertiesTexts::CreationDateLabel},
+        {Label8, Edit7, ProjectPropertiesTexts::DiffusionDateLabel},
+    };
+    constexpr int kTextRoom = 2; // the last letter's overhang
+    int fieldsLeft = Edit1->x();
+    for (const auto &[label, edit, key] : rows) {
+        const QFontMetrics metrics(label->font());
+        for (const quint8 language : {text::French, text::English, text::Spanish})
+            fieldsLeft =
+                std::max(fieldsLeft, label->x() + kTextRoom +
+                                         metrics.horizontalAdvance(text::Text(key, language)) + 1);
+    }
+    for (const auto &[label, edit, key] : rows) {
+        const int right = edit->geometry().right();
+        label->resize(fieldsLeft - 1 - label->x(), label->height());
+        edit->setGeometry(fieldsLeft, edit->y(), right + 1 - fieldsLeft, edit->height());
+    }
 }
 
 void TForm3::ResetPropertiesDialog()

@@ -74,6 +74,7 @@ protected:
 
 private:
     void FormActivate();
+    void fitLabelColumn();
 
     // The whole name given to fillFrom, for a name longer than Edit1 can hold.
     QString fullName_;

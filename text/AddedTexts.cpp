@@ -216,6 +216,21 @@ constexpr Row kAddedTexts[] = {
      u"backup holds the current date or time instead: ",
      u"En la copia de seguridad del reproductor, la fecha o la hora de estos programas no "
      u"existía; la copia guarda la fecha o la hora actual en su lugar: "},
+    {AddedTexts::NarrowedNumbers,
+     u"Des nombres de ce fichier ne tiennent pas dans un octet ; seuls leurs 8 bits de poids "
+     u"faible sont gardés :\n%1",
+     u"Some numbers of this file do not fit in a byte; only their low 8 bits are kept:\n%1",
+     u"Algunos números de este archivo no caben en un byte; solo se guardan sus 8 bits "
+     u"inferiores:\n%1"},
+    {AddedTexts::NarrowedNumber, u"ligne %1 : %2 est gardé comme %3",
+     u"line %1: %2 is stored as %3", u"línea %1: %2 se guarda como %3"},
+    {AddedTexts::StepNotApplied,
+     u"L'étape « %1 » ne peut pas s'appliquer : son programme n'est plus à sa place ou son "
+     u"numéro est pris. Rien n'a changé.",
+     u"The step \"%1\" cannot be applied: its program is no longer in its place, or its "
+     u"number is taken. Nothing was changed.",
+     u"El paso «%1» no puede aplicarse: su programa ya no está en su lugar o su número está "
+     u"ocupado. No se cambió nada."},
 };
 
 constexpr bool rowsInKeyOrder()

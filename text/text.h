@@ -385,6 +385,9 @@ enum class AddedTexts
     ActionSlotName,      // name of an action button, %1 its slot
     FinalizeUnconfirmed, // after a transmit whose end the player did not answer
     BackupScheduleReset, // before the numbers of programs whose date the backup replaced
+    NarrowedNumbers,     // warning after opening a file: %1 its NarrowedNumber lines
+    NarrowedNumber,      // %1 line of the file, %2 number written there, %3 number kept
+    StepNotApplied,      // warning: %1 the name of an undo step refused
     Count                // not a text: the number of keys
 };
 

@@ -309,3 +309,43 @@ TEST(ProgramsCsv, addedProgramsKeepFreeNumbersAndTakeTheLowestOthers)
 }
 
 } // namespace
+
+TEST(ProgramsCsv, addedGoToActionsFollowTheAddedProgramsTheyAimAt)
+{
+    struct Case
+    {
+        const char *why;
+        quint8 slot;
+        quint8 kind;
+        quint8 target;
+        quint8 expected;
+    };
+    // Present: 1, 2, 5. Added: 1 and 2 (they become 3 and 4) and 7 (kept).
+    const Case cases[] = {
+        {"to the other added program", 0, akGoToProgram, 2, 4},
+        {"to itself", 0, akGoToProgram, 1, 3},
+        {"in a later slot", 3, akGoToProgram, 2, 4},
+        {"to a present program the set does not hold", 0, akGoToProgram, 5, 5},
+        {"to an added program that kept its number", 0, akGoToProgram, 7, 7},
+        {"to no program", 0, akGoToProgram, 9, 9},
+        {"not a go-to", 0, akDirectory, 2, 2},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.why);
+        TProgList current;
+        for (quint8 n : {1, 2, 5})
+            current.Add()->NumOfProg = n;
+        TProgList added;
+        for (quint8 n : {1, 2, 7})
+            added.Add()->NumOfProg = n;
+        added.at(0).ActionKind[c.slot] = c.kind;
+        added.at(0).ActionNumber[c.slot] = c.target;
+        programscsv::AddPrograms(current, added);
+        ASSERT_EQ(current.count(), 6);
+        EXPECT_EQ(current.at(3).NumOfProg, 3);
+        EXPECT_EQ(current.at(3).ActionNumber[c.slot], c.expected);
+        // The programs that were there are left alone.
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(current.at(i).ActionNumber, (std::array<quint8, 6>{}));
+    }
+}

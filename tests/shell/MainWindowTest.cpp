@@ -407,6 +407,33 @@ TEST_F(MainWindow, saveAndOpenABusyProject)
 
 // A project that does not load leaves the window as New Project does, with no
 // file name: Save asks where to write, so the file is never replaced unasked.
+// A number the player cannot hold would change at the next save: opening says
+// which, once, and a file without any says nothing.
+TEST_F(MainWindow, openingWarnsOnceOfTheNumbersKeptByTheirLowByte)
+{
+    TProject project;
+    for (quint8 n : {1, 2, 201})
+        project.Programs.Add()->NumOfProg = n;
+    const QString file = dir.filePath("narrowed.prg");
+    SaveProject(file, project);
+    dialogs.fileNames = {file};
+    window->Open1Click();
+    ASSERT_EQ(numbers(), (QList<int>{1, 2, 201}));
+    EXPECT_TRUE(dialogs.warnings.isEmpty());
+
+    QByteArray bytes = readFile(file);
+    ASSERT_EQ(bytes.count("\r\n201\r\n"), 1);
+    bytes.replace("\r\n201\r\n", "\r\n457\r\n");
+    const QString narrowed = dir.filePath("narrowed2.prg");
+    writeFile(narrowed, bytes);
+    dialogs.fileNames = {narrowed};
+    window->Open1Click();
+    ASSERT_EQ(numbers(), (QList<int>{1, 2, 201}));
+    ASSERT_EQ(dialogs.warnings.size(), 1);
+    EXPECT_TRUE(dialogs.warnings[0].contains(": 457 is stored as 201"))
+        << dialogs.warnings[0].toStdString();
+}
+
 TEST_F(MainWindow, aProjectThatDoesNotLoadIsNeverOverwrittenBySave)
 {
     QByteArray bytes = varno::projectfile::serialize(TProject());

@@ -63,14 +63,8 @@ TEST_F(ProjectProperties, layout)
     EXPECT_EQ(dialog.minimumSize(), QSize(362, 421));
     EXPECT_EQ(dialog.maximumSize(), QSize(362, 421));
 
+    // The captions' column takes the width its texts need (see below).
     const std::pair<QWidget *, QRect> places[] = {
-        {dialog.Label7, {9, 8, 102, 17}},     {dialog.Edit1, {112, 8, 241, 17}},
-        {dialog.Label3, {16, 40, 95, 17}},    {dialog.Edit2, {112, 40, 233, 17}},
-        {dialog.Label4, {16, 72, 95, 17}},    {dialog.Edit3, {112, 72, 233, 17}},
-        {dialog.Label5, {16, 104, 95, 17}},   {dialog.Edit4, {112, 104, 233, 17}},
-        {dialog.Label6, {16, 136, 95, 17}},   {dialog.Edit5, {112, 136, 233, 17}},
-        {dialog.Label1, {16, 168, 95, 17}},   {dialog.Edit6, {112, 168, 233, 17}},
-        {dialog.Label8, {16, 200, 95, 17}},   {dialog.Edit7, {112, 200, 233, 17}},
         {dialog.Label2, {16, 232, 329, 17}},  {dialog.Memo1, {16, 250, 329, 119}},
         {dialog.Button1, {176, 384, 75, 25}}, {dialog.Button2, {272, 383, 75, 25}},
         {dialog.Shape1, {9, 32, 344, 345}},
@@ -83,6 +77,30 @@ TEST_F(ProjectProperties, layout)
          {"Label7", "Edit1", "Label3", "Edit2", "Label4", "Edit3", "Label5", "Edit4", "Label6",
           "Edit5", "Label1", "Edit6", "Label8", "Edit7", "Label2", "Memo1", "Button1", "Button2"})
         EXPECT_NE(dialog.findChild<QWidget *>(name), nullptr) << name;
+}
+
+// Each caption is whole in each language; the fields beside it stay inside
+// the dialog and clear of it.
+TEST_F(ProjectProperties, everyCaptionFitsInEachLanguage)
+{
+    const std::pair<QLabel *, QLineEdit *> rows[] = {
+        {dialog.Label7, dialog.Edit1}, {dialog.Label3, dialog.Edit2}, {dialog.Label4, dialog.Edit3},
+        {dialog.Label5, dialog.Edit4}, {dialog.Label6, dialog.Edit5}, {dialog.Label1, dialog.Edit6},
+        {dialog.Label8, dialog.Edit7}, {dialog.Label2, nullptr}};
+    for (const quint8 language : {text::French, text::English, text::Spanish}) {
+        dialog.Language = language;
+        dialog.show();
+        for (const auto &[label, edit] : rows) {
+            SCOPED_TRACE(label->text().toStdString());
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
+                      label->contentsRect().width());
+            if (!edit)
+                continue;
+            EXPECT_LT(label->geometry().right(), edit->x());
+            EXPECT_TRUE(dialog.rect().contains(edit->geometry()));
+        }
+        dialog.hide();
+    }
 }
 
 TEST_F(ProjectProperties, look)

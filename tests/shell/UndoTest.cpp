@@ -1,9 +1,11 @@
 #include <FakeDialogs.h>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeEdit>
@@ -13,6 +15,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <model/ProgramsCsv.h>
+#include <model/ProjectFile.h>
 #include <shell/Main.h>
 #include <shell/ProjectUndo.h>
 #include <shell/ProjetProperty.h>
@@ -276,6 +280,123 @@ TEST_F(Undo, openNewProjectAndReplacingImportClearTheHistory)
     window->ImportCsv1Click();
     ASSERT_EQ(numbers(), (QList<int>{1, 2}));
     EXPECT_FALSE(history().stack().canUndo());
+}
+
+struct AddingImport
+{
+    const char *why;
+    QList<int> numbers;      // of the opened file
+    QList<int> deletes;      // positions deleted in turn before the import
+    QList<int> importedOnes; // numbers of the imported programs
+};
+
+// Undoing and redoing after programs are added by an import never gives a
+// number twice and never touches a program the steps were not about.
+TEST_F(Undo, afterAnAddingImportUndoAndRedoLeaveOnlyTheProgramsThere)
+{
+    QList<int> all;
+    for (int n = 1; n <= TProgList::MaxPrograms; ++n)
+        all << n;
+    const AddingImport cases[] = {
+        {"the deleted program's number comes back with the import", {1, 2, 5}, {2}, {5}},
+        {"the import fills the list the deletions left room in", all, {254, 0}, {1, 2}},
+    };
+    for (const AddingImport &c : cases) {
+        SCOPED_TRACE(c.why);
+        TProject project;
+        for (int n : c.numbers)
+            project.Programs.Add()->NumOfProg = quint8(n);
+        const QString prg = dir.filePath(QString::number(c.numbers.size()) + ".prg");
+        SaveProject(prg, project);
+        ASSERT_TRUE(window->LoadProjectFile(prg));
+        for (int position : c.deletes) {
+            window->SelectedPanel = window->PanelList[position];
+            window->DeleteSelectedProg();
+        }
+        const QList<int> kept = numbers();
+
+        TProgList imported;
+        for (int n : c.importedOnes)
+            imported.Add()->NumOfProg = quint8(n);
+        QFile csv(dir.filePath("import.csv"));
+        ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+        csv.write(varno::programscsv::Export(imported));
+        csv.close();
+        dialogs.fileNames.push_back(csv.fileName());
+        dialogs.answers = {false}; // add
+        window->ImportCsv1Click();
+        const QList<int> afterImport = numbers();
+        ASSERT_EQ(afterImport.size(), kept.size() + c.importedOnes.size());
+
+        for (const auto &move : {&TProjectUndo::undo, &TProjectUndo::redo}) {
+            (history().*move)();
+            const QList<int> now = numbers();
+            EXPECT_EQ(QSet<int>(now.begin(), now.end()).size(), now.size()) << now.size();
+            for (int n : kept)
+                EXPECT_TRUE(now.contains(n)) << n;
+            EXPECT_EQ(window->PanelList.size(), now.size());
+        }
+        dialogs.warnings.clear();
+    }
+}
+
+struct UnappliableStep
+{
+    const char *step;
+    std::function<void(TForm1 &)> before; // the steps, then a change they do not know of
+    bool undoing;
+};
+
+// A step whose program is not where the history left it is refused with a
+// message, and the project and the history's place stay as they were.
+TEST_F(Undo, aStepThatFindsNoProgramToApplyToIsRefusedAndNotCountedDone)
+{
+    const auto deleteAt = [](TForm1 &w, int position) {
+        w.SelectedPanel = w.PanelList[position];
+        w.DeleteSelectedProg();
+    };
+    const UnappliableStep cases[] = {
+        {"new program 003", [](TForm1 &w) { w.ProgList().at(2).NumOfProg = 9; }, true},
+        {"deletion of 002",
+         [&](TForm1 &w) {
+             deleteAt(w, 1);
+             w.ProgList().at(0).NumOfProg = 2;
+         },
+         true},
+        {"deletion of 001",
+         [&](TForm1 &w) {
+             deleteAt(w, 0);
+             w.undoHistory().undo();
+             w.ProgList().at(0).NumOfProg = 7;
+         },
+         false},
+        {"title of 002",
+         [](TForm1 &w) {
+             w.ActualizeOneProg(w.PanelList[1]);
+             typeTitle(*w.ProgPanel, "Quai 3");
+             w.ProgList().at(1).NumOfProg = 8;
+         },
+         true},
+    };
+    for (const UnappliableStep &c : cases) {
+        SCOPED_TRACE(c.step);
+        dialogs.answers = {false};
+        dialogs.onExec = [](QDialog *) { return int(QDialog::Accepted); };
+        window->New2Click();
+        addPrograms(3);
+        c.before(*window);
+        const QList<int> before = numbers();
+        const int index = history().stack().index();
+        dialogs.warnings.clear();
+        if (c.undoing)
+            history().undo();
+        else
+            history().redo();
+        EXPECT_EQ(numbers(), before);
+        EXPECT_EQ(history().stack().index(), index);
+        ASSERT_EQ(dialogs.warnings.size(), 1);
+        EXPECT_TRUE(dialogs.warnings[0].contains(c.step)) << dialogs.warnings[0].toStdString();
+    }
 }
 
 TEST_F(Undo, theHistoryKeepsTheLastThousandSteps)
