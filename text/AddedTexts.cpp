@@ -200,6 +200,14 @@ constexpr Row kAddedTexts[] = {
     {AddedTexts::ReduceName, u"Réduire le programme", u"Reduce the program",
      u"Reducir el programa"},
     {AddedTexts::ActionSlotName, u"Action %1", u"Action %1", u"Acción %1"},
+    {AddedTexts::SaveHeldElsewhere,
+     u"%1 est ouvert dans un autre VARNO Programmer (processus %2 sur %3) et ne peut pas être "
+     u"remplacé maintenant. Fermez-le d'abord dans l'autre programmeur, ou enregistrez sous un "
+     u"autre nom.",
+     u"%1 is open in another VARNO Programmer (process %2 on %3) and cannot be replaced now. "
+     u"Close it in the other programmer first, or save under another name.",
+     u"%1 está abierto en otro VARNO Programmer (proceso %2 en %3) y no se puede reemplazar "
+     u"ahora. Ciérrelo primero en el otro programador, o guarde con otro nombre."},
 };
 
 constexpr bool rowsInKeyOrder()

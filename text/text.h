@@ -383,7 +383,10 @@ enum class AddedTexts
     TitleName,         // name and tooltip of the program panel's title
     ReduceName,        // name and tooltip of the program panel's reduce button
     ActionSlotName,    // name of an action button, %1 its slot
-    Count              // not a text: the number of keys
+    // Save As refused: %1 a project file open in another programmer, %2 its
+    // process, %3 its machine.
+    SaveHeldElsewhere,
+    Count // not a text: the number of keys
 };
 
 // Number of keys of each localised table (the enumerators are 0..KeyCount-1).
