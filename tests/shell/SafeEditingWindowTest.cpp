@@ -301,21 +301,24 @@ TEST_F(SafeEditing, aSaveNeverReplacesAFileOpenInAnotherProgrammer)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         QFile::remove(TProjectLock::lockPath(userFile()));
+        QFile::remove(userFile() + ".bak");
         QDir(dir.path()).rmdir("gare.prg.bak");
         std::optional<QLockFile> live;
         if (c.holder == Holder::LiveProgrammer) {
             live.emplace(TProjectLock::lockPath(userFile()));
             ASSERT_TRUE(live->tryLock(0));
         }
-        if (c.holder == Holder::DeadProgrammer)
+        if (c.holder == Holder::DeadProgrammer) {
             ASSERT_TRUE(writeStaleLock(TProjectLock::lockPath(userFile())));
+        }
         start();
         dialogs = FakeDialogs();
         dialogs.answers = c.answers;
         open(c.opens);
         window->SpeedButton1Click();
-        if (c.writeFails)
+        if (c.writeFails) {
             ASSERT_TRUE(QDir(dir.path()).mkdir("gare.prg.bak"));
+        }
 
         dialogs.fileNames = {userFile()};
         c.throughSave ? window->Save1Click() : window->SaveAs1Click();
