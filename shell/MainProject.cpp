@@ -216,10 +216,25 @@ void TForm1::SaveAs1Click()
     const QString fileName = dialogs_.saveFileName(this, FileFilter, QStringLiteral("prg"));
     if (fileName.isEmpty())
         return;
-    if (saveTo(fileName)) {
-        ProjectFileName = fileName;
-        holdProjectFile(claimProjectFile(fileName, false));
+    // The lock before the write: a file another running programmer has open is
+    // never replaced under it, whatever the file dialog was answered.
+    TProjectClaim claim = claimProjectFile(fileName, false);
+    if (claim.readOnly) {
+        dialogs_.warn(this, text::Text(text::AddedTexts::SaveHeldElsewhere, CurrentLanguage)
+                                .arg(QFileInfo(fileName).fileName())
+                                .arg(claim.ownerPid)
+                                .arg(claim.ownerHost));
+        return;
     }
+    if (!saveTo(fileName)) {
+        // Nothing written: the window keeps its file, and the lock on it the
+        // claim took over.
+        if (!ProjectFileName.isEmpty() && SameProjectFile(fileName, ProjectFileName))
+            holdProjectFile(std::move(claim));
+        return;
+    }
+    ProjectFileName = fileName;
+    holdProjectFile(std::move(claim));
 }
 
 void TForm1::Exit1Click()

@@ -31,14 +31,16 @@ TProjectClaim TForm1::claimProjectFile(const QString &fileName, bool ask)
     case TProjectLock::State::Unavailable:
         break; // a read-only folder: nobody can note there that the file is open
     case TProjectLock::State::HeldElsewhere:
+        claim.ownerPid = lock->ownerPid();
+        claim.ownerHost = lock->ownerHost();
         if (!ask) {
             claim.readOnly = true;
             break;
         }
         if (!dialogs_.askYesNo(this, text::Text(text::AddedTexts::OpenElsewhere, CurrentLanguage)
                                          .arg(QFileInfo(fileName).fileName())
-                                         .arg(lock->ownerPid())
-                                         .arg(lock->ownerHost()))) {
+                                         .arg(claim.ownerPid)
+                                         .arg(claim.ownerHost))) {
             claim.cancelled = true;
             break;
         }

@@ -11,6 +11,9 @@ struct TProjectClaim
     bool cancelled = false; // the user chose not to open the file
     bool readOnly = false;  // Save goes through Save As: the file is never written
     std::unique_ptr<TProjectLock> lock;
+    // The other programmer, when one holds the file: its process and machine.
+    qint64 ownerPid = 0;
+    QString ownerHost;
 };
 
 // True when both names lead to the same file.

@@ -231,6 +231,14 @@ constexpr Row kAddedTexts[] = {
      u"number is taken. Nothing was changed.",
      u"El paso «%1» no puede aplicarse: su programa ya no está en su lugar o su número está "
      u"ocupado. No se cambió nada."},
+    {AddedTexts::SaveHeldElsewhere,
+     u"%1 est ouvert dans un autre VARNO Programmer (processus %2 sur %3) et ne peut pas être "
+     u"remplacé maintenant. Fermez-le d'abord dans l'autre programmeur, ou enregistrez sous un "
+     u"autre nom.",
+     u"%1 is open in another VARNO Programmer (process %2 on %3) and cannot be replaced now. "
+     u"Close it in the other programmer first, or save under another name.",
+     u"%1 está abierto en otro VARNO Programmer (proceso %2 en %3) y no se puede reemplazar "
+     u"ahora. Ciérrelo primero en el otro programador, o guarde con otro nombre."},
 };
 
 constexpr bool rowsInKeyOrder()

@@ -388,7 +388,10 @@ enum class AddedTexts
     NarrowedNumbers,     // warning after opening a file: %1 its NarrowedNumber lines
     NarrowedNumber,      // %1 line of the file, %2 number written there, %3 number kept
     StepNotApplied,      // warning: %1 the name of an undo step refused
-    Count                // not a text: the number of keys
+    // Save As refused: %1 a project file open in another programmer, %2 its
+    // process, %3 its machine.
+    SaveHeldElsewhere,
+    Count // not a text: the number of keys
 };
 
 // Number of keys of each localised table (the enumerators are 0..KeyCount-1).

@@ -13,6 +13,7 @@
 #include <memory>
 #include <model/ProjectFile.h>
 #include <model/ProjectLock.h>
+#include <optional>
 #include <shell/Main.h>
 #include <shell/SettingsFile.h>
 
@@ -220,6 +221,133 @@ TEST_F(SafeEditing, aFileOpenInAnotherProgrammerIsReported)
         EXPECT_EQ(readFile(userFile()) != original, choice.saveWritesTheFile);
         EXPECT_EQ(QFile::exists(elsewhere), !choice.saveWritesTheFile); // through Save As
         QFile f(userFile()); // as it was, for the next choice
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(original);
+    }
+}
+
+// Save As, and Save of a project open read-only, claim the file before writing
+// it: a file another running programmer holds is left as it is.
+TEST_F(SafeEditing, aSaveNeverReplacesAFileOpenInAnotherProgrammer)
+{
+    const QString mine = dir.filePath("mine.prg");
+    TProject other;
+    other.Programs.Add();
+    other.Programs.Add();
+    SaveProject(mine, other);
+
+    enum class Holder
+    {
+        None,
+        LiveProgrammer,
+        DeadProgrammer,
+    };
+    struct Case
+    {
+        const char *name;
+        Holder holder;             // of gare.prg before the save
+        QString opens;             // the file the window has open
+        std::deque<bool> answers;  // open anyway?, read-only?
+        bool throughSave;          // Save rather than Save As
+        bool writeFails;           // the previous version cannot be kept
+        bool written;              // gare.prg holds the window's project afterwards
+        int warnings, errors;      // shown by the save
+        QString fileNameAfter;     // the window's file afterwards
+        bool readOnlyAfter;        // its title says read-only
+        bool windowHoldsGareAfter; // its lock, for whoever opens gare.prg next
+    };
+    const Case cases[] = {
+        {"Save As over a live programmer's file",
+         Holder::LiveProgrammer,
+         mine,
+         {},
+         false,
+         false,
+         false,
+         1,
+         0,
+         mine,
+         false,
+         false},
+        {"Save of a project open read-only",
+         Holder::LiveProgrammer,
+         userFile(),
+         {true, true},
+         true,
+         false,
+         false,
+         1,
+         0,
+         userFile(),
+         true,
+         false},
+        {"Save As over a dead programmer's file",
+         Holder::DeadProgrammer,
+         mine,
+         {},
+         false,
+         false,
+         true,
+         0,
+         0,
+         userFile(),
+         false,
+         true},
+        {"failed Save As over its own file",
+         Holder::None,
+         userFile(),
+         {},
+         false,
+         true,
+         false,
+         0,
+         1,
+         userFile(),
+         false,
+         true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(TProjectLock::lockPath(userFile()));
+        QFile::remove(userFile() + ".bak");
+        QDir(dir.path()).rmdir("gare.prg.bak");
+        std::optional<QLockFile> live;
+        if (c.holder == Holder::LiveProgrammer) {
+            live.emplace(TProjectLock::lockPath(userFile()));
+            ASSERT_TRUE(live->tryLock(0));
+        }
+        if (c.holder == Holder::DeadProgrammer) {
+            ASSERT_TRUE(writeStaleLock(TProjectLock::lockPath(userFile())));
+        }
+        start();
+        dialogs = FakeDialogs();
+        dialogs.answers = c.answers;
+        open(c.opens);
+        window->SpeedButton1Click();
+        if (c.writeFails) {
+            ASSERT_TRUE(QDir(dir.path()).mkdir("gare.prg.bak"));
+        }
+
+        dialogs.fileNames = {userFile()};
+        c.throughSave ? window->Save1Click() : window->SaveAs1Click();
+
+        EXPECT_EQ(readFile(userFile()) != original, c.written);
+        EXPECT_EQ(dialogs.warnings.size(), c.warnings) << dialogs.warnings.join('\n').toStdString();
+        for (const QString &warning : dialogs.warnings)
+            EXPECT_TRUE(warning.startsWith(
+                QString("gare.prg is open in another VARNO Programmer (process %1 on ")
+                    .arg(QCoreApplication::applicationPid())))
+                << warning;
+        EXPECT_EQ(dialogs.errors.size(), c.errors);
+        EXPECT_EQ(window->ProjectFileName, c.fileNameAfter);
+        EXPECT_EQ(window->isChanged(), !c.written);
+        EXPECT_EQ(window->windowTitle().endsWith(" (read-only)"), c.readOnlyAfter);
+        live.reset();
+        EXPECT_EQ(TProjectLock(userFile()).tryLock() == TProjectLock::State::HeldElsewhere,
+                  c.windowHoldsGareAfter);
+
+        window.reset();
+        QFile f(userFile()); // as it was, for the next case
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(original);
     }
