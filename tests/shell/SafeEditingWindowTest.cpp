@@ -321,7 +321,7 @@ TEST_F(SafeEditing, aSaveNeverReplacesAFileOpenInAnotherProgrammer)
         }
         start();
         dialogs = FakeDialogs();
-        dialogs.answers = c.answers;
+        dialogs.answers.assign(c.answers.begin(), c.answers.end());
         open(c.opens);
         window->SpeedButton1Click();
         if (c.writeFails) {
