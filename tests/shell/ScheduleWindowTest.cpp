@@ -172,6 +172,19 @@ protected:
         }
     }
 
+    // A CSV file of programs bearing these numbers, offered to the next file dialog.
+    void offerCsv(std::initializer_list<int> numbers)
+    {
+        TProgList incoming;
+        for (int n : numbers)
+            incoming.Add()->NumOfProg = quint8(n);
+        QFile csv(path("in.csv"));
+        ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+        csv.write(varno::programscsv::Export(incoming));
+        csv.close();
+        dialogs.fileNames.push_back(path("in.csv"));
+    }
+
     QByteArray saved(const QString &name)
     {
         dialogs.fileNames.push_back(path(name));
@@ -200,15 +213,7 @@ TEST_F(ScheduleCommands, exportThenImportGivesBackTheSameProjectFile)
 TEST_F(ScheduleCommands, addedProgramsKeepFreeNumbersAndTheMessageSaysWhichChanged)
 {
     addPrograms({1, 2});
-    TProgList incoming;
-    incoming.Add()->NumOfProg = 2;
-    incoming.Add()->NumOfProg = 7;
-    QFile csv(path("in.csv"));
-    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
-    csv.write(varno::programscsv::Export(incoming));
-    csv.close();
-
-    dialogs.fileNames.push_back(path("in.csv"));
+    offerCsv({2, 7});
     dialogs.answers.push_back(false); // add
     window->ImportCsv1Click();
     QList<int> numbers;
@@ -248,14 +253,7 @@ TEST_F(ScheduleCommands, anImportWhoseQuestionIsClosedUnansweredChangesNothing)
 {
     addPrograms({5});
     const QByteArray before = saved("before.prg");
-    TProgList incoming;
-    incoming.Add()->NumOfProg = 7;
-    QFile csv(path("in.csv"));
-    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
-    csv.write(varno::programscsv::Export(incoming));
-    csv.close();
-
-    dialogs.fileNames.push_back(path("in.csv"));
+    offerCsv({7});
     dialogs.answers.push_back(TAnswer::Dismissed);
     window->ImportCsv1Click();
     EXPECT_EQ(dialogs.questions.size(), 1);
