@@ -9,6 +9,7 @@
 #include <model/Clock.h>
 #include <model/HeldProject.h>
 #include <model/ProjectFile.h>
+#include <model/ProjectLock.h>
 
 namespace {
 
@@ -117,6 +118,24 @@ TEST_F(VarnoCliSchedule, exportThenImportGivesBackTheProjectFile)
               QStringLiteral("varno-cli: %1:4:hour: expected an hour (0 to 23), found \"24\"\n")
                   .arg(path("bad.csv")));
     EXPECT_FALSE(QFile::exists(path("no.prg")));
+
+    // A project a running programmer has open (this test holds its lock) is
+    // not replaced, even with --force; its lock is left as it was.
+    {
+        TProjectLock held(path("back.prg"));
+        ASSERT_EQ(held.tryLock(), TProjectLock::State::Locked);
+        const QByteArray before = read(path("back.prg"));
+        const CliResult busy = runCli(
+            {"import", path("p.csv"), "--output", path("back.prg"), "--force", "--into", prg});
+        EXPECT_EQ(busy.exitCode, 1);
+        EXPECT_TRUE(busy.err.contains("is open in VARNO Programmer")) << busy.err;
+        EXPECT_EQ(read(path("back.prg")), before);
+        EXPECT_TRUE(QFile::exists(TProjectLock::lockPath(path("back.prg"))));
+    }
+    EXPECT_EQ(
+        runCli({"import", path("p.csv"), "--output", path("back.prg"), "--force", "--into", prg})
+            .exitCode,
+        0);
 }
 
 TEST_F(VarnoCliSchedule, reportInTheLanguageAsked)

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QSaveFile>
+#include <model/ProjectLock.h>
 
 QString whyOutputCannotBeWritten(const QString &fileName, bool replace)
 {
@@ -10,6 +11,18 @@ QString whyOutputCannotBeWritten(const QString &fileName, bool replace)
         return QStringLiteral("%1 is a folder").arg(fileName);
     if (info.exists() && !replace)
         return QStringLiteral("%1 exists; add --force to replace it").arg(fileName);
+    // A programmer that has the file open would write its own copy over ours
+    // at its next save. Only a lock already there is looked at, so that
+    // nothing is left beside other files.
+    if (info.exists() && QFileInfo::exists(TProjectLock::lockPath(fileName))) {
+        TProjectLock lock(fileName);
+        if (lock.tryLock() == TProjectLock::State::HeldElsewhere)
+            return QStringLiteral("%1 is open in VARNO Programmer (process %2 on %3); close it "
+                                  "there first")
+                .arg(fileName)
+                .arg(lock.ownerPid())
+                .arg(lock.ownerHost());
+    }
     const QFileInfo folder(info.absolutePath());
     if (!folder.exists())
         return QStringLiteral("%1: the folder %2 does not exist").arg(fileName, folder.filePath());
