@@ -229,6 +229,7 @@ private:
     void showLinkFailure(quint8 code);
     void installReceived(TReceivedPrograms &received, bool complete);
     void addPanelsForPrograms();
+    void warnSharedNumbers();
     void warnNarrowed(const QList<TNarrowedNumber> &narrowed);
     void selectLastFolded();
     TComLink &link();

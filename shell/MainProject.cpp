@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QMap>
 #include <QTimer>
 #include <editor/LittleOneProg.h>
 #include <editor/OneProg.h>
@@ -130,7 +131,24 @@ bool TForm1::LoadProjectFile(QString fileName)
     clearChangeFlags();
     rememberRecent(fileName);
     warnNarrowed(narrowed);
+    warnSharedNumbers();
     return true;
+}
+
+// Only a file made by hand holds two programs under one number (the number
+// box offers free numbers only); the player keeps one of them.
+void TForm1::warnSharedNumbers()
+{
+    QMap<int, int> count;
+    for (const auto &program : ProgList())
+        ++count[program->NumOfProg];
+    QStringList shared;
+    for (auto it = count.cbegin(); it != count.cend(); ++it)
+        if (it.value() > 1)
+            shared << QString::number(it.key());
+    if (!shared.isEmpty())
+        dialogs_.warn(this, text::Text(text::AddedTexts::SharedNumbers, CurrentLanguage) +
+                                shared.join(QStringLiteral(", ")));
 }
 
 // A number the player cannot hold changes at the next save: the user hears of

@@ -239,6 +239,13 @@ constexpr Row kAddedTexts[] = {
      u"Close it in the other programmer first, or save under another name.",
      u"%1 está abierto en otro VARNO Programmer (proceso %2 en %3) y no se puede reemplazar "
      u"ahora. Ciérrelo primero en el otro programador, o guarde con otro nombre."},
+    {AddedTexts::SharedNumbers,
+     u"Plusieurs programmes de ce projet portent le même numéro ; le lecteur n'en garde qu'un "
+     u"par numéro. Donnez à chacun son propre numéro avant de transmettre : ",
+     u"Several programs of this project bear the same number; the player keeps only one per "
+     u"number. Give each its own number before transmitting: ",
+     u"Varios programas de este proyecto llevan el mismo número; el reproductor solo guarda "
+     u"uno por número. Dé a cada uno su propio número antes de transmitir: "},
 };
 
 constexpr bool rowsInKeyOrder()

@@ -391,7 +391,8 @@ enum class AddedTexts
     // Save As refused: %1 a project file open in another programmer, %2 its
     // process, %3 its machine.
     SaveHeldElsewhere,
-    Count // not a text: the number of keys
+    SharedNumbers, // after opening a file, before the numbers borne by several programs
+    Count          // not a text: the number of keys
 };
 
 // Number of keys of each localised table (the enumerators are 0..KeyCount-1).

@@ -405,11 +405,10 @@ TEST_F(MainWindow, saveAndOpenABusyProject)
     EXPECT_EQ(QString::fromLatin1(readFile(file)), expected);
 }
 
-// A project that does not load leaves the window as New Project does, with no
-// file name: Save asks where to write, so the file is never replaced unasked.
-// A number the player cannot hold would change at the next save: opening says
-// which, once, and a file without any says nothing.
-TEST_F(MainWindow, openingWarnsOnceOfTheNumbersKeptByTheirLowByte)
+// A number the player cannot hold would change at the next save, and of two
+// programs under one number the player keeps one: opening says which, once
+// each, and a file without any says nothing.
+TEST_F(MainWindow, openingWarnsOnceOfNumbersKeptByTheirLowByteOrBorneTwice)
 {
     TProject project;
     for (quint8 n : {1, 2, 201})
@@ -432,8 +431,20 @@ TEST_F(MainWindow, openingWarnsOnceOfTheNumbersKeptByTheirLowByte)
     ASSERT_EQ(dialogs.warnings.size(), 1);
     EXPECT_TRUE(dialogs.warnings[0].contains(": 457 is stored as 201"))
         << dialogs.warnings[0].toStdString();
+
+    dialogs.warnings.clear();
+    project.Programs.at(0).NumOfProg = 2;
+    project.Programs.Add()->NumOfProg = 201;
+    const QString twice = dir.filePath("twice.prg");
+    SaveProject(twice, project);
+    dialogs.fileNames = {twice};
+    window->Open1Click();
+    ASSERT_EQ(dialogs.warnings.size(), 1);
+    EXPECT_TRUE(dialogs.warnings[0].endsWith(": 2, 201")) << dialogs.warnings[0].toStdString();
 }
 
+// A project that does not load leaves the window as New Project does, with no
+// file name: Save asks where to write, so the file is never replaced unasked.
 TEST_F(MainWindow, aProjectThatDoesNotLoadIsNeverOverwrittenBySave)
 {
     QByteArray bytes = varno::projectfile::serialize(TProject());
