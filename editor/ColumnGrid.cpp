@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QStyleOptionMenuItem>
+#include <algorithm>
 #include <editor/ColumnGrid.h>
 #include <utility>
 
@@ -251,12 +252,56 @@ bool ColumnGrid::handleKey(const QKeyEvent *event)
             choose(current_);
             return true;
         default:
-            return false;
+            return typeAhead(event->text());
         }
     }
     setCurrent(next);
     emit currentMovedByKey(next);
     return true;
+}
+
+bool ColumnGrid::typeAhead(const QString &typed)
+{
+    if (typed.size() != 1 || !typed.at(0).isPrint() || typed.at(0).isSpace())
+        return false;
+    if (!typedAt_.isValid() || typedAt_.elapsed() > QApplication::keyboardInputInterval())
+        typed_.clear();
+    typedAt_.start();
+    // What was typed before and this key, else this key alone starts again.
+    int found = find(typed_ + typed);
+    if (found >= 0) {
+        typed_ += typed;
+    } else {
+        typed_ = typed;
+        found = find(typed_);
+    }
+    if (found >= 0) {
+        setCurrent(found);
+        emit currentMovedByKey(found);
+    }
+    return true;
+}
+
+int ColumnGrid::find(const QString &typed) const
+{
+    const bool digits =
+        std::all_of(typed.begin(), typed.end(), [](QChar c) { return c.isDigit(); });
+    const int number = digits ? typed.toInt() : -1;
+    for (int i = 0; i < items_.size(); ++i) {
+        const QString text = items_.at(i)->text();
+        if (!digits) {
+            if (text.startsWith(typed, Qt::CaseInsensitive))
+                return i;
+            continue;
+        }
+        // The item's number is its first run of digits.
+        const auto first =
+            std::find_if(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+        const auto end = std::find_if(first, text.end(), [](QChar c) { return !c.isDigit(); });
+        if (first != end && QStringView(first, end).toInt() == number)
+            return i;
+    }
+    return -1;
 }
 
 // Like a QMenu item: the choice closes every open menu, then the action fires.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QWidget>
 
 namespace varno {
@@ -48,6 +49,11 @@ protected:
 
 private:
     void choose(int index);
+    // Type-ahead, as in a list: digits typed in quick succession jump to the item
+    // of that number (2 then 0: "020", "-20 dB", "T020"), letters to the first
+    // item that begins with them. False for a key that types nothing.
+    bool typeAhead(const QString &typed);
+    int find(const QString &typed) const;
     void layoutItems() const;
     void notePointer(const QPoint &global);
 
@@ -61,6 +67,8 @@ private:
     bool moved_ = false;
     bool pressedOnItem_ = false; // the press of the coming release was a real one
     int pressesSinceOpened_ = 0;
+    QString typed_;
+    QElapsedTimer typedAt_;
 };
 
 } // namespace varno

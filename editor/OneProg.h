@@ -34,6 +34,7 @@ class TVARNOProg;
 //   Image16..18       date mode: on the date, every day, every week
 //   DateTimePicker1   date                      ComboBox2     weekday
 //   SpeedButton3..8   action buttons, tag 1..6  SpeedButton9..14  value buttons, tag 1..6
+//   Image10..15       folder glyphs of the action rows (click: as their action button)
 //   PopupMenu1        action menu               PopupMenu2    value menu 000..255
 //   PopupMenu3        number menu 001..255 (the main window binds its items)
 class TFrame2 : public QFrame
@@ -92,6 +93,7 @@ public:
     QComboBox *ComboBox2;
     std::array<TSpeedButton *, 6> ActionButtons; // SpeedButton3..SpeedButton8
     std::array<TSpeedButton *, 6> ValueButtons;  // SpeedButton9..SpeedButton14
+    std::array<TImage *, 6> ActionGlyphs{};      // Image10..Image15, click: the action menu
     QMenu *PopupMenu1;
     TColumnMenu *PopupMenu2;
     TColumnMenu *PopupMenu3;
@@ -171,7 +173,6 @@ private:
     void limitComment();
 
     TUserDialogs *dialogs_ = nullptr;
-    QColor lastChosenColor_ = Qt::black;
     std::array<ButtonRole, 6> roles_{};
     QString memo2Valid_;
     bool committing_ = false;

@@ -201,17 +201,16 @@ void TFrame2::Memo2Exit()
     committing_ = false;
 }
 
-// The dialog opens with the colour last chosen in it, not the program's.
+// The dialog opens on the program's own colour.
 void TFrame2::Shape8MouseDown()
 {
     ValidateEdits();
     if (!dialogs_ || !Prog)
         return;
-    const std::optional<QColor> chosen = dialogs_->chooseColor(this, lastChosenColor_);
+    const std::optional<QColor> chosen = dialogs_->chooseColor(this, colorFromRecord(Prog->Color));
     if (!chosen)
         return;
     const TEditStep step(*this);
-    lastChosenColor_ = *chosen;
     Shape8->setBrush(*chosen);
     Prog->Color = colorToRecord(*chosen);
     Modified = true;

@@ -3,12 +3,39 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTimeEdit>
+#include <QToolTip>
 #include <editor/KeyControl.h>
 #include <editor/OneProg.h>
 #include <text/text.h>
+
+namespace {
+
+// The folder glyph of an action row has the tooltip of a control only while
+// its row offers an action.
+class GlyphTip : public QObject
+{
+public:
+    GlyphTip(QObject *parent, const QWidget *button) : QObject(parent), button_(button) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::ToolTip || !button_->isHidden())
+            return false;
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+
+private:
+    const QWidget *button_;
+};
+
+} // namespace
 
 // Tab follows the panel as it reads: the top line, then the three boxes one
 // column after the other. The editors that stand in for the title and the
@@ -31,6 +58,16 @@ void TFrame2::buildKeyboard()
         makeKeyControl(button, [button] { button->click(); });
     for (TSpeedButton *button : ValueButtons)
         makeKeyControl(button, [button] { button->click(); });
+    // The folder glyph before an action opens its menu, as the action itself does.
+    for (std::size_t i = 0; i < ActionButtons.size(); ++i) {
+        TSpeedButton *button = ActionButtons[i];
+        ActionGlyphs[i] = Panel1->findChild<TImage *>(QStringLiteral("Image%1").arg(10 + i));
+        ActionGlyphs[i]->installEventFilter(new GlyphTip(ActionGlyphs[i], button));
+        connect(ActionGlyphs[i], &TImage::clicked, this, [this, button] {
+            if (!button->isHidden())
+                SpeedButton3Click(button);
+        });
+    }
     using varno::keys::StateRole;
     for (QWidget *flag : {Image35, Image19, Image5})
         varno::keys::makeStateControl(flag, StateRole::Flag);
@@ -80,5 +117,6 @@ void TFrame2::describeControls()
         const int slot = int(i) + 1;
         ActionButtons[i]->setRoleName(added(AddedTexts::ActionSlotName).arg(slot));
         ValueButtons[i]->setRoleName(added(AddedTexts::FieldActionValue).arg(slot));
+        ActionGlyphs[i]->setToolTip(added(AddedTexts::ActionMenuTip).arg(slot));
     }
 }

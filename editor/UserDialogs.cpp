@@ -1,8 +1,10 @@
 #include <QApplication>
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUrl>
 #include <editor/UserDialogs.h>
 
 namespace {
@@ -62,7 +64,15 @@ QString TQtUserDialogs::openFileNameIn(QWidget *parent, const QString &filter,
 QString TQtUserDialogs::saveFileName(QWidget *parent, const QString &filter,
                                      const QString &defaultSuffix)
 {
+    return saveFileNameFor(parent, filter, defaultSuffix, QString());
+}
+
+QString TQtUserDialogs::saveFileNameFor(QWidget *parent, const QString &filter,
+                                        const QString &defaultSuffix, const QString &proposed)
+{
     QFileDialog dialog(parent, QString(), QString(), filter);
+    if (!proposed.isEmpty())
+        dialog.selectFile(proposed);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
     // The toolkit asks before an existing file is replaced (Save to the
@@ -70,6 +80,11 @@ QString TQtUserDialogs::saveFileName(QWidget *parent, const QString &filter,
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+bool TQtUserDialogs::openDocument(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
 }
 
 std::optional<QColor> TQtUserDialogs::chooseColor(QWidget *parent, const QColor &initial)

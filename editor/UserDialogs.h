@@ -5,6 +5,7 @@
 #include <optional>
 
 class QDialog;
+class QUrl;
 class QWidget;
 
 // How a question with Yes and No was left: Dismissed is Escape or the box's
@@ -35,7 +36,7 @@ public:
     virtual void showError(QWidget *parent, const QString &message) = 0;
     // Empty when cancelled.
     virtual QString openFileName(QWidget *parent, const QString &filter) = 0;
-    // The same, starting in a given folder.
+    // The same, starting in a given folder, or beside a file it selects.
     virtual QString openFileNameIn(QWidget *parent, const QString &filter, const QString &directory)
     {
         Q_UNUSED(directory);
@@ -43,6 +44,15 @@ public:
     }
     virtual QString saveFileName(QWidget *parent, const QString &filter,
                                  const QString &defaultSuffix) = 0;
+    // The same, proposing a file name: a path, or a name in the dialog's folder.
+    virtual QString saveFileNameFor(QWidget *parent, const QString &filter,
+                                    const QString &defaultSuffix, const QString &proposed)
+    {
+        Q_UNUSED(proposed);
+        return saveFileName(parent, filter, defaultSuffix);
+    }
+    // Shows a document in the system's browser or viewer; false when none did.
+    virtual bool openDocument(const QUrl &url) = 0;
     // Nothing when cancelled.
     virtual std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) = 0;
     // Shows a modal dialog; returns its result (QDialog::Accepted or Rejected).
@@ -61,6 +71,9 @@ public:
                            const QString &directory) override;
     QString saveFileName(QWidget *parent, const QString &filter,
                          const QString &defaultSuffix) override;
+    QString saveFileNameFor(QWidget *parent, const QString &filter, const QString &defaultSuffix,
+                            const QString &proposed) override;
+    bool openDocument(const QUrl &url) override;
     std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
     int exec(QDialog *dialog) override;
 };

@@ -85,12 +85,13 @@ void timetable(QString &html, const Schedule &s, quint8 l)
                       : firingText(f, l);
         row[s.from.daysTo(f.date)] << cell;
     }
-    html += QStringLiteral("<table class=\"timetable\">\n<tr><th></th>");
+    // Across the page, its days' header again on every page it runs onto.
+    html += QStringLiteral("<table class=\"timetable\" width=\"100%\">\n<thead><tr><th></th>");
     for (int d = 0; d < 7; ++d)
         html += QStringLiteral("<th>%1<br>%2</th>")
                     .arg(esc(text::DayName(d + 1, l)),
                          s.from.addDays(d).toString(QStringLiteral("dd/MM")));
-    html += QStringLiteral("</tr>\n");
+    html += QStringLiteral("</tr></thead>\n");
     for (auto it = rows.cbegin(); it != rows.cend(); ++it) {
         html += QStringLiteral("<tr><th>%1</th>").arg(TimeText(it.key()));
         for (const QStringList &cell : it.value())
@@ -143,8 +144,9 @@ QString actions(const TVARNOProg &p, quint8 l)
 
 void programs(QString &html, const TProject &project, quint8 l)
 {
-    html += QStringLiteral("<h2>%1</h2>\n<table class=\"programs\">\n<tr><th>%2</th><th>%3</th>"
-                           "<th>%4</th><th>%5</th><th>%6</th><th>%7</th></tr>\n")
+    html += QStringLiteral("<h2>%1</h2>\n<table class=\"programs\" width=\"100%\">\n"
+                           "<thead><tr><th>%2</th><th>%3</th><th>%4</th><th>%5</th><th>%6</th>"
+                           "<th>%7</th></tr></thead>\n")
                 .arg(esc(text::Text(AddedTexts::ProgramsHeading, l)),
                      esc(text::Text(AddedTexts::NumberColumn, l)),
                      esc(text::Text(AddedTexts::TitleColumn, l)),
@@ -177,7 +179,7 @@ QString ProjectReportHtml(const TProject &project, const QDate &weekOf, quint8 l
         QStringLiteral("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
                        "<title>%1</title>\n<style>\n"
                        "body { font-family: sans-serif; font-size: 10pt; }\n"
-                       "table { border-collapse: collapse; margin-bottom: 1em; }\n"
+                       "table { border-collapse: collapse; margin-bottom: 1em; width: 100%; }\n"
                        "th, td { border: 1px solid #999; padding: 2px 4px; vertical-align: top; "
                        "text-align: left; }\n"
                        ".clash { color: #b00000; font-weight: bold; }\n"

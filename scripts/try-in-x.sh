@@ -3,7 +3,13 @@
 # Xvfb with the given settings file, presses the given keys one step at a time
 # and prints the title of every window on the screen after each step.
 #
-#   scripts/try-in-x.sh [-p PROGRAMMER] [-s SHOTS_DIR] [-g WxH] SETTINGS_FILE [STEP...]
+#   scripts/try-in-x.sh [-p PROGRAMMER] [-s SHOTS_DIR] [-g WxH] [-o OPTIONS_FILE]
+#                       [-e NAME=VALUE]... SETTINGS_FILE [STEP...]
+#
+# -o starts the programmer with that options file (window places, transfer
+# choices); -e sets a variable for it (QT_SCALE_FACTOR=2 for a 200 % screen).
+# With TRY_IN_X_PLACES=1 each title is followed by the window's place on the
+# screen, "    at X,Y WxH".
 #
 # A step is a key as xdotool names it (ctrl+s, Escape, alt+o, Return), or
 # type:TEXT to type TEXT, or wait:SECONDS. The programmer runs from a copy in a
@@ -21,17 +27,21 @@ cd "$(dirname "$0")/.."
 programmer=build/app/varno-programmer
 shots=""
 geometry=1280x1024
-while getopts "p:s:g:" option; do
+options=""
+environment=()
+while getopts "p:s:g:o:e:" option; do
   case "$option" in
     p) programmer=$OPTARG ;;
     s) shots=$OPTARG ;;
     g) geometry=$OPTARG ;;
-    *) sed -n '2,14p' "$0"; exit 2 ;;
+    o) options=$OPTARG ;;
+    e) environment+=("$OPTARG") ;;
+    *) sed -n '2,20p' "$0"; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
 if [ $# -lt 1 ]; then
-  sed -n '2,14p' "$0"
+  sed -n '2,20p' "$0"
   exit 2
 fi
 settings=$1
@@ -55,6 +65,10 @@ trap cleanup EXIT
 
 cp "$programmer" "$scratch/varno-programmer"
 cp "$settings" "$scratch/VARNOQuillonProg2.cfg"
+if [ -n "$options" ]; then
+  mkdir -p "$scratch/config/VARNO/VARNO Programmer"
+  cp "$options" "$scratch/config/VARNO/VARNO Programmer/options.ini"
+fi
 
 # Starts Xvfb with the given listening options and host part of the display
 # name, and waits until a client really gets in: a display number written out
@@ -95,7 +109,7 @@ fi
 
 (cd "$scratch" && QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$scratch/config" \
   XDG_DATA_HOME="$scratch/data" XDG_CACHE_HOME="$scratch/cache" \
-  exec ./varno-programmer >"$scratch/out.log" 2>&1) &
+  exec env ${environment[@]+"${environment[@]}"} ./varno-programmer >"$scratch/out.log" 2>&1) &
 app=$!
 
 # The programmer's windows on the screen that carry a title, from the bottom
@@ -112,6 +126,10 @@ titles() {
   local id
   for id in $(windows); do
     printf '  "%s"\n' "$(xdotool getwindowname "$id")"
+    if [ "${TRY_IN_X_PLACES:-0}" = 1 ]; then
+      (eval "$(xdotool getwindowgeometry --shell "$id")"
+       printf '    at %s,%s %sx%s\n' "$X" "$Y" "$WIDTH" "$HEIGHT")
+    fi
   done
 }
 

@@ -117,6 +117,7 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, const QString &pr
     }
     buildScheduleCommands();
     buildFilesItems();
+    buildConveniences();
     TranslateMainWindow();
 }
 
@@ -342,6 +343,7 @@ void TForm1::TranslateMainWindow()
     updateTitle(); // a read-only mark in the new language
     translateScheduleCommands();
     translateFilesItems();
+    translateConveniences();
 }
 
 void TForm1::setLanguage(quint8 language)

@@ -117,6 +117,16 @@ public:
     void restoreWindowPlacement();
     void saveWindowPlacement();
 
+    // The user's guide, the names file dialogs propose, the status line after a
+    // file is written (MainConveniences.cpp).
+    void UsersGuide1Click();
+    // The project's name as a file name with suffix, in the folder of the last project.
+    QString proposedFileName(const QString &suffix) const;
+    QString lastProjectFolder() const;
+    // The project file named after projectName in folder when there is one, else folder.
+    QString associatedProjectFile(const QString &projectName, const QString &folder) const;
+    void showFileWritten(const QString &fileName);
+
     // The options beyond the settings file; tests point them at a file of their own.
     TProgrammerOptions &options() { return *options_; }
     void setOptionsFile(const QString &file);
@@ -180,6 +190,7 @@ public:
     QAction *OpenBackup1, *BackupBefore1, *VerifyAfter1, *VerifyPlayer1;
     QAction *Language1, *English1, *French1, *Espaol1;
     QAction *Help1, *About1;
+    QAction *UsersGuide1 = nullptr;
     QToolBar *ToolBar1;
     QToolButton *SpeedButton1, *SpeedButton2, *SpeedButton3, *SpeedButton4, *SpeedButton5,
         *SpeedButton6, *SpeedButton7;
@@ -205,6 +216,8 @@ private:
     void buildToolbar();
     void buildScheduleCommands();
     void buildFilesItems();
+    void buildConveniences();
+    void translateConveniences();
     void translateFilesItems();
     void rememberRecent(const QString &fileName);
     void restoreSchedulePlacement();

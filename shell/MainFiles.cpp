@@ -161,7 +161,12 @@ void TForm1::restoreWindowPlacement()
 void TForm1::restoreSchedulePlacement()
 {
     const QSettings settings(options_->file(), QSettings::IniFormat);
-    placement::restore(settings, kScheduleWindow, *ScheduleWindow1);
+    if (placement::restore(settings, kScheduleWindow, *ScheduleWindow1))
+        return;
+    // Opened for the first time: beside the main window when there is room.
+    ScheduleWindow1->setGeometry(placement::nextTo(frameGeometry(), ScheduleWindow1->size(),
+                                                   placement::areaFor(frameGeometry()),
+                                                   placement::frameOf(*ScheduleWindow1, this)));
 }
 
 void TForm1::saveWindowPlacement()

@@ -16,6 +16,7 @@
 #include <shell/ProjectLock.h>
 #include <shell/ProjectUndo.h>
 #include <shell/ProjetProperty.h>
+#include <shell/WindowPlacement.h>
 #include <text/text.h>
 
 bool TForm1::isChanged() const
@@ -231,7 +232,8 @@ void TForm1::Save1Click()
 
 void TForm1::SaveAs1Click()
 {
-    const QString fileName = dialogs_.saveFileName(this, FileFilter, QStringLiteral("prg"));
+    const QString fileName = dialogs_.saveFileNameFor(this, FileFilter, QStringLiteral("prg"),
+                                                      proposedFileName(QStringLiteral("prg")));
     if (fileName.isEmpty())
         return;
     // The lock before the write: a file another running programmer has open is
@@ -265,6 +267,8 @@ void TForm1::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     QTimer::singleShot(0, this, &TForm1::scrollToSelected);
+    // Framed now: a remembered place the title bar cannot be reached in is mended.
+    QTimer::singleShot(0, this, [this] { placement::keepOnScreen(*this); });
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

@@ -7,6 +7,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <editor/LittleOneProg.h>
@@ -20,7 +21,9 @@
 #include <resources/Pictures.h>
 #include <shell/Main.h>
 #include <shell/ProjectUndo.h>
+#include <shell/ReportPages.h>
 #include <shell/ScheduleWindow.h>
+#include <shell/WindowPlacement.h>
 #include <text/text.h>
 
 namespace {
@@ -35,7 +38,7 @@ QAction *namedItem(QObject *parent, const char *name)
     return action;
 }
 
-// The report laid out on A4 pages as Qt's rich text draws it.
+// The report on A4 pages.
 void writePdf(const QString &fileName, const QString &html)
 {
     QBuffer buffer;
@@ -43,10 +46,9 @@ void writePdf(const QString &fileName, const QString &html)
     {
         QPdfWriter pdf(&buffer);
         pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         pdf.setResolution(300);
-        QTextDocument document;
-        document.setHtml(html);
-        document.print(&pdf);
+        reportpages::Print(html, pdf);
     }
     SaveBytes(fileName, buffer.data());
 }
@@ -113,6 +115,9 @@ void TForm1::Schedule1Click()
     }
     ProgPanel->ValidateEdits();
     ScheduleWindow1->show();
+    // Its frame is known once it is shown: the title bar stays in reach.
+    QTimer::singleShot(0, ScheduleWindow1,
+                       [window = ScheduleWindow1] { placement::keepOnScreen(*window); });
     ScheduleWindow1->refresh();
     ScheduleWindow1->raise();
     ScheduleWindow1->activateWindow();
@@ -145,7 +150,8 @@ QString TForm1::reportHtml()
 
 void TForm1::ExportReport1Click()
 {
-    const QString fileName = dialogs_.saveFileName(this, kReportFilter, QStringLiteral("html"));
+    const QString fileName = dialogs_.saveFileNameFor(this, kReportFilter, QStringLiteral("html"),
+                                                      proposedFileName(QStringLiteral("html")));
     if (fileName.isEmpty())
         return;
     try {
@@ -155,7 +161,9 @@ void TForm1::ExportReport1Click()
             SaveBytes(fileName, reportHtml().toUtf8());
     } catch (const TVarnoError &e) {
         dialogs_.showError(this, e.message());
+        return;
     }
+    showFileWritten(fileName);
 }
 
 void TForm1::PrintReport1Click()
@@ -164,22 +172,23 @@ void TForm1::PrintReport1Click()
     QPrintDialog dialog(&printer, this);
     if (dialogs_.exec(&dialog) != QDialog::Accepted)
         return;
-    QTextDocument document;
-    document.setHtml(reportHtml());
-    document.print(&printer);
+    reportpages::Print(reportHtml(), printer);
 }
 
 void TForm1::ExportCsv1Click()
 {
     ProgPanel->ValidateEdits();
-    const QString fileName = dialogs_.saveFileName(this, kCsvFilter, QStringLiteral("csv"));
+    const QString fileName = dialogs_.saveFileNameFor(this, kCsvFilter, QStringLiteral("csv"),
+                                                      proposedFileName(QStringLiteral("csv")));
     if (fileName.isEmpty())
         return;
     try {
         SaveBytes(fileName, varno::programscsv::Export(ProgList()));
     } catch (const TVarnoError &e) {
         dialogs_.showError(this, e.message());
+        return;
     }
+    showFileWritten(fileName);
 }
 
 void TForm1::ImportCsv1Click()

@@ -89,6 +89,8 @@ void TForm1::SpeedButton4Click()
         return;
     if (!dialogs_.askYesNo(this, text::Text(text::MainMessages::ReceiveConfirm, CurrentLanguage)))
         return;
+    // The project file of the received name is looked for beside the last project.
+    const QString lastFolder = lastProjectFolder();
     ResetPropertiesDialog();
     ClearProject();
     TransferDirection = 0;
@@ -128,7 +130,10 @@ void TForm1::SpeedButton4Click()
         text::Text(text::MainMessages::AssociatedProjectName, CurrentLanguage) + name;
     if (!dialogs_.askYesNo(this, question))
         return;
-    const QString fileName = dialogs_.openFileName(this, FileFilter);
+    const QString fileName =
+        lastFolder.isEmpty()
+            ? dialogs_.openFileName(this, FileFilter)
+            : dialogs_.openFileNameIn(this, FileFilter, associatedProjectFile(name, lastFolder));
     if (!fileName.isEmpty())
         LoadProjectFile(fileName);
 }

@@ -108,8 +108,9 @@ TForm3::TForm3(QWidget *parent) : QDialog(parent)
         varno::storable::KeepStorable(edit, unstorable);
     varno::storable::KeepStorable(Memo1, unstorable);
 
-    QWidget *const order[] = {Memo1, Edit1, Button1, Button2, Edit2,
-                              Edit3, Edit4, Edit5,   Edit6,   Edit7};
+    // Tab follows the dialog as it reads: the fields top to bottom, then the buttons.
+    QWidget *const order[] = {Edit1, Edit2, Edit3, Edit4,   Edit5,
+                              Edit6, Edit7, Memo1, Button1, Button2};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 

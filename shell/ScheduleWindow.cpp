@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -78,6 +79,9 @@ TScheduleWindow::TScheduleWindow(const TProject &project, QWidget *parent)
     poll_->setInterval(400);
     connect(poll_, &QTimer::timeout, this, &TScheduleWindow::refresh);
     poll_->start();
+    // A window of its own, closed as a dialog is.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     translate();
     showWeek(varno::currentDateTime().date());

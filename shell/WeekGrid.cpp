@@ -1,6 +1,8 @@
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <model/Project.h>
 #include <report/ScheduleTexts.h>
 #include <shell/WeekGrid.h>
@@ -20,7 +22,41 @@ QColor recordColour(quint32 colour)
 TWeekGrid::TWeekGrid(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("WeekGrid"));
-    setMinimumWidth(TimeWidth + 7 * DayWidth);
+    setMinimumWidth(TimeWidth + 7 * MinDayWidth);
+    resize(TimeWidth + 7 * DayWidth, 0);
+}
+
+int TWeekGrid::widthFor(int viewWidth)
+{
+    return qMax(TimeWidth + 7 * MinDayWidth, viewWidth);
+}
+
+int TWeekGrid::dayWidth() const
+{
+    return qMax(MinDayWidth, (width() - TimeWidth) / 7);
+}
+
+void TWeekGrid::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (event->oldSize().width() != width())
+        layoutBlocks();
+}
+
+bool TWeekGrid::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        for (const Block &b : blocks_)
+            if (b.rect.contains(help->pos())) {
+                QToolTip::showText(help->globalPos(), b.label, this, b.rect);
+                return true;
+            }
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void TWeekGrid::setSchedule(const Schedule &schedule, const TProject &project, quint8 language)
@@ -31,6 +67,12 @@ void TWeekGrid::setSchedule(const Schedule &schedule, const TProject &project, q
     for (const Firing &f : schedule_.firings)
         colours_ << project.Programs.at(f.position).Color;
 
+    layoutBlocks();
+}
+
+void TWeekGrid::layoutBlocks()
+{
+    const int day = dayWidth();
     // Rows: each minute at which something fires, as tall as its busiest day.
     QList<int> minutes;
     for (const Firing &f : schedule_.firings)
@@ -47,13 +89,13 @@ void TWeekGrid::setSchedule(const Schedule &schedule, const TProject &project, q
             const Firing &f = schedule_.firings[i];
             if (f.minuteOfDay != minute)
                 continue;
-            const int day = int(schedule_.from.daysTo(f.date));
-            const QRect rect(TimeWidth + day * DayWidth + 2, top + stacked[day] * BlockHeight + 1,
-                             DayWidth - 4, BlockHeight - 2);
+            const int d = int(schedule_.from.daysTo(f.date));
+            const QRect rect(TimeWidth + d * day + 2, top + stacked[d] * BlockHeight + 1, day - 4,
+                             BlockHeight - 2);
             blocks_ << Block{
                 rect, i,
                 QStringLiteral("%1 %2").arg(f.number, 3, 10, QLatin1Char('0')).arg(f.title)};
-            tallest = qMax(tallest, ++stacked[day]);
+            tallest = qMax(tallest, ++stacked[d]);
         }
         rows_ << qMakePair(minute, top);
         top += tallest * BlockHeight + 2;
@@ -69,7 +111,7 @@ void TWeekGrid::paintEvent(QPaintEvent *)
     p.fillRect(rect(), palette().base());
     p.setPen(palette().text().color());
     for (int d = 0; d < 7; ++d) {
-        const int left = TimeWidth + d * DayWidth;
+        const int left = TimeWidth + d * dayWidth();
         p.drawLine(left, 0, left, height());
     }
     for (const auto &[minute, top] : rows_) {
@@ -117,6 +159,12 @@ void TWeekHeader::setWeek(const QDate &from, quint8 language)
     update();
 }
 
+void TWeekHeader::setDayWidth(int width)
+{
+    dayWidth_ = width;
+    update();
+}
+
 void TWeekHeader::setOffset(int x)
 {
     offset_ = x;
@@ -129,11 +177,13 @@ void TWeekHeader::paintEvent(QPaintEvent *)
     p.fillRect(rect(), palette().base());
     p.setPen(palette().text().color());
     for (int d = 0; d < 7; ++d) {
-        const QRect head(TWeekGrid::TimeWidth + d * TWeekGrid::DayWidth - offset_, 0,
-                         TWeekGrid::DayWidth, Height);
+        const QRect head(TWeekGrid::TimeWidth + d * dayWidth_ - offset_, 0, dayWidth_, Height);
+        const auto fit = [&](const QString &s) {
+            return p.fontMetrics().elidedText(s, Qt::ElideRight, dayWidth_ - 4);
+        };
         p.drawText(head, Qt::AlignCenter,
-                   text::DayName(d + 1, language_) + QLatin1Char('\n') +
-                       from_.addDays(d).toString(QStringLiteral("dd/MM/yyyy")));
+                   fit(text::DayName(d + 1, language_)) + QLatin1Char('\n') +
+                       fit(from_.addDays(d).toString(QStringLiteral("dd/MM/yyyy"))));
         p.drawLine(head.topLeft(), head.bottomLeft());
     }
     p.drawLine(0, height() - 1, width(), height() - 1);
@@ -153,6 +203,24 @@ void TWeekView::resizeEvent(QResizeEvent *event)
 {
     QScrollArea::resizeEvent(event);
     placeHeader();
+}
+
+// The days share the width of the view, so that a small screen shows the whole
+// week without scrolling sideways.
+bool TWeekView::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::Resize)
+        fitGrid();
+    return QScrollArea::viewportEvent(event);
+}
+
+void TWeekView::fitGrid()
+{
+    auto *grid = static_cast<TWeekGrid *>(widget());
+    const int width = TWeekGrid::widthFor(viewport()->width());
+    if (grid->width() != width)
+        grid->resize(width, grid->height());
+    header_->setDayWidth(grid->dayWidth());
 }
 
 void TWeekView::scrollContentsBy(int dx, int dy)

@@ -19,7 +19,10 @@ class TWeekGrid : public QWidget
 public:
     static constexpr int TimeWidth = 48;
     static constexpr int BlockHeight = 20;
-    static constexpr int DayWidth = 150;
+    static constexpr int DayWidth = 150; // when there is room
+    // The days share the width they are given down to this; below it the
+    // week scrolls sideways. Seven fit a 1024-pixel screen.
+    static constexpr int MinDayWidth = 96;
 
     explicit TWeekGrid(QWidget *parent = nullptr);
 
@@ -33,15 +36,23 @@ public:
         QString label; // "012 Title"
     };
     const QList<Block> &blocks() const { return blocks_; }
+    int dayWidth() const;
+    // The width the grid takes in a view this wide: all of it, down to the
+    // narrowest days.
+    static int widthFor(int viewWidth);
 
 signals:
     void programClicked(int position);
 
 protected:
+    bool event(QEvent *event) override; // a block's whole label as its tooltip
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void layoutBlocks();
+
     varno::schedule::Schedule schedule_;
     QList<quint32> colours_; // of each firing
     QList<Block> blocks_;
@@ -61,6 +72,7 @@ public:
     explicit TWeekHeader(QWidget *parent = nullptr);
 
     void setWeek(const QDate &from, quint8 language);
+    void setDayWidth(int width);
     // How far the grid below is scrolled to the right, in pixels.
     void setOffset(int x);
     int offset() const { return offset_; }
@@ -72,6 +84,7 @@ private:
     QDate from_;
     quint8 language_ = 2;
     int offset_ = 0;
+    int dayWidth_ = TWeekGrid::DayWidth;
 };
 
 // The grid in a scroll area, under a header that does not scroll away.
@@ -86,10 +99,12 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
 
 private:
     void placeHeader();
+    void fitGrid();
 
     TWeekHeader *header_;
 };

@@ -246,6 +246,16 @@ constexpr Row kAddedTexts[] = {
      u"number. Give each its own number before transmitting: ",
      u"Varios programas de este proyecto llevan el mismo número; el reproductor solo guarda "
      u"uno por número. Dé a cada uno su propio número antes de transmitir: "},
+    // Windows, dialogs and conveniences.
+    {AddedTexts::ActionMenuTip, u"Choisir l'action %1", u"Choose action %1",
+     u"Elegir la acción %1"},
+    {AddedTexts::UsersGuideItem, u"&Guide de l'utilisateur", u"&User's guide",
+     u"&Guía del usuario"},
+    {AddedTexts::GuideNotFound, u"Le guide de l'utilisateur n'est pas installé.",
+     u"The user's guide is not installed.", u"La guía del usuario no está instalada."},
+    {AddedTexts::GuideNotOpened, u"Impossible d'ouvrir le guide de l'utilisateur : %1",
+     u"The user's guide could not be opened: %1", u"No se pudo abrir la guía del usuario: %1"},
+    {AddedTexts::FileWritten, u"Fichier écrit : %1", u"File written: %1", u"Archivo escrito: %1"},
 };
 
 constexpr bool rowsInKeyOrder()

@@ -392,7 +392,13 @@ enum class AddedTexts
     // process, %3 its machine.
     SaveHeldElsewhere,
     SharedNumbers, // after opening a file, before the numbers borne by several programs
-    Count          // not a text: the number of keys
+    // Windows, dialogs and conveniences.
+    ActionMenuTip,  // tooltip of an action row's folder glyph, %1 its slot
+    UsersGuideItem, // Help menu item that opens the user's guide
+    GuideNotFound,  // warning: the user's guide is not installed
+    GuideNotOpened, // warning: %1 the guide the system could not open
+    FileWritten,    // status bar after an export, %1 the file written
+    Count           // not a text: the number of keys
 };
 
 // Number of keys of each localised table (the enumerators are 0..KeyCount-1).

@@ -118,6 +118,59 @@ TEST_F(ColumnMenu, keyboardReachesEveryColumn)
     EXPECT_FALSE(menu.isVisible());
 }
 
+// As in a list, what is typed quickly jumps to the item; Enter chooses it.
+TEST(ColumnMenuTypeAhead, digitsJumpToTheItemOfThatNumber)
+{
+    const auto numbered = [](const char *format, int from, int to) {
+        QStringList texts;
+        for (int n = from; n <= to; ++n)
+            texts << QString::asprintf(format, n);
+        return texts;
+    };
+    struct Case
+    {
+        const char *name;
+        QStringList texts; // tags from 0, in order
+        QString typed;
+        QString highlighted; // empty: nothing
+    };
+    const QStringList directories = QStringList{"SONG"} + numbered("F%.3d", 1, 255);
+    const Case cases[] = {
+        {"values", numbered("%.3d", 0, 255), "20", "020"},
+        {"values, one digit", numbered("%.3d", 0, 255), "7", "007"},
+        {"values, three digits", numbered("%.3d", 0, 255), "255", "255"},
+        {"values, too many digits start again", numbered("%.3d", 0, 255), "2551", "001"},
+        {"volumes", numbered("-%.2d dB", 0, 71), "20", "-20 dB"},
+        {"volumes, beyond the last", numbered("-%.2d dB", 0, 71), "9", ""},
+        {"timer files", numbered("T%.3d", 1, 255), "20", "T020"},
+        {"outputs", numbered("Output %.3d", 1, 255), "120", "Output 120"},
+        {"directories", directories, "5", "F005"},
+        {"directories, a letter", directories, "s", "SONG"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TColumnMenu menu;
+        for (int i = 0; i < c.texts.size(); ++i)
+            menu.addItem(c.texts.at(i), QIcon(), i);
+        menu.popup(QPoint(10, 10));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+        QWidget *grid = menu.grid();
+        grid->setFocus();
+        QTest::keyClicks(grid, c.typed);
+        const int at = menu.currentIndex();
+        EXPECT_EQ(at < 0 ? QString() : menu.itemAt(at)->text(), c.highlighted);
+        if (at < 0) {
+            menu.close();
+            continue;
+        }
+        QSignalSpy chosen(&menu, &TColumnMenu::itemTriggered);
+        QTest::keyClick(grid, Qt::Key_Return);
+        ASSERT_EQ(chosen.count(), 1);
+        EXPECT_EQ(chosen.at(0).at(0).toInt(), at);
+        EXPECT_FALSE(menu.isVisible());
+    }
+}
+
 TEST_F(ColumnMenu, rightIntoTheShortLastColumnStopsAtItsEnd)
 {
     QWidget *grid = popUp();

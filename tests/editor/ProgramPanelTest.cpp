@@ -169,6 +169,31 @@ TEST_F(ProgramPanel, actionMenuOfSlotOneHasNoActionDisabled)
     panel.PopupMenu1->close();
 }
 
+// The folder glyph before an action is part of it: a click opens the same menu,
+// for the same slot; before a row that offers nothing it does nothing.
+TEST_F(ProgramPanel, theFolderGlyphOfARowOpensItsActionMenu)
+{
+    chooseAction(1, panel.TimerFileMenu->itemAt(6)); // slot 2 offered, 3..6 hidden
+    struct Case
+    {
+        int slot;
+        bool opens;
+    };
+    for (const Case c : {Case{1, true}, Case{2, true}, Case{3, false}, Case{6, false}}) {
+        SCOPED_TRACE(c.slot);
+        TImage *glyph = panel.ActionGlyphs[std::size_t(c.slot - 1)];
+        ASSERT_NE(glyph, nullptr);
+        EXPECT_EQ(glyph->objectName(), QStringLiteral("Image%1").arg(9 + c.slot));
+        panel.MenuSender = nullptr;
+        click(glyph);
+        EXPECT_EQ(panel.PopupMenu1->isVisible(), c.opens);
+        EXPECT_EQ(panel.MenuSender,
+                  c.opens ? panel.ActionButtons[std::size_t(c.slot - 1)] : nullptr);
+        EXPECT_EQ(glyph->toolTip(), QStringLiteral("Choose action %1").arg(c.slot));
+        panel.PopupMenu1->close();
+    }
+}
+
 TEST_F(ProgramPanel, goToProgramEndsTheList)
 {
     prog.ActionKind = {akTimerFile, akVolume, 1, 1, 1, 1};
@@ -388,17 +413,24 @@ TEST_F(ProgramPanel, countsAboveSixStopAtSlotFive)
     EXPECT_EQ(visibleActions().last(), "Timer File : T000");
 }
 
-TEST_F(ProgramPanel, colourDialogStartsFromTheLastChosenColour)
+TEST_F(ProgramPanel, colourDialogStartsFromTheProgramsColour)
 {
-    dialogs.colors = {QColor(255, 0, 0), std::nullopt};
+    prog.Color = 0x00FF00u; // green
+    panel.ShowProg();
+    dialogs.colors = {QColor(255, 0, 0), std::nullopt, std::nullopt};
     QTest::mousePress(panel.Shape8, Qt::RightButton, {}, QPoint(5, 5));
     EXPECT_EQ(prog.Color, 0x0000FFu);
     EXPECT_EQ(panel.Shape8->brush(), QColor(255, 0, 0));
     QTest::mousePress(panel.Shape8, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(prog.Color, 0x0000FFu); // cancelled
-    ASSERT_EQ(dialogs.colorDialogStarts.size(), 2);
-    EXPECT_EQ(dialogs.colorDialogStarts[0], QColor(Qt::black));
+    // Another program: its own colour, not the one chosen last.
+    prog.Color = 0xFF0000u; // blue
+    panel.ShowProg();
+    QTest::mousePress(panel.Shape8, Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_EQ(dialogs.colorDialogStarts.size(), 3);
+    EXPECT_EQ(dialogs.colorDialogStarts[0], QColor(0, 255, 0));
     EXPECT_EQ(dialogs.colorDialogStarts[1], QColor(255, 0, 0));
+    EXPECT_EQ(dialogs.colorDialogStarts[2], QColor(0, 0, 255));
 }
 
 TEST_F(ProgramPanel, pickersWriteBackOnce)

@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -13,7 +14,10 @@
 #include <QtPrinters.h>
 #include <editor/PanelWidgets.h>
 #include <gtest/gtest.h>
+#include <link/dialogs/ComparisonWindow.h>
+#include <link/dialogs/VerifTrame.h>
 #include <model/GroupOfProjectClasses.h>
+#include <shell/Help.h>
 #include <shell/ProjetProperty.h>
 #include <text/text.h>
 
@@ -242,25 +246,63 @@ TEST_F(ProjectProperties, focusInTheNameFieldAtEachOpening)
     EXPECT_EQ(dialog.focusWidget(), dialog.Edit1);
 }
 
-TEST_F(ProjectProperties, keyboardOrder)
+// The controls Tab reaches, in the order it reaches them from the first one.
+QList<QWidget *> tabChain(QWidget *window, QWidget *first)
 {
-    const QList<QWidget *> order = {dialog.Memo1, dialog.Edit1, dialog.Button1, dialog.Button2,
-                                    dialog.Edit2, dialog.Edit3, dialog.Edit4,   dialog.Edit5,
-                                    dialog.Edit6, dialog.Edit7};
-    for (int i = 0; i < order.size(); ++i) {
-        QWidget *next = order.at(i)->nextInFocusChain();
-        while (next->focusPolicy() == Qt::NoFocus)
-            next = next->nextInFocusChain();
-        EXPECT_EQ(next, order.at((i + 1) % order.size()))
-            << "after " << order.at(i)->objectName().toStdString();
+    QList<QWidget *> chain{first};
+    for (QWidget *w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus && w->isVisibleTo(window) && window->isAncestorOf(w))
+            chain << w;
+    return chain;
+}
+
+// How a dialog reads: its fields top to bottom (left to right on one line),
+// then its buttons left to right.
+QList<QWidget *> readingOrder(QWidget *window)
+{
+    QList<QWidget *> fields, buttons;
+    for (QWidget *w : window->findChildren<QWidget *>())
+        if (w->focusPolicy() & Qt::TabFocus && w->isVisibleTo(window))
+            (qobject_cast<QAbstractButton *>(w) ? buttons : fields) << w;
+    const auto at = [window](QWidget *w) { return w->mapTo(window, QPoint(0, 0)); };
+    std::stable_sort(fields.begin(), fields.end(), [&](QWidget *a, QWidget *b) {
+        return std::pair(at(a).y(), at(a).x()) < std::pair(at(b).y(), at(b).x());
+    });
+    std::stable_sort(buttons.begin(), buttons.end(),
+                     [&](QWidget *a, QWidget *b) { return at(a).x() < at(b).x(); });
+    return fields + buttons;
+}
+
+// "Tab, type, Enter" fills the field below the name, in every dialog.
+TEST_F(ProjectProperties, tabFollowsEveryDialogAsItReads)
+{
+    TForm2 about;
+    TComparisonWindow comparison;
+    TOKBottomDlg verification;
+    const QList<QDialog *> dialogs{&dialog, &about, &comparison, &verification};
+    for (QDialog *d : dialogs) {
+        SCOPED_TRACE(d->objectName().toStdString());
+        const QList<QWidget *> expected = readingOrder(d);
+        ASSERT_FALSE(expected.isEmpty());
+        EXPECT_EQ(tabChain(d, expected.first()), expected);
     }
-    // Tab leaves the memo rather than typing a tab into it.
+    const QList<QWidget *> form3 = {dialog.Edit1,   dialog.Edit2,  dialog.Edit3, dialog.Edit4,
+                                    dialog.Edit5,   dialog.Edit6,  dialog.Edit7, dialog.Memo1,
+                                    dialog.Button1, dialog.Button2};
+    EXPECT_EQ(readingOrder(&dialog), form3);
+
     dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    ASSERT_EQ(dialog.focusWidget(), dialog.Edit1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), "Annonces");
+    EXPECT_EQ(dialog.Edit2->text(), "Annonces");
+    // Tab leaves the memo rather than typing a tab into it.
     dialog.Memo1->setFocus();
     dialog.Memo1->setPlainText("x");
     QTest::keyClick(dialog.Memo1, Qt::Key_Tab);
     EXPECT_EQ(dialog.Memo1->toPlainText(), "x");
-    EXPECT_EQ(dialog.focusWidget(), dialog.Edit1);
+    EXPECT_EQ(dialog.focusWidget(), dialog.Button1);
 }
 
 TEST_F(ProjectProperties, resetGivesTheNewProjectState)

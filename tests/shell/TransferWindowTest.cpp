@@ -282,6 +282,44 @@ TEST_F(TransferWindow, progressTitleIsInTheLanguageBeforeTheFirstSlot)
     EXPECT_EQ(window->OKBottomDlg1->windowTitle(), during);
 }
 
+// The question after a receive opens its dialog beside the last project, on
+// the file of the received name when there is one.
+TEST_F(TransferWindow, theAssociatedProjectIsLookedForBesideTheLastProject)
+{
+    startPlayer();
+    addProgram(5);
+    window->Project().Name = "Gare";
+    ASSERT_TRUE(QDir(dir.path()).mkpath("projects"));
+    const QString last = dir.filePath("projects/last.prg");
+    dialogs.fileNames = {last};
+    window->SaveAs1Click();
+    ASSERT_EQ(window->ProjectFileName, last);
+    dialogs.answers = {true};
+    window->SpeedButton3Click(); // the player now holds "Gare"
+    ASSERT_EQ(dialogs.warnings, QStringList{kOk});
+    struct Case
+    {
+        const char *name;
+        bool fileThere;
+        QString expected;
+    };
+    // The first receive leaves no file name: the second finds the last project
+    // among the recent ones.
+    const Case cases[] = {
+        {"no file of that name", false, dir.filePath("projects")},
+        {"a file of that name", true, dir.filePath("projects/Gare.prg")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.fileThere)
+            ASSERT_TRUE(QFile::copy(last, dir.filePath("projects/Gare.prg")));
+        dialogs.openedFolders.clear();
+        dialogs.answers = {true, true}; // receive, look for the project file
+        window->SpeedButton4Click();
+        EXPECT_EQ(dialogs.openedFolders, QStringList{c.expected});
+    }
+}
+
 // A project file that does not load after a receive leaves a New Project.
 TEST_F(TransferWindow, projectFileThatDoesNotLoadAfterAReceiveLeavesANewProject)
 {

@@ -45,4 +45,43 @@ if [ "$(md5sum <"$work/broken.prg")" != "$before" ]; then
   echo "FAIL: the project that did not load was written"
   failed=1
 fi
+# --- Windows that fit the screen ---------------------------------------------
+# Places remembered on a larger screen, reopened at 200 % on 2048 × 1536 (1024 ×
+# 768 to the programmer): both windows on the screen whole, and Escape closes
+# the schedule window.
+cat >"$work/options.ini" <<'OPTIONS'
+[mainWindow]
+geometry=@Rect(-40 -30 1900 1100)
+maximized=false
+
+[scheduleWindow]
+geometry=@Rect(600 -50 2400 1500)
+maximized=false
+open=true
+OPTIONS
+printf 'Settings File of VARNO "Quillon" Programmer\r\nLanguage :\r\nFrench\r\nCom Port selected :\r\nCOM1\r\nLast projet used\r\n\r\n' \
+  >"$work/fit.cfg"
+status=0
+out=$(TRY_IN_X_PLACES=1 "$here/../../scripts/try-in-x.sh" -p "$programmer" -g 2048x1536 \
+  -o "$work/options.ini" -e QT_SCALE_FACTOR=2 "$work/fit.cfg" wait:1 Escape) || status=$?
+echo "$out"
+[ "$status" = 0 ] || { echo "FAIL: the programmer could not be tried (exit $status)"; exit 1; }
+placesAt() { # the places of the windows listed after step $1
+  awk -v step="$1" '/^[^ ]/ { shown = ($0 == step ":") } shown && /^    at / { print $2, $3 }' <<<"$out"
+}
+while read -r corner size; do
+  x=${corner%,*} y=${corner#*,} w=${size%x*} h=${size#*x}
+  if [ "$x" -lt 0 ] || [ "$y" -lt 0 ] || [ $((x + w)) -gt 2048 ] || [ $((y + h)) -gt 1536 ]; then
+    echo "FAIL: a window at $corner $size is not on the 2048x1536 screen"
+    failed=1
+  fi
+done < <(placesAt "after wait:1")
+[ "$(placesAt "after wait:1" | wc -l)" = 2 ] || { echo "FAIL: the schedule window did not open again"; failed=1; }
+after=$(awk '/^after Escape:/ { shown = 1; next } /^[^ ]/ { shown = 0 } shown' <<<"$out")
+if grep -qxF '  "Planning"' <<<"$after"; then
+  echo "FAIL: Escape did not close the schedule window"
+  failed=1
+fi
+# --- end of windows that fit the screen -------------------------------------
+
 exit "$failed"

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <QUrl>
 #include <deque>
 #include <editor/UserDialogs.h>
 #include <functional>
@@ -28,6 +29,9 @@ public:
     QStringList questions, warnings, errors;
     QStringList openedFolders; // where open dialogs started, when they were told
     QList<QColor> colorDialogStarts;
+    QStringList proposedNames; // what save dialogs proposed, when they did
+    QList<QUrl> openedDocuments;
+    bool documentOpens = true; // the system has a viewer
 
     bool askYesNo(QWidget *parent, const QString &question) override
     {
@@ -54,6 +58,17 @@ public:
     QString saveFileName(QWidget *, const QString &, const QString &) override
     {
         return nextFile();
+    }
+    QString saveFileNameFor(QWidget *, const QString &, const QString &,
+                            const QString &proposed) override
+    {
+        proposedNames << proposed;
+        return nextFile();
+    }
+    bool openDocument(const QUrl &url) override
+    {
+        openedDocuments << url;
+        return documentOpens;
     }
     std::optional<QColor> chooseColor(QWidget *, const QColor &initial) override
     {
