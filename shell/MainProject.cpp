@@ -266,9 +266,9 @@ void TForm1::Exit1Click()
 void TForm1::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    QTimer::singleShot(0, this, &TForm1::scrollToSelected);
-    // Framed now: a remembered place the title bar cannot be reached in is mended.
+    // Framed now: a place the title bar cannot be reached in is mended first.
     QTimer::singleShot(0, this, [this] { placement::keepOnScreen(*this); });
+    QTimer::singleShot(0, this, &TForm1::scrollToSelected);
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

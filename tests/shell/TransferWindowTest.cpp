@@ -311,8 +311,9 @@ TEST_F(TransferWindow, theAssociatedProjectIsLookedForBesideTheLastProject)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        if (c.fileThere)
+        if (c.fileThere) {
             ASSERT_TRUE(QFile::copy(last, dir.filePath("projects/Gare.prg")));
+        }
         dialogs.openedFolders.clear();
         dialogs.answers = {true, true}; // receive, look for the project file
         window->SpeedButton4Click();
