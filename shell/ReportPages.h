@@ -11,7 +11,7 @@ class QTextDocument;
 // top of every page it continues on.
 namespace reportpages {
 
-// Lays the report out on pages of layout, as drawn on a screen.
+// Lays the report out on pages of layout as printing does, for a look at it.
 void LayOut(QTextDocument &document, const QString &html, const QPageLayout &layout);
 
 // Lays it out on the device's pages and draws it there.
