@@ -246,6 +246,30 @@ constexpr Row kAddedTexts[] = {
      u"number. Give each its own number before transmitting: ",
      u"Varios programas de este proyecto llevan el mismo número; el reproductor solo guarda "
      u"uno por número. Dé a cada uno su propio número antes de transmitir: "},
+    // Backup and restore around a transmit.
+    {AddedTexts::FieldBlock, u"Octets enregistrés", u"Stored bytes", u"Bytes almacenados"},
+    {AddedTexts::PhaseTransmit, u"Transmission", u"Transmit", u"Transmisión"},
+    {AddedTexts::PhaseRestore, u"Restauration", u"Restore", u"Restauración"},
+    {AddedTexts::TransmitFailedPartly,
+     u"La transmission a échoué en cours de route : le lecteur contient maintenant une partie du "
+     u"nouveau projet et une partie de son ancien contenu.",
+     u"The transmit failed half-way: the player now holds part of the new project and part of "
+     u"its former content.",
+     u"La transmisión falló a medio camino: el reproductor contiene ahora parte del nuevo "
+     u"proyecto y parte de su contenido anterior."},
+    {AddedTexts::BackupNamed, u"Sauvegarde de son ancien contenu : %1",
+     u"Backup of its former content: %1", u"Copia de seguridad de su contenido anterior: %1"},
+    {AddedTexts::NoBackupMade, u"Aucune sauvegarde n'a été faite avant cette transmission.",
+     u"No backup was made before this transmit.",
+     u"No se hizo ninguna copia de seguridad antes de esta transmisión."},
+    {AddedTexts::BackupNotRestorable,
+     u"Cette sauvegarde ne peut pas être remise telle quelle (%1) ; rien d'autre n'est écrit.",
+     u"This backup cannot be put back exactly (%1); nothing more is written.",
+     u"Esta copia de seguridad no se puede restaurar tal cual (%1); no se escribe nada más."},
+    {AddedTexts::RestoreDiffers,
+     u"Le lecteur ne contient pas exactement ce que contenait la sauvegarde.",
+     u"The player does not hold exactly what the backup held.",
+     u"El reproductor no contiene exactamente lo que contenía la copia de seguridad."},
 };
 
 constexpr bool rowsInKeyOrder()
