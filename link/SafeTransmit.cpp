@@ -9,8 +9,9 @@ namespace varno::transfer {
 
 namespace {
 
-// Passes everything on, and sees whether a block was sent: the transmit's
-// first write begins with its first slot.
+// Passes everything on, and sees whether the player took a block: one slot
+// acknowledged is enough. A first block that fails is not counted: most often
+// the player never answered its command, and then it took nothing.
 struct TWriteWatcher : TTransferObserver
 {
     explicit TWriteWatcher(TTransferObserver &inner) : inner(inner) {}
@@ -18,16 +19,25 @@ struct TWriteWatcher : TTransferObserver
     void transferStarted() override { inner.transferStarted(); }
     void slotDone(int slot) override
     {
-        began = true;
+        began = began || !failed;
         inner.slotDone(slot);
     }
-    void finalizationStep() override { inner.finalizationStep(); }
-    void linkFailure(TLinkResult result) override { inner.linkFailure(result); }
+    void finalizationStep() override
+    {
+        began = true;
+        inner.finalizationStep();
+    }
+    void linkFailure(TLinkResult result) override
+    {
+        failed = true;
+        inner.linkFailure(result);
+    }
     void phaseStarted(TTransferPhase phase) override { inner.phaseStarted(phase); }
     bool cancelRequested() override { return inner.cancelRequested(); }
 
     TTransferObserver &inner;
     bool began = false;
+    bool failed = false;
 };
 
 } // namespace

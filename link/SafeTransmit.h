@@ -37,8 +37,8 @@ struct TSafeTransmitReport
     QList<int> ResetSchedules; // of the backup: stored dates that did not exist
     // The player answered the finalize command that ends the transmit.
     bool FinalizeConfirmed = true;
-    // The transmit stopped (failed or cancelled) once it had begun to write:
-    // the player holds part of the new project and part of what it held.
+    // The transmit stopped (failed or cancelled) once the player had taken a
+    // block: it holds part of the new project and part of what it held.
     bool PartlyWritten = false;
 
     // The transmit itself ran, in full or in part.

@@ -266,7 +266,7 @@ TEST_F(CliTransfer, transmitBacksUpFirstAndVerifiesWithTheValuesOfEachDifference
     const CliResult sent = runCli(
         {"transmit", save(next, "next.prg"), "--port", port, "--backup-dir", backups, "--verify"});
     EXPECT_EQ(sent.exitCode, 1) << sent.err;
-    const QStringList made = QDir(backups).entryList(QDir::Files);
+    const QStringList made = QDir(backups).entryList({"*.prg"}, QDir::Files);
     ASSERT_EQ(made.size(), 1);
     EXPECT_TRUE(made.first().endsWith("_Ancien.prg"));
     EXPECT_TRUE(sent.out.startsWith(
@@ -371,7 +371,8 @@ TEST_F(CliTransfer, severalPortsRunAtOnceAndASilentOneStopsNoOther)
     EXPECT_TRUE(row(port).endsWith(" yes")) << sent.out;
     EXPECT_TRUE(row(second.port).endsWith(" yes")) << sent.out;
     EXPECT_TRUE(row(silent.port).contains("MP3 player not ready")) << sent.out;
-    EXPECT_EQ(QDir(dir.filePath("backups")).entryList(QDir::Files).size(), 3);
+    EXPECT_EQ(QDir(dir.filePath("backups")).entryList({"*.prg"}, QDir::Files).size(), 3);
+    EXPECT_EQ(QDir(dir.filePath("backups")).entryList({"*.img"}, QDir::Files).size(), 3);
     // The transmits overlap: each starts before the other reaches the name.
     const auto at = [&](const QString &p, const char *step) {
         return sent.err.indexOf(p.toUtf8() + ": transmit: " + step);
