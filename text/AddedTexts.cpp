@@ -211,11 +211,13 @@ constexpr Row kAddedTexts[] = {
      u"nuevos programas."},
     {AddedTexts::BackupScheduleReset,
      u"Dans la sauvegarde du lecteur, la date ou l'heure de ces programmes n'existait pas ; "
-     u"elle y est remplacée par la date ou l'heure actuelle : ",
-     u"In the backup of the player, the date or time of these programs did not exist; the "
-     u"backup holds the current date or time instead: ",
+     u"son fichier projet la remplace par la date ou l'heure actuelle, son image brute garde "
+     u"les octets lus : ",
+     u"In the backup of the player, the date or time of these programs did not exist; its "
+     u"project file holds the current date or time instead, its raw image the bytes as read: ",
      u"En la copia de seguridad del reproductor, la fecha o la hora de estos programas no "
-     u"existía; la copia guarda la fecha o la hora actual en su lugar: "},
+     u"existía; su archivo de proyecto guarda la fecha o la hora actual en su lugar, su imagen "
+     u"en bruto los bytes leídos: "},
     {AddedTexts::NarrowedNumbers,
      u"Des nombres de ce fichier ne tiennent pas dans un octet ; seuls leurs 8 bits de poids "
      u"faible sont gardés :\n%1",

@@ -300,8 +300,10 @@ TEST_F(CliTransfer, transmitWarnsOfAnUnansweredFinalizeAndOfDatesTheBackupReplac
                                               "--backup-dir", dir.filePath("backups")} +
                                   quick);
     EXPECT_EQ(sent.exitCode, 0) << sent.err;
-    EXPECT_TRUE(sent.err.contains("program 2: the date or time stored in the player did not "
-                                  "exist; the backup holds the current one instead"))
+    EXPECT_TRUE(
+        sent.err.contains("program 2: the date or time stored in the player did not "
+                          "exist; the backup's project file holds the current one instead, its raw "
+                          "image the bytes as read"))
         << sent.err;
     EXPECT_TRUE(sent.err.contains("the player did not confirm the end of the programming"))
         << sent.err;

@@ -162,8 +162,9 @@ int transmit(const TProject &project, const TransferOptions &options)
                 r.lines << QStringLiteral("Backup of the player: ") + report.BackupPath;
             for (int number : report.ResetSchedules)
                 r.problems << QStringLiteral("warning: program %1: the date or time stored in the "
-                                             "player did not exist; the backup holds the current "
-                                             "one instead")
+                                             "player did not exist; the backup's project file "
+                                             "holds the current one instead, its raw image the "
+                                             "bytes as read")
                                   .arg(number);
             r.file = report.BackupPath;
             if (report.Phase == TTransferPhase::Transmit && report.Result != TLinkResult::Ok) {
