@@ -97,7 +97,7 @@ const CommandEntry kCommands[] = {
      "put back exactly what the player held at a backup",
      "Write back into the player what it held when the backup was made, byte for\n"
      "byte: the raw image saved beside the backup (BACKUP.img, the 255 blocks and\n"
-     "the name block as read), then the finalize command; then read the player back\n"
+     "the name block as read), then the closing command; then read the player back\n"
      "and compare it with that image. Nothing is re-encoded from BACKUP.prg; when\n"
      "the image is missing or damaged nothing is written. Exit status 1 when the\n"
      "player then differs."},
