@@ -1,10 +1,14 @@
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMutex>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <algorithm>
 #include <link/Backup.h>
-#include <link/Transfer.h>
+#include <link/BackupImage.h>
+#include <link/EepromImage.h>
+#include <model/AtomicWrite.h>
 #include <model/Errors.h>
 #include <model/Project.h>
 #include <model/ProjectFile.h>
@@ -19,6 +23,29 @@ const QRegularExpression &backupName()
     static const QRegularExpression pattern(
         QStringLiteral(R"(^\d{4}-\d{2}-\d{2}_\d{2}-\d{2}-\d{2}_.*\.prg$)"));
     return pattern;
+}
+
+// Takes a name that neither a project file nor an image of the folder bears,
+// by creating the project file empty: another process backing up in the same
+// second cannot take it too.
+QString reserveName(const QDir &dir, const QString &base, QString &error)
+{
+    for (int n = 1; n < 10000; ++n) {
+        const QString name = n == 1 ? base : base.chopped(4) + QStringLiteral("-%1.prg").arg(n);
+        const QString path = dir.filePath(name);
+        if (QFileInfo::exists(path) || QFileInfo::exists(ImagePathFor(path)))
+            continue;
+        QFile reserved(path);
+        if (reserved.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return path;
+        if (QFileInfo::exists(path))
+            continue; // taken meanwhile
+        error = QStringLiteral("%1 cannot be written: %2")
+                    .arg(QDir::toNativeSeparators(path), reserved.errorString());
+        return {};
+    }
+    error = QStringLiteral("no free backup name in %1").arg(QDir::toNativeSeparators(dir.path()));
+    return {};
 }
 
 } // namespace
@@ -42,64 +69,95 @@ QString FileName(const QDateTime &when, const QString &projectName)
     return when.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss_")) + name + QStringLiteral(".prg");
 }
 
-QString Save(const QString &directory, const TProject &project, const QDateTime &when,
-             QString &error, int kept)
+TProject ProjectFromImage(const transfer::TPlayerImage &image, QList<int> &resetSchedules)
+{
+    TProject project;
+    TVARNOProg placeholder;
+    placeholder.DefaultInActiveProg();
+    for (const QByteArray &bytes : image.Slots) {
+        if (bytes.size() != eeprom::BlockSize)
+            continue;
+        const TTrameList block = eeprom::fromBytes(bytes);
+        if (IsEmptySlot(block))
+            continue;
+        TVARNOProg *program = project.Programs.Add();
+        // A date or a time that does not exist takes the placeholder's; the
+        // part that decodes is kept.
+        if (!TramesToProgWithFallback(*program, block, placeholder))
+            resetSchedules << int(program->NumOfProg);
+    }
+    project.Group.Name = eeprom::ReceivedProjectName(image.Name);
+    return project;
+}
+
+QString Save(const QString &directory, const transfer::TPlayerImage &image, const QDateTime &when,
+             QString &error, QList<int> *resetSchedules, int kept)
 {
     if (!QDir().mkpath(directory)) {
         error =
             QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(directory));
         return {};
     }
+    QList<int> reset;
+    const TProject project = ProjectFromImage(image, reset);
+    if (resetSchedules)
+        *resetSchedules = reset;
     // Transfers to several players at once back them up at the same time: the
-    // choice of a free name and the save go one at a time.
+    // choice of a free name, the save and the pruning go one at a time.
     static QMutex mutex;
     const QMutexLocker lock(&mutex);
     const QDir dir(directory);
-    const QString base = FileName(when, project.Group.Name);
-    QString path = dir.filePath(base);
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = dir.filePath(base.chopped(4) + QStringLiteral("-%1.prg").arg(n));
+    const QString path = reserveName(dir, FileName(when, project.Group.Name), error);
+    if (path.isEmpty())
+        return {};
+    const QString imagePath = ImagePathFor(path);
+    const auto abandon = [&](const QString &why) {
+        error = why;
+        QFile::remove(imagePath);
+        QFile::remove(path);
+        return QString();
+    };
+    QString why;
+    if (!WriteFileAtomically(imagePath, ImageFileBytes(image), &why))
+        return abandon(QStringLiteral("%1 cannot be written: %2")
+                           .arg(QDir::toNativeSeparators(imagePath), why));
     try {
         SaveProject(path, project);
     } catch (const TVarnoError &e) {
-        error = e.message();
-        return {};
+        return abandon(e.message());
     }
-    Prune(directory, kept);
+    Prune(directory, kept, path);
+    if (!QFileInfo::exists(path) || !QFileInfo::exists(imagePath))
+        return abandon(
+            QStringLiteral("%1 vanished once written").arg(QDir::toNativeSeparators(path)));
     return path;
 }
 
-void Prune(const QString &directory, int kept)
+void Prune(const QString &directory, int kept, const QString &keep)
 {
-    QDir dir(directory);
-    QStringList backups;
-    for (const QString &name : dir.entryList(QDir::Files, QDir::Name)) {
-        if (backupName().match(name).hasMatch())
-            backups << name;
+    const QDir dir(directory);
+    const QString keepPath = keep.isEmpty() ? QString() : QFileInfo(keep).absoluteFilePath();
+    QList<QFileInfo> backups;
+    bool keepIsBackup = false;
+    for (const QFileInfo &info : dir.entryInfoList(QDir::Files)) {
+        if (!backupName().match(info.fileName()).hasMatch())
+            continue;
+        if (info.absoluteFilePath() == keepPath)
+            keepIsBackup = true;
+        else
+            backups << info;
     }
-    // The names begin with the date and time: name order is age order.
-    for (qsizetype i = 0; i + kept < backups.size(); ++i)
-        dir.remove(backups[i]);
+    // Newest first, by the time each was written: a clock set ahead once, or
+    // fallen back, makes the names lie about their order.
+    std::stable_sort(backups.begin(), backups.end(), [](const QFileInfo &a, const QFileInfo &b) {
+        const QDateTime ta = a.lastModified(), tb = b.lastModified();
+        return ta != tb ? ta > tb : a.fileName() > b.fileName();
+    });
+    const qsizetype others = std::max(0, kept - (keepIsBackup ? 1 : 0));
+    for (qsizetype i = others; i < backups.size(); ++i) {
+        QFile::remove(backups[i].absoluteFilePath());
+        QFile::remove(ImagePathFor(backups[i].absoluteFilePath()));
+    }
 }
 
 } // namespace varno::backup
-
-namespace varno::transfer {
-
-TLinkResult ReceiveProject(TComLink &link, const QString &portName, TProject &project,
-                           QList<int> &resetSchedules, TTransferObserver &observer)
-{
-    TReceivedPrograms received;
-    const TLinkResult result = RunReceive(link, portName, received, observer);
-    project.Programs = std::move(received.programs);
-    resetSchedules = received.resetSchedules;
-    if (result != TLinkResult::Ok)
-        return result;
-    QString name;
-    const TLinkResult named = ReadProjectName(link, portName, name, observer);
-    if (named == TLinkResult::Ok)
-        project.Group.Name = name;
-    return named;
-}
-
-} // namespace varno::transfer

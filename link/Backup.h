@@ -3,15 +3,15 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
-#include <link/LinkResult.h>
+#include <link/PlayerImage.h>
 
-class TComLink;
 class TProject;
-class TTransferObserver;
 
-// Copies of what a player held, taken before it is overwritten: ordinary
-// project files in one folder, named from the date and time and the player's
-// project name, the most recent ones kept.
+// Copies of what a player held, taken before it is overwritten, in one
+// folder: the raw image as read (NAME.img, see BackupImage.h), which a restore
+// writes back, and beside it the same programs as a project file (NAME.prg)
+// for people to open. Named from the date and time and the player's project
+// name; the most recently written ones are kept.
 namespace varno::backup {
 
 inline constexpr int KeptBackups = 30;
@@ -22,24 +22,22 @@ QString DefaultDirectory();
 // "2026-12-08_14-55-03_Name.prg"; characters unfit for a file name become '_'.
 QString FileName(const QDateTime &when, const QString &projectName);
 
-// Saves the project into the folder (made when missing) through the atomic
-// save, under a name no other backup has, then keeps only the `kept` most
-// recent backups. Returns the file's path, or nothing with `error` set.
-QString Save(const QString &directory, const TProject &project, const QDateTime &when,
-             QString &error, int kept = KeptBackups);
+// The programs and the name a player image holds, as a receive decodes them.
+// `resetSchedules` gets the numbers of programs whose stored date or time did
+// not exist (they take the placeholder's).
+TProject ProjectFromImage(const transfer::TPlayerImage &image, QList<int> &resetSchedules);
 
-// Removes all but the `kept` most recent backups of the folder; other files
-// stay.
-void Prune(const QString &directory, int kept = KeptBackups);
+// Saves the image and its project file into the folder (made when missing),
+// both through the atomic save, under a name no other backup has (a clock that
+// went back included), then keeps only the `kept` most recently written
+// backups, never the one just saved. Returns the path of the project file,
+// which exists; or nothing with `error` set, and no file of this backup left.
+QString Save(const QString &directory, const transfer::TPlayerImage &image, const QDateTime &when,
+             QString &error, QList<int> *resetSchedules = nullptr, int kept = KeptBackups);
+
+// Removes all but the `kept` most recently written backups of the folder
+// (project file and raw image together), by the time each was written, not by
+// its name; `keep` (a path) is never removed. Other files stay.
+void Prune(const QString &directory, int kept = KeptBackups, const QString &keep = {});
 
 } // namespace varno::backup
-
-namespace varno::transfer {
-
-// What a receive brings back, with the player's project name: the port opened
-// twice, as for a receive. `resetSchedules` gets the numbers of programs whose
-// stored date did not exist.
-TLinkResult ReceiveProject(TComLink &link, const QString &portName, TProject &project,
-                           QList<int> &resetSchedules, TTransferObserver &observer);
-
-} // namespace varno::transfer

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <link/ComLink.h>
 #include <link/EepromImage.h>
 #include <link/PlayerImage.h>
@@ -118,6 +119,36 @@ QList<TFieldDifference> CompareImages(const TPlayerImage &sent, const TPlayerIma
     return differences;
 }
 
+QList<TFieldDifference> CompareExactly(const TPlayerImage &expected, const TPlayerImage &read)
+{
+    QList<TFieldDifference> differences = CompareImages(expected, read);
+    const auto hex = [](const QByteArray &bytes) {
+        return QString::fromLatin1(bytes.toHex(' ').toUpper());
+    };
+    const auto shown = [&](int slot) {
+        return std::any_of(differences.cbegin(), differences.cend(),
+                           [slot](const TFieldDifference &d) { return d.Program == slot; });
+    };
+    QList<TFieldDifference> bytes;
+    for (int slot = 1; slot <= eeprom::SlotCount; ++slot) {
+        const QByteArray &e = expected.Slots[std::size_t(slot - 1)];
+        const QByteArray &r = read.Slots[std::size_t(slot - 1)];
+        if (e != r && !shown(slot))
+            bytes << TFieldDifference{slot, TField::Block, 0, hex(e), hex(r)};
+    }
+    if (expected.Name != read.Name && !shown(0))
+        bytes << TFieldDifference{0, TField::Block, 0, hex(expected.Name), hex(read.Name)};
+    // In slot order, the name last, as CompareImages lists them.
+    differences += bytes;
+    std::stable_sort(differences.begin(), differences.end(),
+                     [](const TFieldDifference &a, const TFieldDifference &b) {
+                         const int ka = a.Program == 0 ? 256 : a.Program;
+                         const int kb = b.Program == 0 ? 256 : b.Program;
+                         return ka < kb;
+                     });
+    return differences;
+}
+
 QString FieldName(const TFieldDifference &difference, quint8 language)
 {
     using text::AddedTexts;
@@ -153,6 +184,8 @@ QString FieldName(const TFieldDifference &difference, quint8 language)
         return name(AddedTexts::FieldMinute);
     case TField::Name:
         return name(AddedTexts::FieldName);
+    case TField::Block:
+        return name(AddedTexts::FieldBlock);
     }
     return {};
 }
@@ -190,17 +223,14 @@ TLinkResult ReadPlayerImage(TComLink &link, TPlayerImage &image, TTransferObserv
     return TLinkResult::Ok;
 }
 
-TLinkResult RunVerify(TComLink &link, const QString &portName, const TProject &project,
-                      QList<TFieldDifference> &differences, TTransferObserver &observer)
+TLinkResult RunReadPlayer(TComLink &link, const QString &portName, TPlayerImage &image,
+                          TTransferObserver &observer)
 {
-    differences.clear();
-    observer.phaseStarted(TTransferPhase::Verify);
     const TLinkResult opened = link.OpenComPort(portName);
     if (opened != TLinkResult::Ok) {
         observer.linkFailure(opened);
         return opened;
     }
-    TPlayerImage image;
     const TLinkResult result = ReadPlayerImage(link, image, observer);
     const TLinkResult closed = link.CloseComPort();
     if (result != TLinkResult::Ok)
@@ -209,6 +239,18 @@ TLinkResult RunVerify(TComLink &link, const QString &portName, const TProject &p
         observer.linkFailure(closed);
         return closed;
     }
+    return TLinkResult::Ok;
+}
+
+TLinkResult RunVerify(TComLink &link, const QString &portName, const TProject &project,
+                      QList<TFieldDifference> &differences, TTransferObserver &observer)
+{
+    differences.clear();
+    observer.phaseStarted(TTransferPhase::Verify);
+    TPlayerImage image;
+    const TLinkResult result = RunReadPlayer(link, portName, image, observer);
+    if (result != TLinkResult::Ok)
+        return result;
     differences = CompareImages(ImageAfterTransmit(project), image);
     return TLinkResult::Ok;
 }

@@ -41,7 +41,8 @@ enum class TField : quint8
     Date,
     Hour,
     Minute,
-    Name
+    Name,
+    Block // bytes of a slot or of the name that no field above shows
 };
 
 // One field that differs. Program is the slot's number (0 for the name);
@@ -62,12 +63,22 @@ struct TFieldDifference
 // Slots that are empty in both are equal whatever their other bytes hold.
 QList<TFieldDifference> CompareImages(const TPlayerImage &sent, const TPlayerImage &read);
 
+// As CompareImages, and byte for byte: a slot (or the name block) whose bytes
+// differ where no field shows it, empty slots included, adds a Block
+// difference with both as hexadecimal bytes. For a restore, which must put
+// back exactly what was read.
+QList<TFieldDifference> CompareExactly(const TPlayerImage &expected, const TPlayerImage &read);
+
 // The field's name in a language ("Action 2 value").
 QString FieldName(const TFieldDifference &difference, quint8 language);
 
 // Reads every slot and the name over an open link, stopping at the first
 // failure or when the observer asks to cancel.
 TLinkResult ReadPlayerImage(TComLink &link, TPlayerImage &image, TTransferObserver &observer);
+
+// Opens the port, reads every slot and the name, closes the port.
+TLinkResult RunReadPlayer(TComLink &link, const QString &portName, TPlayerImage &image,
+                          TTransferObserver &observer);
 
 // Opens the port, reads the player, closes the port, and compares what it
 // holds with what a transmit of the project writes.

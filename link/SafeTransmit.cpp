@@ -1,10 +1,46 @@
 #include <QDir>
 #include <link/Backup.h>
+#include <link/PlayerImage.h>
 #include <link/SafeTransmit.h>
 #include <model/Clock.h>
 #include <model/Project.h>
 
 namespace varno::transfer {
+
+namespace {
+
+// Passes everything on, and sees whether the player took a block: one slot
+// acknowledged is enough. A first block that fails is not counted: most often
+// the player never answered its command, and then it took nothing.
+struct TWriteWatcher : TTransferObserver
+{
+    explicit TWriteWatcher(TTransferObserver &inner) : inner(inner) {}
+
+    void transferStarted() override { inner.transferStarted(); }
+    void slotDone(int slot) override
+    {
+        began = began || !failed;
+        inner.slotDone(slot);
+    }
+    void finalizationStep() override
+    {
+        began = true;
+        inner.finalizationStep();
+    }
+    void linkFailure(TLinkResult result) override
+    {
+        failed = true;
+        inner.linkFailure(result);
+    }
+    void phaseStarted(TTransferPhase phase) override { inner.phaseStarted(phase); }
+    bool cancelRequested() override { return inner.cancelRequested(); }
+
+    TTransferObserver &inner;
+    bool began = false;
+    bool failed = false;
+};
+
+} // namespace
 
 TSafeTransmitReport RunSafeTransmit(TComLink &link, const QString &portName,
                                     const TProject &project, const TSafeTransmitOptions &options,
@@ -23,14 +59,13 @@ TSafeTransmitReport RunSafeTransmit(TComLink &link, const QString &portName,
                                      .arg(QDir::toNativeSeparators(directory));
             return report;
         }
-        TProject former;
-        report.Result = ReceiveProject(link, portName, former, report.ResetSchedules, observer);
+        report.Result = RunReadPlayer(link, portName, report.BackupImage, observer);
         if (report.Result != TLinkResult::Ok) {
             report.BackupFailed = true;
             return report;
         }
-        report.BackupPath =
-            backup::Save(directory, former, varno::currentDateTime(), report.BackupError);
+        report.BackupPath = backup::Save(directory, report.BackupImage, varno::currentDateTime(),
+                                         report.BackupError, &report.ResetSchedules);
         if (report.BackupPath.isEmpty()) {
             report.BackupFailed = true;
             return report;
@@ -38,7 +73,9 @@ TSafeTransmitReport RunSafeTransmit(TComLink &link, const QString &portName,
     }
     report.Phase = TTransferPhase::Transmit;
     observer.phaseStarted(TTransferPhase::Transmit);
-    report.Result = RunTransmit(link, portName, project, observer, &report.FinalizeConfirmed);
+    TWriteWatcher watcher(observer);
+    report.Result = RunTransmit(link, portName, project, watcher, &report.FinalizeConfirmed);
+    report.PartlyWritten = report.Result != TLinkResult::Ok && watcher.began;
     if (report.Result != TLinkResult::Ok || !options.Verify)
         return report;
     report.Phase = TTransferPhase::Verify;

@@ -29,12 +29,17 @@ struct TSafeTransmitReport
     // why) or what it held could not be saved (BackupError says why).
     bool BackupFailed = false;
     QString BackupError;
-    QString BackupPath; // the backup made, if any
+    QString BackupPath; // the backup's project file, if one was made
+    // What the player held, exactly as read: the backup a restore writes back.
+    TPlayerImage BackupImage;
     bool Verified = false;
     QList<TFieldDifference> Differences;
     QList<int> ResetSchedules; // of the backup: stored dates that did not exist
     // The player answered the finalize command that ends the transmit.
     bool FinalizeConfirmed = true;
+    // The transmit stopped (failed or cancelled) once the player had taken a
+    // block: it holds part of the new project and part of what it held.
+    bool PartlyWritten = false;
 
     // The transmit itself ran, in full or in part.
     bool wrote() const { return Phase != TTransferPhase::Backup; }

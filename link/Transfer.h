@@ -8,12 +8,14 @@
 class TComLink;
 class TProject;
 
-// The stages of a transmit made safe: read the player first, write, read back.
+// The stages of a transmit made safe: read the player first, write, read back;
+// and the write of a backup's raw image back into the player.
 enum class TTransferPhase : quint8
 {
     Backup,
     Transmit,
-    Verify
+    Verify,
+    Restore
 };
 
 // What a transfer tells the one who watches it: the progress dialog in the

@@ -34,6 +34,10 @@ class TScheduleWindow;
 class TSettingsFile;
 class TUserDialogs;
 class TProjectUndo;
+namespace varno::transfer {
+struct TPlayerImage;
+struct TSafeTransmitReport;
+} // namespace varno::transfer
 
 // The main window: owner of the project, of one compact row per program and of
 // the one program panel, with the menus, the toolbar and the project commands.
@@ -264,6 +268,10 @@ private:
     void translateSafetyItems();
     void syncSafetyItems();
     void transmitSafely();
+    // A transmit that stopped once it had begun to write: says so, names the
+    // backup and offers to put it back.
+    void transmitStoppedHalfWay(const varno::transfer::TSafeTransmitReport &report);
+    void restoreBackup(const varno::transfer::TPlayerImage &image);
     // Runs one transfer in the progress dialog, the window locked meanwhile.
     void runInProgressDialog(const std::function<void()> &transfer);
 

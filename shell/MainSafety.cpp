@@ -6,9 +6,11 @@
 #include <QMenu>
 #include <editor/OneProg.h>
 #include <editor/UserDialogs.h>
+#include <link/BackupImage.h>
 #include <link/ComLink.h>
 #include <link/LinkMessage.h>
 #include <link/PlayerImage.h>
+#include <link/Restore.h>
 #include <link/SafeTransmit.h>
 #include <link/Transfer.h>
 #include <link/dialogs/ComparisonWindow.h>
@@ -114,30 +116,15 @@ void TForm1::transmitSafely()
     }
     if (report.Phase == TTransferPhase::Transmit) {
         LinkResult = LinkResultCode(report.Result);
-        if (report.Result != TLinkResult::Cancelled) {
+        if (report.PartlyWritten) {
+            transmitStoppedHalfWay(report);
+            return;
+        }
+        // Nothing reached the player: the failure, or the cancel, alone.
+        if (report.Result == TLinkResult::Cancelled)
+            dialogs_.warn(this, text::Text(AddedTexts::TransmitCancelled, l));
+        else
             showLinkFailure(LinkResult);
-            return;
-        }
-        const QString cancelled = text::Text(AddedTexts::TransmitCancelled, l);
-        if (report.BackupPath.isEmpty()) {
-            dialogs_.warn(this, cancelled);
-            return;
-        }
-        if (!dialogs_.askYesNo(this, cancelled + QLatin1Char('\n') +
-                                         text::Text(AddedTexts::TransmitBackupQuestion, l)))
-            return;
-        TProject backup;
-        try {
-            backup = LoadProject(report.BackupPath);
-        } catch (const TVarnoError &e) {
-            dialogs_.showError(this, e.message());
-            return;
-        }
-        runInProgressDialog([&] {
-            LinkResult = LinkResultCode(
-                varno::transfer::RunTransmit(link(), ComPortName, backup, *OKBottomDlg1));
-        });
-        showLinkFailure(LinkResult);
         return;
     }
 
@@ -162,6 +149,60 @@ void TForm1::transmitSafely()
     dialogs_.warn(this, message);
     if (!report.Differences.isEmpty()) {
         ComparisonWindow->showDifferences(report.Differences, l);
+        dialogs_.exec(ComparisonWindow);
+    }
+}
+
+void TForm1::transmitStoppedHalfWay(const varno::transfer::TSafeTransmitReport &report)
+{
+    using text::AddedTexts;
+    const quint8 l = CurrentLanguage;
+    QString message = report.Result == TLinkResult::Cancelled
+                          ? text::Text(AddedTexts::TransmitCancelled, l)
+                          : LinkResultMessage(report.Result, l, link().lastErrorReason()) +
+                                QLatin1Char('\n') + text::Text(AddedTexts::TransmitFailedPartly, l);
+    if (report.BackupPath.isEmpty()) {
+        dialogs_.warn(this, message + QLatin1Char('\n') + text::Text(AddedTexts::NoBackupMade, l));
+        return;
+    }
+    message +=
+        QLatin1Char('\n') +
+        text::Text(AddedTexts::BackupNamed, l).arg(QDir::toNativeSeparators(report.BackupPath));
+    // Only the bytes as read go back; a backup that cannot is not offered.
+    if (const QString why = varno::backup::WhyNotRestorable(report.BackupImage); !why.isEmpty()) {
+        dialogs_.warn(this, message + QLatin1Char('\n') +
+                                text::Text(AddedTexts::BackupNotRestorable, l).arg(why));
+        return;
+    }
+    if (dialogs_.askYesNo(this, message + QLatin1Char('\n') +
+                                    text::Text(AddedTexts::TransmitBackupQuestion, l)))
+        restoreBackup(report.BackupImage);
+}
+
+void TForm1::restoreBackup(const varno::transfer::TPlayerImage &image)
+{
+    using text::AddedTexts;
+    varno::transfer::TRestoreReport restored;
+    runInProgressDialog(
+        [&] { restored = varno::transfer::RunRestore(link(), ComPortName, image, *OKBottomDlg1); });
+    const quint8 l = CurrentLanguage;
+    LinkResult = LinkResultCode(restored.Result);
+    if (!restored.Refused.isEmpty()) {
+        dialogs_.warn(this, text::Text(AddedTexts::BackupNotRestorable, l).arg(restored.Refused));
+        return;
+    }
+    if (restored.Result != TLinkResult::Ok) {
+        showLinkFailure(LinkResult);
+        return;
+    }
+    QString message = LinkResultMessage(TLinkResult::Ok, l);
+    if (!restored.FinalizeConfirmed)
+        message += QLatin1Char('\n') + text::Text(AddedTexts::FinalizeUnconfirmed, l);
+    message += QLatin1Char('\n') +
+               text::Text(restored.Verified ? AddedTexts::Verified : AddedTexts::RestoreDiffers, l);
+    dialogs_.warn(this, message);
+    if (!restored.Differences.isEmpty()) {
+        ComparisonWindow->showDifferences(restored.Differences, l);
         dialogs_.exec(ComparisonWindow);
     }
 }

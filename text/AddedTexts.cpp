@@ -211,11 +211,13 @@ constexpr Row kAddedTexts[] = {
      u"nuevos programas."},
     {AddedTexts::BackupScheduleReset,
      u"Dans la sauvegarde du lecteur, la date ou l'heure de ces programmes n'existait pas ; "
-     u"elle y est remplacée par la date ou l'heure actuelle : ",
-     u"In the backup of the player, the date or time of these programs did not exist; the "
-     u"backup holds the current date or time instead: ",
+     u"son fichier projet la remplace par la date ou l'heure actuelle, son image brute garde "
+     u"les octets lus : ",
+     u"In the backup of the player, the date or time of these programs did not exist; its "
+     u"project file holds the current date or time instead, its raw image the bytes as read: ",
      u"En la copia de seguridad del reproductor, la fecha o la hora de estos programas no "
-     u"existía; la copia guarda la fecha o la hora actual en su lugar: "},
+     u"existía; su archivo de proyecto guarda la fecha o la hora actual en su lugar, su imagen "
+     u"en bruto los bytes leídos: "},
     {AddedTexts::NarrowedNumbers,
      u"Des nombres de ce fichier ne tiennent pas dans un octet ; seuls leurs 8 bits de poids "
      u"faible sont gardés :\n%1",
@@ -256,6 +258,30 @@ constexpr Row kAddedTexts[] = {
     {AddedTexts::GuideNotOpened, u"Impossible d'ouvrir le guide de l'utilisateur : %1",
      u"The user's guide could not be opened: %1", u"No se pudo abrir la guía del usuario: %1"},
     {AddedTexts::FileWritten, u"Fichier écrit : %1", u"File written: %1", u"Archivo escrito: %1"},
+    // Backup and restore around a transmit.
+    {AddedTexts::FieldBlock, u"Octets enregistrés", u"Stored bytes", u"Bytes almacenados"},
+    {AddedTexts::PhaseTransmit, u"Transmission", u"Transmit", u"Transmisión"},
+    {AddedTexts::PhaseRestore, u"Restauration", u"Restore", u"Restauración"},
+    {AddedTexts::TransmitFailedPartly,
+     u"La transmission a échoué en cours de route : le lecteur contient maintenant une partie du "
+     u"nouveau projet et une partie de son ancien contenu.",
+     u"The transmit failed half-way: the player now holds part of the new project and part of "
+     u"its former content.",
+     u"La transmisión falló a medio camino: el reproductor contiene ahora parte del nuevo "
+     u"proyecto y parte de su contenido anterior."},
+    {AddedTexts::BackupNamed, u"Sauvegarde de son ancien contenu : %1",
+     u"Backup of its former content: %1", u"Copia de seguridad de su contenido anterior: %1"},
+    {AddedTexts::NoBackupMade, u"Aucune sauvegarde n'a été faite avant cette transmission.",
+     u"No backup was made before this transmit.",
+     u"No se hizo ninguna copia de seguridad antes de esta transmisión."},
+    {AddedTexts::BackupNotRestorable,
+     u"Cette sauvegarde ne peut pas être remise telle quelle (%1) ; rien d'autre n'est écrit.",
+     u"This backup cannot be put back exactly (%1); nothing more is written.",
+     u"Esta copia de seguridad no se puede restaurar tal cual (%1); no se escribe nada más."},
+    {AddedTexts::RestoreDiffers,
+     u"Le lecteur ne contient pas exactement ce que contenait la sauvegarde.",
+     u"The player does not hold exactly what the backup held.",
+     u"El reproductor no contiene exactamente lo que contenía la copia de seguridad."},
 };
 
 constexpr bool rowsInKeyOrder()

@@ -398,7 +398,16 @@ enum class AddedTexts
     GuideNotFound,  // warning: the user's guide is not installed
     GuideNotOpened, // warning: %1 the guide the system could not open
     FileWritten,    // status bar after an export, %1 the file written
-    Count           // not a text: the number of keys
+    // Backup and restore around a transmit.
+    FieldBlock,           // compared field: bytes that no other field shows
+    PhaseTransmit,        // progress caption while the project is written
+    PhaseRestore,         // progress caption while a backup is written back
+    TransmitFailedPartly, // a transmit that failed once it had begun to write
+    BackupNamed,          // %1 the backup's file
+    NoBackupMade,         // after a transmit that failed half-way without a backup
+    BackupNotRestorable,  // %1 why the backup cannot go back exactly
+    RestoreDiffers,       // after a restore whose read-back differs from the backup
+    Count                 // not a text: the number of keys
 };
 
 // Number of keys of each localised table (the enumerators are 0..KeyCount-1).

@@ -91,16 +91,20 @@ void TOKBottomDlg1::requestCancel()
 
 void TOKBottomDlg1::phaseStarted(TTransferPhase phase)
 {
-    // The transmit keeps its own captions; the stages around it are named.
+    // The slot captions are the same in every stage: the label says which runs.
+    using text::AddedTexts;
     switch (phase) {
     case TTransferPhase::Backup:
-        PhaseLabel->setText(text::Text(text::AddedTexts::PhaseBackup, Language));
+        PhaseLabel->setText(text::Text(AddedTexts::PhaseBackup, Language));
         break;
     case TTransferPhase::Transmit:
-        PhaseLabel->clear();
+        PhaseLabel->setText(text::Text(AddedTexts::PhaseTransmit, Language));
         break;
     case TTransferPhase::Verify:
-        PhaseLabel->setText(text::Text(text::AddedTexts::PhaseVerify, Language));
+        PhaseLabel->setText(text::Text(AddedTexts::PhaseVerify, Language));
+        break;
+    case TTransferPhase::Restore:
+        PhaseLabel->setText(text::Text(AddedTexts::PhaseRestore, Language));
         break;
     }
 }

@@ -237,14 +237,15 @@ TEST(Backups, nameFromTheDateAndThePlayerAndOnlyTheThirtyMostRecentKept)
     }
     QFile other(dir.filePath(QStringLiteral("notes.prg")));
     ASSERT_TRUE(other.open(QIODevice::WriteOnly));
-    TProject project;
+    const TPlayerImage image = varno::transfer::ImageAfterTransmit(TProject());
     QString error;
-    const QString first = varno::backup::Save(dir.path(), project, when, error);
-    const QString second = varno::backup::Save(dir.path(), project, when, error);
+    const QString first = varno::backup::Save(dir.path(), image, when, error);
+    const QString second = varno::backup::Save(dir.path(), image, when, error);
     EXPECT_NE(first, second); // the same second: a name of its own
     EXPECT_TRUE(QFile::exists(first));
     EXPECT_TRUE(QFile::exists(second));
-    const QStringList left = QDir(dir.path()).entryList(QDir::Files, QDir::Name);
+    const QStringList left =
+        QDir(dir.path()).entryList({QStringLiteral("*.prg")}, QDir::Files, QDir::Name);
     EXPECT_EQ(left.size(), 31); // 30 backups and the file that is none
     EXPECT_TRUE(left.contains("notes.prg"));
     EXPECT_FALSE(left.contains(varno::backup::FileName(when.addDays(-29), "Old 2")));

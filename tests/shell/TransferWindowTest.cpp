@@ -397,7 +397,10 @@ protected:
         window->VerifyAfter1->setChecked(true);
     }
 
-    QStringList backups() const { return QDir(dir.filePath("backups")).entryList(QDir::Files); }
+    QStringList backups() const
+    {
+        return QDir(dir.filePath("backups")).entryList({"*.prg"}, QDir::Files);
+    }
 };
 
 TEST_F(SafeTransferWindow, transmitBacksUpThenVerifiesAndTheBackupOpensFromTheFileMenu)
@@ -490,7 +493,31 @@ TEST_F(SafeTransferWindow, unwritableBackupWritesNothingAndSaysWhy)
 
 TEST_F(SafeTransferWindow, cancelledTransmitOffersTheBackupAndACancelledReceiveKeepsWhatArrived)
 {
-    startHolding();
+    // Besides program 9, blocks a project file cannot hold: they go back as
+    // they were read.
+    TPlayerMemory odd = TPlayerMemory::Empty();
+    TVARNOProg former;
+    former.NumOfProg = 9;
+    former.ActionValue.fill(33);
+    odd.setBlock(9, storedBlock(former));
+    former.NumOfProg = 40;
+    TPlayerMemory::Block block = storedBlock(former);
+    block[13] = quint8((block[13] & 0xF0) | 13); // month 13
+    odd.setBlock(40, block);
+    former.NumOfProg = 41;
+    block = storedBlock(former);
+    block[0] = 0x5A;
+    block[15] = 0x70; // the year 2112
+    odd.setBlock(41, block);
+    block = odd.block(100); // empty, with bytes no transmit writes
+    block[0] = 0xA5;
+    block[18] = 0x77;
+    odd.setBlock(100, block);
+    for (int i = 0; i < 6; ++i)
+        odd.setByte(0x60, quint8(0x10 + i), quint8("Former"[i]));
+    startPlayer({}, odd);
+    window->BackupBefore1->setChecked(true);
+    window->VerifyAfter1->setChecked(true);
     addProgram(4);
     addProgram(200);
     const TPlayerMemory before = emulator->memory();
@@ -498,18 +525,24 @@ TEST_F(SafeTransferWindow, cancelledTransmitOffersTheBackupAndACancelledReceiveK
     cancelWhen(
         progress,
         [progress] {
-            return progress->PhaseLabel->text().isEmpty() && progress->ProgressBar1->value() >= 100;
+            return progress->PhaseLabel->text() == "Transmit" &&
+                   progress->ProgressBar1->value() >= 100;
         },
         false);
     dialogs.answers = {true, true}; // transmit; then transmit the backup
     window->SpeedButton3Click();
     ASSERT_EQ(dialogs.questions.size(), 2);
-    EXPECT_EQ(dialogs.questions[1], "Transmit cancelled: the player now holds part of the new "
-                                    "programs.\nTransmit the backup made before the transmit?");
-    EXPECT_EQ(dialogs.warnings, QStringList{kOk}); // the backup went back in
+    ASSERT_EQ(backups().filter(".prg").size(), 1);
+    EXPECT_EQ(dialogs.questions[1],
+              "Transmit cancelled: the player now holds part of the new programs.\nBackup of its "
+              "former content: " +
+                  QDir::toNativeSeparators(dir.filePath("backups/" + backups().filter(".prg")[0])) +
+                  "\nTransmit the backup made before the transmit?");
+    EXPECT_EQ(dialogs.warnings, QStringList{kOk + "\nVerified"}); // the backup went back in
     const TPlayerMemory after = emulator->memory();
-    for (int slot : {4, 9, 200})
+    for (int slot = 1; slot <= 255; ++slot)
         EXPECT_EQ(after.block(slot), before.block(slot)) << slot;
+    EXPECT_EQ(after.name(), before.name());
 
     // Escape in the middle of a receive: what arrived stays, the name is not read.
     dialogs.questions.clear();
@@ -526,6 +559,48 @@ TEST_F(SafeTransferWindow, cancelledTransmitOffersTheBackupAndACancelledReceiveK
     ASSERT_EQ(window->ProgList().count(), 1); // 200 did not arrive
     EXPECT_EQ(window->ProgList().at(0).NumOfProg, 4);
     EXPECT_EQ(window->Project().Name, "New Project"); // not read from the player
+}
+
+// The line drops half-way: the message says that the player holds part of
+// both projects, names the backup and offers it.
+TEST_F(SafeTransferWindow, transmitThatFailsHalfWayNamesTheBackupAndOffersIt)
+{
+    TEmulatorOptions dropping;
+    dropping.Faults.HangUpAfterBlocks = 255 + 100; // the backup's reads, then 100 writes
+    startHolding(dropping);
+    addProgram(4);
+    addProgram(200);
+    dialogs.answers = {true, false}; // transmit; not the backup now
+    window->SpeedButton3Click();
+    ASSERT_EQ(dialogs.questions.size(), 2);
+    ASSERT_EQ(backups().size(), 1);
+    const QString backup = QDir::toNativeSeparators(dir.filePath("backups/" + backups()[0]));
+    EXPECT_EQ(dialogs.questions[1],
+              "Reading Error on COM port\nThe transmit failed half-way: the player now holds part "
+              "of the new project and part of its former content.\nBackup of its former content: " +
+                  backup + "\nTransmit the backup made before the transmit?");
+    EXPECT_TRUE(QFile::exists(backup));
+}
+
+// The progress dialog names each stage in the language of the window.
+TEST_F(SafeTransferWindow, progressNamesEachStageInTheLanguage)
+{
+    startHolding();
+    addProgram(4);
+    window->French1Click();
+    TOKBottomDlg1 *progress = window->OKBottomDlg1;
+    QStringList stages;
+    auto *poll = new QTimer(progress);
+    QObject::connect(poll, &QTimer::timeout, progress, [&] {
+        const QString shown = progress->PhaseLabel->text();
+        if (progress->isRunning() && (stages.isEmpty() || stages.last() != shown))
+            stages << shown;
+    });
+    poll->start(1);
+    dialogs.answers = {true};
+    window->SpeedButton3Click();
+    poll->stop();
+    EXPECT_EQ(stages, (QStringList{"Sauvegarde", "Transmission", "Vérification"}));
 }
 
 } // namespace

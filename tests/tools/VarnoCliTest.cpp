@@ -180,6 +180,10 @@ TEST(CliUsage, eachCommandHasItsOwnHelp)
          "[--backup-dir DIR] [--verify]\n",
          {"--port PORT", "--timeout MS"},
          {"--output", "--force"}},
+        {"restore",
+         "Usage: varno-cli restore BACKUP.prg --port PORT [--timeout MS]\n",
+         {"--port PORT", "--timeout MS"},
+         {"--output", "--no-backup", "--verify"}},
         {"receive",
          "Usage: varno-cli receive --port PORT --output FILE.prg [--force] [--timeout MS]\n",
          {"--port PORT", "--output FILE.prg", "--force", "--timeout MS"},
@@ -208,6 +212,7 @@ TEST(CliUsage, eachCommandHasItsOwnHelp)
     const CliResult general = runCli({"--help"});
     EXPECT_EQ(general.exitCode, 0);
     EXPECT_TRUE(general.out.contains("image FILE.prg"));
+    EXPECT_TRUE(general.out.contains("restore BACKUP.prg --port PORT"));
     EXPECT_EQ(runCli({"--version"}).out, "varno-cli 2.1\n");
 }
 

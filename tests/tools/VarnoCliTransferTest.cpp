@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtPrinters.h>
@@ -264,7 +266,7 @@ TEST_F(CliTransfer, transmitBacksUpFirstAndVerifiesWithTheValuesOfEachDifference
     const CliResult sent = runCli(
         {"transmit", save(next, "next.prg"), "--port", port, "--backup-dir", backups, "--verify"});
     EXPECT_EQ(sent.exitCode, 1) << sent.err;
-    const QStringList made = QDir(backups).entryList(QDir::Files);
+    const QStringList made = QDir(backups).entryList({"*.prg"}, QDir::Files);
     ASSERT_EQ(made.size(), 1);
     EXPECT_TRUE(made.first().endsWith("_Ancien.prg"));
     EXPECT_TRUE(sent.out.startsWith(
@@ -298,8 +300,10 @@ TEST_F(CliTransfer, transmitWarnsOfAnUnansweredFinalizeAndOfDatesTheBackupReplac
                                               "--backup-dir", dir.filePath("backups")} +
                                   quick);
     EXPECT_EQ(sent.exitCode, 0) << sent.err;
-    EXPECT_TRUE(sent.err.contains("program 2: the date or time stored in the player did not "
-                                  "exist; the backup holds the current one instead"))
+    EXPECT_TRUE(
+        sent.err.contains("program 2: the date or time stored in the player did not "
+                          "exist; the backup's project file holds the current one instead, its raw "
+                          "image the bytes as read"))
         << sent.err;
     EXPECT_TRUE(sent.err.contains("the player did not confirm the end of the programming"))
         << sent.err;
@@ -369,7 +373,8 @@ TEST_F(CliTransfer, severalPortsRunAtOnceAndASilentOneStopsNoOther)
     EXPECT_TRUE(row(port).endsWith(" yes")) << sent.out;
     EXPECT_TRUE(row(second.port).endsWith(" yes")) << sent.out;
     EXPECT_TRUE(row(silent.port).contains("MP3 player not ready")) << sent.out;
-    EXPECT_EQ(QDir(dir.filePath("backups")).entryList(QDir::Files).size(), 3);
+    EXPECT_EQ(QDir(dir.filePath("backups")).entryList({"*.prg"}, QDir::Files).size(), 3);
+    EXPECT_EQ(QDir(dir.filePath("backups")).entryList({"*.img"}, QDir::Files).size(), 3);
     // The transmits overlap: each starts before the other reaches the name.
     const auto at = [&](const QString &p, const char *step) {
         return sent.err.indexOf(p.toUtf8() + ": transmit: " + step);
@@ -390,3 +395,141 @@ TEST_F(CliTransfer, severalPortsRunAtOnceAndASilentOneStopsNoOther)
 }
 
 } // namespace
+
+namespace {
+
+// A player holding blocks a project file cannot hold: a month 13, the year
+// 2112, a byte 0 that is not zero, an empty slot with odd bytes, and bytes
+// after the end of the name.
+const QByteArray kOddPlayer = "slot 009: 00 09 21 00 11 11 11 00 00 00 00 00 00 0D 04 1B 0C 22 FF "
+                              "FF FF FF FF FF\n"
+                              "slot 040: 00 28 21 00 11 11 11 00 00 00 00 00 00 05 04 70 0C 22 FF "
+                              "FF FF FF FF FF\n"
+                              "slot 041: 5A 29 21 00 11 11 11 00 00 00 00 00 00 05 04 1B 0C 22 FF "
+                              "FF FF FF FF FF\n"
+                              "slot 100: A5 64 81 00 00 00 00 00 00 00 00 00 00 0D 01 1A 00 00 77 "
+                              "00 00 00 00 00\n"
+                              "name +00: 48 61 6C 6C 00 61 66 74 65 72\n";
+
+QByteArray readAll(const QString &file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The lines of a memory file the emulator saved that hold what kOddPlayer set.
+QList<QByteArray> oddLines(const QByteArray &saved)
+{
+    QList<QByteArray> lines;
+    for (const QByteArray &line : saved.split('\n'))
+        if (line.startsWith("slot 009") || line.startsWith("slot 040") ||
+            line.startsWith("slot 041") || line.startsWith("slot 100") ||
+            line.startsWith("name +00"))
+            lines << line;
+    return lines;
+}
+
+QList<QByteArray> progressLines(const QByteArray &err)
+{
+    QList<QByteArray> lines;
+    for (const QByteArray &line : err.split('\n'))
+        if (line.contains(": slots 1 to 255") || line.endsWith(": project name"))
+            lines << line;
+    return lines;
+}
+
+} // namespace
+
+// As a user runs them: a backup that stays though 30 older ones are named
+// after it, its raw image, a restore that puts back every byte, a transmit
+// that fails half-way and says how to undo it, and the phases named.
+TEST_F(CliTransfer, backupThenRestoreGiveBackEveryByteThePlayerHeld)
+{
+    const QString odd = dir.filePath("odd.txt");
+    writeFile(odd, kOddPlayer);
+    const QString saved = dir.filePath("saved.txt");
+    startPlayer({"--load", odd, "--save", saved});
+    const QList<QByteArray> held = oddLines(
+        "slot 009: 00 09 21 00 11 11 11 00 00 00 00 00 00 0D 04 1B 0C 22 FF FF FF FF FF FF\n"
+        "slot 040: 00 28 21 00 11 11 11 00 00 00 00 00 00 05 04 70 0C 22 FF FF FF FF FF FF\n"
+        "slot 041: 5A 29 21 00 11 11 11 00 00 00 00 00 00 05 04 1B 0C 22 FF FF FF FF FF FF\n"
+        "slot 100: A5 64 81 00 00 00 00 00 00 00 00 00 00 0D 01 1A 00 00 77 00 00 00 00 00\n"
+        "name +00: 48 61 6C 6C 00 61 66 74 65 72 00 00 00 00 00 00\n");
+    ASSERT_EQ(held.size(), 5);
+
+    // 30 backups whose names sort after today's, written a year ago.
+    const QString backups = dir.filePath("backups");
+    QDir().mkpath(backups);
+    const QDateTime ahead = QDateTime::currentDateTime().addYears(5);
+    for (int i = 0; i < 30; ++i) {
+        const QString name = ahead.addDays(i).toString("yyyy-MM-dd_HH-mm-ss_") + "Old";
+        for (const char *suffix : {".prg", ".img"}) {
+            QFile file(QDir(backups).filePath(name + suffix));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.setFileTime(QDateTime::currentDateTime().addYears(-1).addDays(i),
+                             QFileDevice::FileModificationTime);
+        }
+    }
+    const QString next = save(sample(), "next.prg");
+    const CliResult sent =
+        runCli({"transmit", next, "--port", port, "--backup-dir", backups, "--verify"});
+    EXPECT_EQ(sent.exitCode, 0) << sent.err;
+    const QString prefix = "Backup of the player: ";
+    ASSERT_TRUE(sent.out.startsWith(prefix.toUtf8())) << sent.out;
+    const QString backup = QString::fromUtf8(sent.out.mid(prefix.size()).split('\n').first());
+    EXPECT_TRUE(QFile::exists(backup)) << backup.toStdString();
+    QString image = backup;
+    image.replace(QRegularExpression("\\.prg$"), ".img");
+    EXPECT_EQ(QFileInfo(image).size(), 255 * 24 + 64);
+    EXPECT_EQ(QDir(backups).entryList({"*.prg"}, QDir::Files).size(), 30);
+    EXPECT_EQ(progressLines(sent.err),
+              (QList<QByteArray>{"backup read: slots 1 to 255", "backup read: project name",
+                                 "transmit: slots 1 to 255", "transmit: project name",
+                                 "verify read: slots 1 to 255", "verify read: project name"}))
+        << sent.err;
+
+    const CliResult restored = runCli({"restore", backup, "--port", port});
+    EXPECT_EQ(restored.exitCode, 0) << restored.err;
+    EXPECT_EQ(restored.out,
+              "Restored the player from " + image.toUtf8() +
+                  "\nVerified: the player holds exactly what it held at the backup\n");
+    EXPECT_EQ(progressLines(restored.err),
+              (QList<QByteArray>{"restore: slots 1 to 255", "restore: project name",
+                                 "verify read: slots 1 to 255", "verify read: project name"}));
+    EXPECT_EQ(oddLines(readAll(saved)), held);
+
+    // The line drops half-way through a transmit: the message says what the
+    // player holds now and gives the command that puts its content back.
+    const QString halfSaved = dir.filePath("half.txt");
+    ExtraPlayer dropping({"--load", odd, "--save", halfSaved, "--hang-up-after", "355"});
+    const QString backups2 = dir.filePath("backups2");
+    const CliResult dropped = runCli(
+        {"transmit", next, "--port", dropping.port, "--backup-dir", backups2, "--timeout", "300"});
+    EXPECT_EQ(dropped.exitCode, 3) << dropped.err;
+    const QStringList made = QDir(backups2).entryList({"*.prg"}, QDir::Files);
+    ASSERT_EQ(made.size(), 1);
+    const QString backup2 = QDir(backups2).filePath(made.first());
+    EXPECT_TRUE(dropped.err.contains(
+        "varno-cli: the transmit failed half-way: the player now holds part of the new project "
+        "and part of its former content; to put back what it held, run: varno-cli restore " +
+        backup2.toUtf8() + " --port " + dropping.port.toUtf8() + "\n"))
+        << dropped.err;
+    ASSERT_TRUE(dropping.process.waitForFinished(10000));
+    EXPECT_NE(oddLines(readAll(halfSaved)), held);
+    // Plugged in again, the player takes its former content back.
+    const QString backSaved = dir.filePath("back.txt");
+    ExtraPlayer again({"--load", halfSaved, "--save", backSaved});
+    const CliResult put = runCli({"restore", backup2, "--port", again.port});
+    EXPECT_EQ(put.exitCode, 0) << put.err;
+    EXPECT_EQ(oddLines(readAll(backSaved)), held);
+
+    // Without its raw image a backup is not restored at all.
+    QString image2 = backup2;
+    image2.replace(QRegularExpression("\\.prg$"), ".img");
+    ASSERT_TRUE(QFile::remove(image2));
+    const CliResult refused = runCli({"restore", backup2, "--port", again.port});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err, "varno-cli: the raw image " + image2.toUtf8() +
+                               " of this backup is missing; nothing was written\n");
+    EXPECT_TRUE(refused.out.isEmpty());
+}

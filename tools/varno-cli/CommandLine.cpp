@@ -47,7 +47,8 @@ const OptionEntry kOptions[] = {
     {Into, "into", "BASE.prg", "the project whose properties the new file keeps"},
     {NoBackup, "no-backup", nullptr, "write without reading the player first"},
     {BackupDir, "backup-dir", "DIR",
-     "where the backups go (default: the programmer's\nbackups folder; the 30 newest are kept)"},
+     "where the backups go (default: the programmer's\nbackups folder; the 30 most recently "
+     "written\nare kept)"},
     {Verify, "verify", nullptr, "read the player back and compare"},
     {OutputDir, "output-dir", "DIR",
      "with several ports: one file per port in DIR,\nnamed after the port"},
@@ -80,9 +81,11 @@ const CommandEntry kCommands[] = {
      "write the project into the player",
      "Write the project into the player: every slot 1..255, then the project name,\n"
      "the same bytes as the programmer's Transmit. First the player is read and what\n"
-     "it holds saved as a project file in the backups folder (its path is printed);\n"
-     "when that fails nothing is written. With --verify the player is read back and\n"
-     "compared afterwards. Ctrl+C stops after the exchange under way (exit 130)."},
+     "it holds saved in the backups folder, as a project file and its raw image (the\n"
+     "path is printed); when that fails nothing is written. With --verify the player\n"
+     "is read back and compared afterwards. Ctrl+C stops after the exchange under way\n"
+     "(exit 130). A transmit that stops half-way prints the restore command that puts\n"
+     "back what the player held."},
     {"receive", false, Port | Output | Force | Timeout | OutputDir,
      "receive --port PORT --output FILE.prg [--force] [--timeout MS]",
      "read the player's programs and name into a project file",
@@ -90,6 +93,14 @@ const CommandEntry kCommands[] = {
      "is checked before the player is asked anything, and written whole at the end:\n"
      "a failed receive leaves no file behind and an existing one untouched.",
      "FILE.prg"},
+    {"restore", true, Port | Timeout, "restore BACKUP.prg --port PORT [--timeout MS]",
+     "put back exactly what the player held at a backup",
+     "Write back into the player what it held when the backup was made, byte for\n"
+     "byte: the raw image saved beside the backup (BACKUP.img, the 255 blocks and\n"
+     "the name block as read), then the closing command; then read the player back\n"
+     "and compare it with that image. Nothing is re-encoded from BACKUP.prg; when\n"
+     "the image is missing or damaged nothing is written. Exit status 1 when the\n"
+     "player then differs."},
     {"verify", true, Port | Timeout, "verify FILE.prg --port PORT [--timeout MS]",
      "compare the player with what a transmit of the file writes",
      "Read the player back and compare every slot and the project name with what a\n"

@@ -25,3 +25,6 @@ int transmit(const TProject &project, const TransferOptions &options);
 int receive(const QString &output, const QString &outputDir, bool force,
             const TransferOptions &options);
 int verify(const TProject &project, const TransferOptions &options);
+// Writes the raw image saved with a backup (BACKUP.img beside BACKUP.prg) back
+// into the player, byte for byte, and verifies it.
+int restore(const QString &backupFile, const TransferOptions &options);

@@ -98,19 +98,6 @@ private:
     bool hinted_ = false;
 };
 
-QString phaseName(TTransferPhase phase)
-{
-    switch (phase) {
-    case TTransferPhase::Backup:
-        return QStringLiteral("backup");
-    case TTransferPhase::Transmit:
-        return QStringLiteral("transmit");
-    case TTransferPhase::Verify:
-        return QStringLiteral("verify");
-    }
-    return {};
-}
-
 // The progress of several ports: on a terminal one line per port, redrawn in
 // place; otherwise a plain line for each step of each port. Every write to the
 // standard streams goes through its lock.
@@ -171,7 +158,7 @@ public:
     {
     }
 
-    void phaseStarted(TTransferPhase phase) override { phase_ = phaseName(phase); }
+    void phaseStarted(TTransferPhase phase) override { phase_ = PhaseLabel(phase); }
     void transferStarted() override
     {
         board_.set(index_, phase_ + QStringLiteral(": slots 1 to 255"), true);

@@ -9,9 +9,30 @@
 #include <text/text.h>
 #include <unistd.h>
 
-TerminalProgress::TerminalProgress(TComLink &link, const char *command)
-    : link_(link), command_(command), interactive_(isatty(fileno(stderr)) == 1)
+QString PhaseLabel(TTransferPhase phase)
 {
+    switch (phase) {
+    case TTransferPhase::Backup:
+        return QStringLiteral("backup read");
+    case TTransferPhase::Transmit:
+        return QStringLiteral("transmit");
+    case TTransferPhase::Verify:
+        return QStringLiteral("verify read");
+    case TTransferPhase::Restore:
+        return QStringLiteral("restore");
+    }
+    return {};
+}
+
+TerminalProgress::TerminalProgress(TComLink &link, const char *command)
+    : link_(link), label_(QString::fromLatin1(command)), interactive_(isatty(fileno(stderr)) == 1)
+{
+}
+
+void TerminalProgress::phaseStarted(TTransferPhase phase)
+{
+    endBar();
+    label_ = PhaseLabel(phase);
 }
 
 TerminalProgress::~TerminalProgress()
@@ -25,7 +46,7 @@ void TerminalProgress::transferStarted()
     if (interactive_)
         drawBar(0);
     else
-        err() << command_ << ": slots 1 to " << varno::eeprom::SlotCount << Qt::endl;
+        err() << label_ << ": slots 1 to " << varno::eeprom::SlotCount << Qt::endl;
 }
 
 void TerminalProgress::slotDone(int slot)
@@ -38,7 +59,7 @@ void TerminalProgress::slotDone(int slot)
 void TerminalProgress::finalizationStep()
 {
     endBar();
-    err() << command_ << ": project name" << Qt::endl;
+    err() << label_ << ": project name" << Qt::endl;
 }
 
 void TerminalProgress::linkFailure(TLinkResult result)
@@ -52,7 +73,7 @@ void TerminalProgress::drawBar(int slot)
 {
     constexpr int kWidth = 40;
     const int filled = slot * kWidth / varno::eeprom::SlotCount;
-    err() << '\r' << command_ << " [" << QString(filled, QLatin1Char('#'))
+    err() << '\r' << label_ << " [" << QString(filled, QLatin1Char('#'))
           << QString(kWidth - filled, QLatin1Char(' ')) << "] " << slot << '/'
           << varno::eeprom::SlotCount;
     err().flush();

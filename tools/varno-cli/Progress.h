@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QString>
 #include <link/Transfer.h>
 
 class TComLink;
+
+// What a progress line calls a stage: "backup read", "transmit", "verify read",
+// "restore".
+QString PhaseLabel(TTransferPhase phase);
 
 // The progress of a transfer on standard error. On a terminal a bar redraws
 // itself on one line and ends with a line break before anything else is
@@ -18,13 +23,14 @@ public:
     void slotDone(int slot) override;
     void finalizationStep() override;
     void linkFailure(TLinkResult result) override;
+    void phaseStarted(TTransferPhase phase) override;
 
 private:
     void drawBar(int slot);
     void endBar();
 
     TComLink &link_;
-    const char *command_;
+    QString label_; // the command, or the stage under way
     bool interactive_;
     bool barShown_ = false;
     bool failed_ = false;

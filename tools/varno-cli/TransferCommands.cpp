@@ -10,9 +10,11 @@
 #include <QDir>
 #include <QRegularExpression>
 #include <link/Backup.h>
+#include <link/BackupImage.h>
 #include <link/ComLink.h>
 #include <link/LinkMessage.h>
 #include <link/PlayerImage.h>
+#include <link/Restore.h>
 #include <link/SafeTransmit.h>
 #include <link/Transfer.h>
 #include <model/Errors.h>
@@ -41,8 +43,10 @@ PortResult failed(TLinkResult result, const TComLink &link)
     return r;
 }
 
-// One line per difference, in the words of the file and of the player.
-QStringList differenceLines(const QList<varno::transfer::TFieldDifference> &differences)
+// One line per difference, in the words of the file (or the backup) and of
+// the player.
+QStringList differenceLines(const QList<varno::transfer::TFieldDifference> &differences,
+                            const QString &source = QStringLiteral("file"))
 {
     using varno::transfer::TField;
     QStringList lines;
@@ -50,6 +54,11 @@ QStringList differenceLines(const QList<varno::transfer::TFieldDifference> &diff
         if (d.Field == TField::Name)
             lines << QStringLiteral("name: the player holds \"%1\", the project \"%2\"")
                          .arg(d.Read, d.Sent);
+        else if (d.Field == TField::Block)
+            lines << QStringLiteral("%1: bytes: %2 %3, player %4")
+                         .arg(d.Program == 0 ? QStringLiteral("name")
+                                             : QStringLiteral("slot %1").arg(d.Program),
+                              source, d.Sent, d.Read);
         else if (d.Field == TField::Presence && d.Sent.isEmpty())
             lines << QStringLiteral("slot %1: the player holds program %2, the project none")
                          .arg(d.Program)
@@ -57,15 +66,41 @@ QStringList differenceLines(const QList<varno::transfer::TFieldDifference> &diff
         else if (d.Field == TField::Presence)
             lines << QStringLiteral("program %1: missing from the player").arg(d.Program);
         else
-            lines << QStringLiteral("program %1: %2: file %3, player %4")
+            lines << QStringLiteral("program %1: %2: %3 %4, player %5")
                          .arg(d.Program)
-                         .arg(varno::transfer::FieldName(d, text::English).toLower(), d.Sent,
-                              d.Read);
+                         .arg(varno::transfer::FieldName(d, text::English).toLower(), source,
+                              d.Sent, d.Read);
     }
     lines << QStringLiteral("%1 %2")
                  .arg(differences.size())
                  .arg(differences.size() == 1 ? "difference" : "differences");
     return lines;
+}
+
+QString quoted(const QString &argument)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./:=+-]+$"));
+    if (plain.match(argument).hasMatch())
+        return argument;
+    QString escaped = argument;
+    escaped.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
+    return QLatin1Char('\'') + escaped + QLatin1Char('\'');
+}
+
+// A transmit that stopped once it had begun to write, and how to undo it.
+QString partlyWritten(const varno::transfer::TSafeTransmitReport &report, const QString &port)
+{
+    QString line = report.Result == TLinkResult::Cancelled
+                       ? QStringLiteral("interrupted: the player now holds part of the new "
+                                        "programs")
+                       : QStringLiteral("the transmit failed half-way: the player now holds part "
+                                        "of the new project and part of its former content");
+    if (report.BackupPath.isEmpty())
+        return report.Result == TLinkResult::Cancelled
+                   ? line
+                   : line + QStringLiteral("; no backup was made");
+    return line + QStringLiteral("; to put back what it held, run: varno-cli restore %1 --port %2")
+                      .arg(quoted(report.BackupPath), quoted(port));
 }
 
 // The programmer's own backups folder, so that its "Open backup..." finds
@@ -127,24 +162,17 @@ int transmit(const TProject &project, const TransferOptions &options)
                 r.lines << QStringLiteral("Backup of the player: ") + report.BackupPath;
             for (int number : report.ResetSchedules)
                 r.problems << QStringLiteral("warning: program %1: the date or time stored in the "
-                                             "player did not exist; the backup holds the current "
-                                             "one instead")
+                                             "player did not exist; the backup's project file "
+                                             "holds the current one instead, its raw image the "
+                                             "bytes as read")
                                   .arg(number);
             r.file = report.BackupPath;
             if (report.Phase == TTransferPhase::Transmit && report.Result != TLinkResult::Ok) {
                 const PortResult failure = failed(report.Result, link);
                 r.exit = failure.exit;
                 r.outcome = failure.outcome;
-                if (report.Result == TLinkResult::Cancelled) {
-                    r.problems << QStringLiteral(
-                                      "interrupted: the player now holds part of the new "
-                                      "programs%1")
-                                      .arg(report.BackupPath.isEmpty()
-                                               ? QString()
-                                               : QStringLiteral("; transmit %1 to put back what it "
-                                                                "held")
-                                                     .arg(report.BackupPath));
-                }
+                if (report.PartlyWritten)
+                    r.problems << partlyWritten(report, port);
                 return r;
             }
             r.lines << LinkResultMessage(TLinkResult::Ok, text::English);
@@ -256,6 +284,55 @@ int verify(const TProject &project, const TransferOptions &options)
             r.exit = ExitFailed;
             r.outcome = QStringLiteral("%1 differences").arg(differences.size());
             r.verified = QStringLiteral("no");
+            return r;
+        });
+}
+
+int restore(const QString &backupFile, const TransferOptions &options)
+{
+    const QString imagePath = backupFile.endsWith(QLatin1String(".img"), Qt::CaseInsensitive)
+                                  ? backupFile
+                                  : varno::backup::ImagePathFor(backupFile);
+    varno::transfer::TPlayerImage image;
+    QString error;
+    // Only the bytes as read go back: without them, nothing is written.
+    if (!varno::backup::LoadImage(imagePath, image, error)) {
+        report(error + QStringLiteral("; nothing was written"));
+        return ExitFailed;
+    }
+    return RunOnPorts(
+        "restore", options, [&](const QString &port, TComLink &link, TTransferObserver &observer) {
+            const auto restored = varno::transfer::RunRestore(link, port, image, observer);
+            PortResult r;
+            if (!restored.Refused.isEmpty()) {
+                r.exit = ExitFailed;
+                r.outcome = QStringLiteral("refused: ") + restored.Refused;
+                r.problems << QStringLiteral("the backup cannot be put back exactly (%1); nothing "
+                                             "was written")
+                                  .arg(restored.Refused);
+                return r;
+            }
+            if (restored.Result != TLinkResult::Ok) {
+                r = failed(restored.Result, link);
+                if (restored.Wrote)
+                    r.problems << QStringLiteral("the restore stopped half-way: the player holds "
+                                                 "part of the backup; run the restore again");
+                return r;
+            }
+            r.lines << QStringLiteral("Restored the player from ") + imagePath;
+            if (!restored.FinalizeConfirmed)
+                r.problems << QStringLiteral("warning: the player did not confirm the end of the "
+                                             "programming; check that it plays the programs");
+            r.verified = restored.Verified ? QStringLiteral("yes") : QStringLiteral("no");
+            if (!restored.Verified) {
+                r.lines << differenceLines(restored.Differences, QStringLiteral("backup"));
+                r.exit = ExitFailed;
+                r.outcome = QStringLiteral("written, differs");
+                return r;
+            }
+            r.lines << QStringLiteral("Verified: the player holds exactly what it held at the "
+                                      "backup");
+            r.outcome = QStringLiteral("ok");
             return r;
         });
 }

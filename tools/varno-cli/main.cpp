@@ -30,6 +30,8 @@ int run(const Invocation &call)
 {
     if (call.command == QLatin1String("receive"))
         return receive(call.output, call.outputDir, call.force, call.transfer);
+    if (call.command == QLatin1String("restore"))
+        return restore(call.file, call.transfer);
     if (IsScheduleCommand(call.command))
         return RunScheduleCommand(call);
     TProject project;
