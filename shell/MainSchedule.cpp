@@ -146,7 +146,7 @@ QString TForm1::reportHtml()
 void TForm1::ExportReport1Click()
 {
     const QString fileName = dialogs_.saveFileName(this, kReportFilter, QStringLiteral("html"));
-    if (fileName.isEmpty())
+    if (fileName.isEmpty() || refusedAsExport(fileName))
         return;
     try {
         if (fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
@@ -164,6 +164,9 @@ void TForm1::PrintReport1Click()
     QPrintDialog dialog(&printer, this);
     if (dialogs_.exec(&dialog) != QDialog::Accepted)
         return;
+    // Printing to a file writes it as an export does.
+    if (!printer.outputFileName().isEmpty() && refusedAsExport(printer.outputFileName()))
+        return;
     QTextDocument document;
     document.setHtml(reportHtml());
     document.print(&printer);
@@ -173,7 +176,7 @@ void TForm1::ExportCsv1Click()
 {
     ProgPanel->ValidateEdits();
     const QString fileName = dialogs_.saveFileName(this, kCsvFilter, QStringLiteral("csv"));
-    if (fileName.isEmpty())
+    if (fileName.isEmpty() || refusedAsExport(fileName))
         return;
     try {
         SaveBytes(fileName, varno::programscsv::Export(ProgList()));
