@@ -40,6 +40,20 @@ TAnswer TQtUserDialogs::askYesNoOrDismiss(QWidget *parent, const QString &questi
     return TAnswer::Dismissed;
 }
 
+int TQtUserDialogs::askChoice(QWidget *parent, const QString &question, const QStringList &buttons)
+{
+    QMessageBox box(QMessageBox::Question, title(), question, QMessageBox::NoButton, parent);
+    QList<QAbstractButton *> added;
+    for (const QString &text : buttons)
+        added << box.addButton(text, QMessageBox::AcceptRole);
+    QAbstractButton *cancel = box.addButton(QMessageBox::Cancel);
+    box.setEscapeButton(cancel);
+    if (!added.isEmpty())
+        box.setDefaultButton(qobject_cast<QPushButton *>(added.constFirst()));
+    box.exec();
+    return int(added.indexOf(box.clickedButton()));
+}
+
 void TQtUserDialogs::warn(QWidget *parent, const QString &message)
 {
     QMessageBox::warning(parent, title(), message, QMessageBox::Ok);

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QDialog;
@@ -30,6 +31,10 @@ public:
     // The same two buttons, for a question where taking No for an answer the
     // user did not give would lose work: Escape and closing the box give Dismissed.
     virtual TAnswer askYesNoOrDismiss(QWidget *parent, const QString &question) = 0;
+    // A question with buttons of the application's own and the toolkit's
+    // Cancel: the index in `buttons` of the one chosen, or -1 for Cancel,
+    // Escape and the box's close button.
+    virtual int askChoice(QWidget *parent, const QString &question, const QStringList &buttons) = 0;
     // A warning with one OK button.
     virtual void warn(QWidget *parent, const QString &message) = 0;
     // An error box, for failures the user must know about.
@@ -64,6 +69,7 @@ class TQtUserDialogs : public TUserDialogs
 public:
     bool askYesNo(QWidget *parent, const QString &question) override;
     TAnswer askYesNoOrDismiss(QWidget *parent, const QString &question) override;
+    int askChoice(QWidget *parent, const QString &question, const QStringList &buttons) override;
     void warn(QWidget *parent, const QString &message) override;
     void showError(QWidget *parent, const QString &message) override;
     QString openFileName(QWidget *parent, const QString &filter) override;

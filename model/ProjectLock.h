@@ -16,6 +16,8 @@ public:
         Unavailable,   // the lock cannot be written (read-only folder): nothing is known
     };
 
+    // The lock beside the file the name leads to, symbolic links followed, so
+    // that every name of one file meets the same lock.
     static QString lockPath(const QString &fileName);
 
     explicit TProjectLock(const QString &fileName);
@@ -24,11 +26,14 @@ public:
     State tryLock();
 
     const QString &fileName() const { return fileName_; }
-    // The owner of a lock held elsewhere: its process id and machine name.
+    const QString &lockFilePath() const { return lockFilePath_; }
+    // The owner of a lock held elsewhere: its process id and machine name; 0
+    // and empty when the lock file does not say.
     qint64 ownerPid() const;
     QString ownerHost() const;
 
 private:
     QString fileName_;
+    QString lockFilePath_;
     QLockFile lock_;
 };

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <model/FileState.h>
 #include <model/Project.h>
 
 class QAction;
@@ -240,6 +241,20 @@ private:
     void clearChangeFlags();
     void copyPropertiesFromDialog();
     bool saveTo(const QString &fileName);
+    // Files other programs change (shell/MainFiles.cpp). At Save: Overwrite
+    // when the project file is as this window last read or wrote it, else
+    // what the user chose.
+    enum class TChangedFileChoice
+    {
+        Overwrite,
+        SaveAs,
+        Cancel,
+    };
+    TChangedFileChoice choiceForChangedFile();
+    // Export, report and print to a file: true, with a warning, when the file
+    // chosen is a project (this window's or any other) or is locked by another
+    // running programmer.
+    bool refusedAsExport(const QString &fileName);
     void setLanguage(quint8 language);
     void markPort();
     QAction *addOtherPort(const QString &name, const QString &label);
@@ -294,5 +309,6 @@ private:
     std::unique_ptr<TProjectRecovery> recovery_;
     QTimer *recoveryTimer_ = nullptr;
     std::unique_ptr<TProjectLock> projectLock_;
+    TFileState fileState_; // the project file as last opened or saved here
     std::unique_ptr<TProjectUndo> undo_;
 };

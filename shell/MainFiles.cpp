@@ -1,6 +1,6 @@
 // Files and windows of the main window: the recent projects, project files
-// dropped on the window, Duplicate program, and the windows' places from one
-// run to the next.
+// dropped on the window, files other programs change, files exports may not
+// replace, Duplicate program, and the windows' places from one run to the next.
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -13,8 +13,11 @@
 #include <editor/LittleOneProg.h>
 #include <editor/OneProg.h>
 #include <editor/UserDialogs.h>
+#include <model/ExportTarget.h>
+#include <model/PreviousVersion.h>
 #include <shell/Main.h>
 #include <shell/ProgrammerOptions.h>
+#include <shell/ProjectLock.h>
 #include <shell/RecentProjects.h>
 #include <shell/ScheduleWindow.h>
 #include <shell/WindowPlacement.h>
@@ -126,6 +129,46 @@ void TForm1::dropEvent(QDropEvent *event)
         if (!transferring_ && AskSaveChanges())
             LoadProjectFile(file);
     });
+}
+
+TForm1::TChangedFileChoice TForm1::choiceForChangedFile()
+{
+    using text::AddedTexts;
+    if (!fileState_.differsFrom(TFileState::of(ProjectFileName)))
+        return TChangedFileChoice::Overwrite;
+    const quint8 l = CurrentLanguage;
+    const QString question = text::Text(AddedTexts::ChangedOnDisk, l)
+                                 .arg(QDir::toNativeSeparators(ProjectFileName),
+                                      QFileInfo(PreviousVersionPath(ProjectFileName)).fileName());
+    switch (dialogs_.askChoice(
+        this, question,
+        {text::Text(AddedTexts::OverwriteButton, l), text::Text(text::FileMenuTexts::SaveAs, l)})) {
+    case 0:
+        return TChangedFileChoice::Overwrite;
+    case 1:
+        return TChangedFileChoice::SaveAs;
+    default:
+        return TChangedFileChoice::Cancel;
+    }
+}
+
+bool TForm1::refusedAsExport(const QString &fileName)
+{
+    const TExportTarget target = TExportTarget::check(fileName);
+    // The window's own file even when it is gone from the disk: an export
+    // there would stand in for the project at its next open.
+    const bool ownFile = !ProjectFileName.isEmpty() && SameProjectFile(fileName, ProjectFileName);
+    if (ownFile || target.refusal == TExportTarget::Refusal::ProjectFile) {
+        dialogs_.warn(this, text::Text(text::AddedTexts::ExportOntoProject, CurrentLanguage)
+                                .arg(QDir::toNativeSeparators(fileName)));
+        return true;
+    }
+    if (target.refusal == TExportTarget::Refusal::HeldElsewhere) {
+        dialogs_.warn(this, LockHeldMessage(TLockMessage::NotReplaced, fileName, target.ownerPid,
+                                            target.ownerHost, target.lockFile, CurrentLanguage));
+        return true;
+    }
+    return false;
 }
 
 void TForm1::DuplicateProgram1Click()

@@ -62,6 +62,7 @@ void TForm1::ClearProject()
     document_.Clear();
     undo_->clear();
     ProjectFileName.clear();
+    fileState_ = {};
     releaseProjectFile();
     updateTitle();
     clearChangeFlags();
@@ -109,6 +110,8 @@ bool TForm1::LoadProjectFile(QString fileName)
     TProjectClaim claim = claimProjectFile(fileName, true);
     if (claim.cancelled)
         return false;
+    // Noted before the read: a change made while it reads is then seen at Save.
+    const TFileState state = TFileState::of(fileName);
     TProject loaded;
     QList<TNarrowedNumber> narrowed;
     try {
@@ -124,6 +127,7 @@ bool TForm1::LoadProjectFile(QString fileName)
     }
     ClearProject();
     ProjectFileName = fileName;
+    fileState_ = state;
     holdProjectFile(std::move(claim));
     document_ = std::move(loaded);
     addPanelsForPrograms();
@@ -212,6 +216,7 @@ bool TForm1::saveTo(const QString &fileName)
         dialogs_.showError(this, e.message());
         return false;
     }
+    fileState_ = TFileState::of(fileName);
     clearChangeFlags();
     rememberRecent(fileName);
     return true;
@@ -224,8 +229,15 @@ void TForm1::Save1Click()
         return;
     }
     if (!ProjectFileName.isEmpty() && QFileInfo(ProjectFileName).isFile()) {
-        saveTo(ProjectFileName);
-        return;
+        switch (choiceForChangedFile()) {
+        case TChangedFileChoice::Overwrite:
+            saveTo(ProjectFileName);
+            return;
+        case TChangedFileChoice::SaveAs:
+            break;
+        case TChangedFileChoice::Cancel:
+            return;
+        }
     }
     SaveAs1Click();
 }
@@ -240,10 +252,8 @@ void TForm1::SaveAs1Click()
     // never replaced under it, whatever the file dialog was answered.
     TProjectClaim claim = claimProjectFile(fileName, false);
     if (claim.readOnly) {
-        dialogs_.warn(this, text::Text(text::AddedTexts::SaveHeldElsewhere, CurrentLanguage)
-                                .arg(QFileInfo(fileName).fileName())
-                                .arg(claim.ownerPid)
-                                .arg(claim.ownerHost));
+        dialogs_.warn(this, LockHeldMessage(TLockMessage::NotReplaced, fileName, claim.ownerPid,
+                                            claim.ownerHost, claim.lockFile, CurrentLanguage));
         return;
     }
     if (!saveTo(fileName)) {

@@ -153,7 +153,7 @@ void TForm1::ExportReport1Click()
 {
     const QString fileName = dialogs_.saveFileNameFor(this, kReportFilter, QStringLiteral("html"),
                                                       proposedFileName(QStringLiteral("html")));
-    if (fileName.isEmpty())
+    if (fileName.isEmpty() || refusedAsExport(fileName))
         return;
     try {
         if (fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
@@ -173,6 +173,9 @@ void TForm1::PrintReport1Click()
     QPrintDialog dialog(&printer, this);
     if (dialogs_.exec(&dialog) != QDialog::Accepted)
         return;
+    // Printing to a file writes it as an export does.
+    if (!printer.outputFileName().isEmpty() && refusedAsExport(printer.outputFileName()))
+        return;
     reportpages::Print(reportHtml(), printer);
 }
 
@@ -181,7 +184,7 @@ void TForm1::ExportCsv1Click()
     ProgPanel->ValidateEdits();
     const QString fileName = dialogs_.saveFileNameFor(this, kCsvFilter, QStringLiteral("csv"),
                                                       proposedFileName(QStringLiteral("csv")));
-    if (fileName.isEmpty())
+    if (fileName.isEmpty() || refusedAsExport(fileName))
         return;
     try {
         SaveBytes(fileName, varno::programscsv::Export(ProgList()));

@@ -1,6 +1,7 @@
 // The main window's side of project locks: a project file open in another
 // running programmer is reported, and the user may open it read-only or anyway.
 
+#include <QDir>
 #include <QFileInfo>
 #include <editor/UserDialogs.h>
 #include <shell/Main.h>
@@ -13,6 +14,27 @@ bool SameProjectFile(const QString &a, const QString &b)
     const QString ca = fa.canonicalFilePath(), cb = fb.canonicalFilePath();
     return !ca.isEmpty() && !cb.isEmpty() ? ca == cb
                                           : fa.absoluteFilePath() == fb.absoluteFilePath();
+}
+
+QString LockHeldMessage(TLockMessage kind, const QString &fileName, qint64 ownerPid,
+                        const QString &ownerHost, const QString &lockFile, quint8 language)
+{
+    using text::AddedTexts;
+    const bool open = kind == TLockMessage::OpenAnyway;
+    const QString name = QFileInfo(fileName).fileName();
+    // A lock file left empty names no owner: "process 0 on" would mislead.
+    const QString held =
+        ownerPid > 0
+            ? text::Text(open ? AddedTexts::OpenElsewhere : AddedTexts::SaveHeldElsewhere, language)
+                  .arg(name)
+                  .arg(ownerPid)
+                  .arg(ownerHost)
+            : text::Text(open ? AddedTexts::OpenElsewhereUnknown
+                              : AddedTexts::SaveHeldElsewhereUnknown,
+                         language)
+                  .arg(name);
+    return held + QStringLiteral("\n\n") +
+           text::Text(AddedTexts::LockFileNote, language).arg(QDir::toNativeSeparators(lockFile));
 }
 
 TProjectClaim TForm1::claimProjectFile(const QString &fileName, bool ask)
@@ -33,14 +55,14 @@ TProjectClaim TForm1::claimProjectFile(const QString &fileName, bool ask)
     case TProjectLock::State::HeldElsewhere:
         claim.ownerPid = lock->ownerPid();
         claim.ownerHost = lock->ownerHost();
+        claim.lockFile = lock->lockFilePath();
         if (!ask) {
             claim.readOnly = true;
             break;
         }
-        if (!dialogs_.askYesNo(this, text::Text(text::AddedTexts::OpenElsewhere, CurrentLanguage)
-                                         .arg(QFileInfo(fileName).fileName())
-                                         .arg(claim.ownerPid)
-                                         .arg(claim.ownerHost))) {
+        if (!dialogs_.askYesNo(this,
+                               LockHeldMessage(TLockMessage::OpenAnyway, fileName, claim.ownerPid,
+                                               claim.ownerHost, claim.lockFile, CurrentLanguage))) {
             claim.cancelled = true;
             break;
         }

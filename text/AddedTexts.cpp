@@ -282,6 +282,44 @@ constexpr Row kAddedTexts[] = {
      u"Le lecteur ne contient pas exactement ce que contenait la sauvegarde.",
      u"The player does not hold exactly what the backup held.",
      u"El reproductor no contiene exactamente lo que contenía la copia de seguridad."},
+    // Locks, files changed by other programs, exports.
+    {AddedTexts::LockFileNote,
+     u"Fichier de verrou : %1. Ne le supprimez à la main que si aucun VARNO Programmer n'a "
+     u"ce projet ouvert.",
+     u"Lock file: %1. Remove it by hand only when no VARNO Programmer has this project open.",
+     u"Archivo de bloqueo: %1. Bórrelo a mano solo si ningún VARNO Programmer tiene este "
+     u"proyecto abierto."},
+    {AddedTexts::OpenElsewhereUnknown,
+     u"%1 est déjà ouvert dans un autre VARNO Programmer, dont le verrou ne dit pas lequel. "
+     u"L'ouvrir quand même ?",
+     u"%1 is already open in another VARNO Programmer, whose lock does not say which. Open "
+     u"it anyway?",
+     u"%1 ya está abierto en otro VARNO Programmer, cuyo bloqueo no dice cuál. ¿Abrirlo de "
+     u"todos modos?"},
+    {AddedTexts::SaveHeldElsewhereUnknown,
+     u"%1 est ouvert dans un autre VARNO Programmer et ne peut pas être remplacé maintenant. "
+     u"Fermez-le d'abord dans l'autre programmeur, ou enregistrez sous un autre nom.",
+     u"%1 is open in another VARNO Programmer and cannot be replaced now. Close it in the "
+     u"other programmer first, or save under another name.",
+     u"%1 está abierto en otro VARNO Programmer y no se puede reemplazar ahora. Ciérrelo "
+     u"primero en el otro programador, o guarde con otro nombre."},
+    {AddedTexts::ExportOntoProject,
+     u"%1 est un fichier de projet : une exportation ne remplace jamais un projet. Choisissez "
+     u"un autre nom de fichier.",
+     u"%1 is a project file: an export never replaces a project. Choose another file name.",
+     u"%1 es un archivo de proyecto: una exportación nunca reemplaza un proyecto. Elija otro "
+     u"nombre de archivo."},
+    {AddedTexts::ChangedOnDisk,
+     u"%1 a été modifié par un autre programme depuis que ce programmeur l'a ouvert ou "
+     u"enregistré. Le remplacer par ce projet (son contenu actuel est gardé dans %2), "
+     u"enregistrer sous un autre nom, ou annuler ?",
+     u"%1 has been changed by another program since this programmer opened or saved it. "
+     u"Overwrite it with this project (its present content is kept in %2), save under "
+     u"another name, or cancel?",
+     u"%1 ha sido modificado por otro programa desde que este programador lo abrió o lo "
+     u"guardó. ¿Sobrescribirlo con este proyecto (su contenido actual se guarda en %2), "
+     u"guardar con otro nombre, o cancelar?"},
+    {AddedTexts::OverwriteButton, u"&Remplacer", u"&Overwrite", u"&Sobrescribir"},
 };
 
 constexpr bool rowsInKeyOrder()

@@ -407,7 +407,18 @@ enum class AddedTexts
     NoBackupMade,         // after a transmit that failed half-way without a backup
     BackupNotRestorable,  // %1 why the backup cannot go back exactly
     RestoreDiffers,       // after a restore whose read-back differs from the backup
-    Count                 // not a text: the number of keys
+    // Locks, files changed by other programs, exports.
+    LockFileNote, // after every message about a lock: %1 the lock file
+    // As OpenElsewhere and SaveHeldElsewhere, when the lock does not name its owner.
+    OpenElsewhereUnknown,
+    SaveHeldElsewhereUnknown,
+    // Export refused: %1 the project file it would replace.
+    ExportOntoProject,
+    // At Save: %1 the project file another program changed, %2 where its
+    // present content is kept when overwritten.
+    ChangedOnDisk,
+    OverwriteButton, // button of ChangedOnDisk
+    Count            // not a text: the number of keys
 };
 
 // Number of keys of each localised table (the enumerators are 0..KeyCount-1).

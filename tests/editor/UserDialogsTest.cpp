@@ -105,4 +105,51 @@ TEST(UserDialogs, escapeAndTheCloseButtonDismissAQuestion)
     }
 }
 
+// A question with buttons of the application's own: each gives its place; the
+// toolkit's Cancel, Escape and the close button all give -1.
+TEST(UserDialogs, aChoiceIsCancelledByEscapeAndTheCloseButton)
+{
+    const auto clickText = [](const QString &text) {
+        return [text](QMessageBox *box) {
+            for (QAbstractButton *button : box->buttons())
+                if (button->text() == text)
+                    button->click();
+        };
+    };
+    const struct
+    {
+        const char *name;
+        std::function<void(QMessageBox *)> leave;
+        int expected;
+    } ways[] = {
+        {"first", clickText("&Overwrite"), 0},
+        {"second", clickText("Save &as..."), 1},
+        {"Cancel", [](QMessageBox *box) { box->button(QMessageBox::Cancel)->click(); }, -1},
+        {"Escape", [](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); }, -1},
+        {"closed", [](QMessageBox *box) { box->close(); }, -1},
+    };
+    TQtUserDialogs dialogs;
+    for (const auto &way : ways) {
+        SCOPED_TRACE(way.name);
+        int buttons = 0;
+        QTimer user;
+        user.setInterval(10);
+        QObject::connect(&user, &QTimer::timeout, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            user.stop();
+            buttons = int(box->buttons().size());
+            way.leave(box);
+        });
+        user.start();
+        const int chosen =
+            dialogs.askChoice(nullptr, QStringLiteral("Changed. Overwrite?"),
+                              {QStringLiteral("&Overwrite"), QStringLiteral("Save &as...")});
+        user.stop();
+        EXPECT_EQ(chosen, way.expected);
+        EXPECT_EQ(buttons, 3);
+    }
+}
+
 } // namespace

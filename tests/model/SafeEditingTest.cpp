@@ -2,6 +2,7 @@
 // recovery copies of unsaved changes.
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
@@ -14,6 +15,10 @@
 #include <model/ProjectFile.h>
 #include <model/ProjectLock.h>
 #include <model/ProjectRecovery.h>
+#include <optional>
+#ifdef Q_OS_UNIX
+#include <sys/file.h>
+#endif
 
 namespace {
 
@@ -86,6 +91,116 @@ TEST(ProjectLock, aLiveOwnerIsReportedAndADeadOnesLockTakenOver)
         EXPECT_EQ(second.tryLock(), TProjectLock::State::HeldElsewhere);
     }
     EXPECT_FALSE(QFile::exists(lockPath)); // released with its holder
+}
+
+// The contents of the lock file this process would write, for a lock that
+// names a live process (this one) without holding the file-system lock.
+QByteArray liveOwnersContents()
+{
+    QTemporaryDir dir;
+    QLockFile probe(dir.filePath("probe.lock"));
+    if (!probe.tryLock(0))
+        return {};
+    return readFile(dir.filePath("probe.lock"));
+}
+
+bool writeAged(const QString &path, const QByteArray &contents, int secondsOld)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
+        return false;
+    file.close();
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    return file.setFileTime(QDateTime::currentDateTime().addSecs(-secondsOld),
+                            QFileDevice::FileModificationTime);
+}
+
+// What a second programmer finds, by the name it opens, beside the file another
+// one has (or had) open.
+TEST(ProjectLock, whoHoldsAFileAndWhichLockFilesAreStale)
+{
+    enum class Left
+    {
+        LiveLockThroughTheLink, // a programmer opened the file by its symbolic link
+        EmptyFile,              // a power cut while a lock was written
+        EmptyFileHeldOpen,      // a running owner that has not written its name yet
+        LiveOwnerWithoutFsLock, // a network share that takes no file-system locks
+    };
+    struct Case
+    {
+        const char *name;
+        Left left;
+        const char *opened; // the name the second programmer opens
+        TProjectLock::State found;
+        bool lockFileUnchanged; // what was left is still there, as it was
+    };
+    const Case cases[] = {
+        {"the file by its own name, opened by its link", Left::LiveLockThroughTheLink,
+         "real/shop.prg", TProjectLock::State::HeldElsewhere, true},
+        {"the link, opened by the file's own name", Left::LiveLockThroughTheLink, "link.prg",
+         TProjectLock::State::HeldElsewhere, true},
+        {"an empty lock file", Left::EmptyFile, "real/shop.prg", TProjectLock::State::Locked,
+         false},
+        {"an empty lock file, by the link", Left::EmptyFile, "link.prg",
+         TProjectLock::State::Locked, false},
+        {"an empty lock file its owner holds", Left::EmptyFileHeldOpen, "real/shop.prg",
+         TProjectLock::State::HeldElsewhere, true},
+        {"a live owner without file-system lock, 60 s old", Left::LiveOwnerWithoutFsLock,
+         "real/shop.prg", TProjectLock::State::HeldElsewhere, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+#ifndef Q_OS_UNIX
+        // Symbolic links and flock() are the Unix ones.
+        if (c.left == Left::LiveLockThroughTheLink || c.left == Left::EmptyFileHeldOpen ||
+            QString(c.opened) == "link.prg")
+            continue;
+#endif
+        QTemporaryDir dir;
+        ASSERT_TRUE(QDir(dir.path()).mkdir("real"));
+        const QString real = dir.filePath("real/shop.prg");
+        SaveProject(real, projectWith("shop", 1));
+#ifdef Q_OS_UNIX
+        ASSERT_TRUE(QFile::link(real, dir.filePath("link.prg")));
+#endif
+        const QString lockFile = dir.filePath("real/shop.prg.lock");
+
+        std::optional<TProjectLock> first;
+        QFile heldOpen(lockFile);
+        switch (c.left) {
+        case Left::LiveLockThroughTheLink:
+            first.emplace(QString(c.opened) == "link.prg" ? real : dir.filePath("link.prg"));
+            ASSERT_EQ(first->tryLock(), TProjectLock::State::Locked);
+            break;
+        case Left::EmptyFile:
+            ASSERT_TRUE(writeAged(lockFile, {}, 60));
+            break;
+        case Left::EmptyFileHeldOpen:
+            ASSERT_TRUE(writeAged(lockFile, {}, 60));
+            ASSERT_TRUE(heldOpen.open(QIODevice::ReadWrite));
+#ifdef Q_OS_UNIX
+            ASSERT_EQ(flock(heldOpen.handle(), LOCK_EX | LOCK_NB), 0);
+#endif
+            break;
+        case Left::LiveOwnerWithoutFsLock:
+            ASSERT_TRUE(writeAged(lockFile, liveOwnersContents(), 60));
+            break;
+        }
+        const QByteArray before = readFile(lockFile);
+        const bool existedBefore = QFile::exists(lockFile);
+
+        TProjectLock second(dir.filePath(c.opened));
+        EXPECT_EQ(second.lockFilePath(), lockFile); // every name, the file's own lock
+        EXPECT_EQ(second.tryLock(), c.found);
+        if (c.lockFileUnchanged) {
+            EXPECT_TRUE(existedBefore);
+            EXPECT_EQ(readFile(lockFile), before);
+        }
+        if (c.left == Left::LiveOwnerWithoutFsLock) {
+            EXPECT_EQ(second.ownerPid(), QCoreApplication::applicationPid());
+        }
+    }
 }
 
 TEST(ProjectRecovery, theCopyFollowsUnsavedChangesOnly)

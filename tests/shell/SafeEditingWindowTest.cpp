@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtPrinters.h>
@@ -23,6 +25,13 @@ QByteArray readFile(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(bytes), bytes.size());
 }
 
 class SafeEditing : public ::testing::Test
@@ -365,6 +374,163 @@ TEST_F(SafeEditing, aDeadProgrammersLockIsTakenOver)
     EXPECT_EQ(window->ProgList().count(), 1);
     window.reset();
     EXPECT_EQ(TProjectLock(userFile()).tryLock(), TProjectLock::State::Locked);
+}
+
+// Another program writes the project file while it is open here: Save asks,
+// and only Overwrite replaces that program's version (which the .bak keeps).
+TEST_F(SafeEditing, aFileAnotherProgramChangedIsNeverOverwrittenUnasked)
+{
+    TProject theirs;
+    theirs.Group.Name = "Theirs";
+    const QString theirsFile = dir.filePath("theirs.prg");
+    SaveProject(theirsFile, theirs);
+    const QByteArray theirBytes = readFile(theirsFile);
+    const QString elsewhere = dir.filePath("elsewhere.prg");
+
+    struct Case
+    {
+        const char *name;
+        bool savedFirst;       // saved here once before the other program writes
+        bool changedElsewhere; // the other program writes the file
+        FakeAnswer answer;     // to the question, when asked
+        bool asked;
+        QString nameInFile; // the project's name in gare.prg afterwards
+        bool bakIsTheirs;   // gare.prg.bak holds the other program's version
+        bool savedAs;       // the project went to elsewhere.prg
+    };
+    const Case cases[] = {
+        {"not changed", false, false, FakeChoice{-1}, false, "Gare Est", false, false},
+        {"overwritten", false, true, FakeChoice{0}, true, "Gare Est", true, false},
+        {"saved as", false, true, FakeChoice{1}, true, "Theirs", false, true},
+        {"cancelled", false, true, FakeChoice{-1}, true, "Theirs", false, false},
+        {"Escape", false, true, TAnswer::Dismissed, true, "Theirs", false, false},
+        {"changed after a save here", true, true, FakeChoice{-1}, true, "Theirs", false, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        writeFile(userFile(), original);
+        QFile::remove(userFile() + ".bak");
+        QFile::remove(elsewhere);
+        start();
+        dialogs = FakeDialogs();
+        open(userFile());
+        window->SpeedButton1Click();
+        if (c.savedFirst) {
+            window->Save1Click();
+            ASSERT_FALSE(window->isChanged());
+            window->SpeedButton1Click();
+        }
+        if (c.changedElsewhere)
+            writeFile(userFile(), theirBytes);
+
+        dialogs.answers = {c.answer};
+        dialogs.fileNames = {elsewhere};
+        window->Save1Click();
+
+        const QStringList asked = dialogs.questions.filter("changed by another program");
+        ASSERT_EQ(asked.size(), c.asked ? 1 : 0) << dialogs.questions.join('\n').toStdString();
+        if (c.asked) {
+            EXPECT_TRUE(asked[0].startsWith(QDir::toNativeSeparators(userFile()) +
+                                            " has been changed by another program"))
+                << asked[0];
+        }
+        EXPECT_EQ(LoadProject(userFile()).Group.Name, c.nameInFile);
+        EXPECT_EQ(readFile(userFile() + ".bak") == theirBytes, c.bakIsTheirs);
+        EXPECT_EQ(QFile::exists(elsewhere), c.savedAs);
+        const bool saved = c.nameInFile == "Gare Est" || c.savedAs;
+        EXPECT_EQ(window->isChanged(), !saved);
+    }
+    // After Overwrite the file is this window's again: the next save asks nothing.
+    writeFile(userFile(), original);
+    start();
+    dialogs = FakeDialogs();
+    open(userFile());
+    writeFile(userFile(), theirBytes);
+    dialogs.answers = {FakeChoice{0}};
+    window->SpeedButton1Click();
+    window->Save1Click();
+    window->SpeedButton1Click();
+    window->Save1Click();
+    EXPECT_EQ(dialogs.questions.filter("changed by another program").size(), 1);
+    EXPECT_EQ(LoadProject(userFile()).Programs.count(), 3);
+}
+
+// Export, the report and print to a file never replace a project: neither the
+// one open here (by any of its names), another project file, nor a file
+// another running programmer holds.
+TEST_F(SafeEditing, anExportNeverReplacesAProject)
+{
+    const QString otherProject = dir.filePath("other.prg");
+    SaveProject(otherProject, TProject());
+    const QString heldCsv = dir.filePath("held.csv");
+    writeFile(heldCsv, "kept");
+    QLockFile holder(TProjectLock::lockPath(heldCsv)); // another programmer: this process
+    ASSERT_TRUE(holder.tryLock(0));
+    ASSERT_TRUE(QFile::link(userFile(), dir.filePath("link.prg")));
+
+    enum class Writer
+    {
+        Csv,
+        Report,
+        Print,
+    };
+    struct Case
+    {
+        const char *name;
+        Writer writer;
+        QString target;
+        const char *refusal; // the start of the warning; nullptr: written
+    };
+    const Case cases[] = {
+        {"CSV onto the open project", Writer::Csv, userFile(), "is a project file"},
+        {"CSV onto its link", Writer::Csv, dir.filePath("link.prg"), "is a project file"},
+        {"HTML onto the open project", Writer::Report, userFile(), "is a project file"},
+        {"PDF onto another project", Writer::Report, dir.filePath("other.prg"),
+         "is a project file"},
+        {"printed onto the open project", Writer::Print, userFile(), "is a project file"},
+        {"CSV onto a file another programmer holds", Writer::Csv, heldCsv,
+         "is open in another VARNO Programmer"},
+        {"CSV onto a new file", Writer::Csv, dir.filePath("new.csv"), nullptr},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        start();
+        dialogs = FakeDialogs();
+        open(userFile());
+        const QByteArray before = readFile(c.target);
+        dialogs.fileNames = {c.target};
+        dialogs.onExec = [&c](QDialog *dialog) {
+            QPrinter *printer = qobject_cast<QPrintDialog *>(dialog)->printer();
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(c.target);
+            return int(QDialog::Accepted);
+        };
+        switch (c.writer) {
+        case Writer::Csv:
+            window->ExportCsv1Click();
+            break;
+        case Writer::Report:
+            window->ExportReport1Click();
+            break;
+        case Writer::Print:
+            window->PrintReport1Click();
+            break;
+        }
+        EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+        if (!c.refusal) {
+            EXPECT_TRUE(dialogs.warnings.isEmpty());
+            EXPECT_TRUE(readFile(c.target).startsWith("number,"));
+            continue;
+        }
+        ASSERT_EQ(dialogs.warnings.size(), 1);
+        EXPECT_TRUE(dialogs.warnings[0].contains(c.refusal)) << dialogs.warnings[0];
+        EXPECT_EQ(readFile(c.target), before);
+        EXPECT_FALSE(window->isChanged());
+        if (c.target == heldCsv) {
+            EXPECT_TRUE(dialogs.warnings[0].contains(TProjectLock::lockPath(heldCsv)))
+                << dialogs.warnings[0];
+        }
+    }
 }
 
 } // namespace

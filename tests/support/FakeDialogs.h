@@ -6,14 +6,25 @@
 #include <deque>
 #include <editor/UserDialogs.h>
 #include <functional>
+#include <optional>
 
 // One scripted answer to a Yes/No question: true is Yes, false is No, and
 // TAnswer::Dismissed is Escape, which a plain Yes/No box takes for No.
+// A button of askChoice by its index; -1 is Cancel (or Escape).
+struct FakeChoice
+{
+    int index;
+};
+
 struct FakeAnswer
 {
     FakeAnswer(bool yes) : answer(yes ? TAnswer::Yes : TAnswer::No) {}
     FakeAnswer(TAnswer given) : answer(given) {}
+    FakeAnswer(FakeChoice given) : answer(TAnswer::Dismissed), choice(given.index) {}
     TAnswer answer;
+    // For askChoice; a Yes/No answer stands for its first or second button,
+    // Dismissed for Cancel.
+    std::optional<int> choice;
 };
 
 // Answers the application's questions and dialogs from a script, and records
@@ -46,6 +57,18 @@ public:
         const TAnswer answer = answers.front().answer;
         answers.pop_front();
         return answer;
+    }
+    // Cancel when the script has run out.
+    int askChoice(QWidget *, const QString &question, const QStringList &) override
+    {
+        questions << question;
+        if (answers.empty())
+            return -1;
+        const FakeAnswer given = answers.front();
+        answers.pop_front();
+        if (given.choice)
+            return *given.choice;
+        return given.answer == TAnswer::Yes ? 0 : given.answer == TAnswer::No ? 1 : -1;
     }
     void warn(QWidget *, const QString &message) override { warnings << message; }
     void showError(QWidget *, const QString &message) override { errors << message; }

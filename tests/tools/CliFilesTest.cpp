@@ -4,6 +4,7 @@
 
 #include "PlayerProcess.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -11,6 +12,8 @@
 #include <SmallFileSystem.h>
 #include <gtest/gtest.h>
 #include <model/ProjectFile.h>
+#include <model/ProjectLock.h>
+#include <optional>
 
 namespace {
 
@@ -102,6 +105,123 @@ TEST_F(CliFiles, relativePortNames)
     EXPECT_EQ(missing.exitCode, 3) << missing.err;
     EXPECT_TRUE(missing.err.contains("nothere does not exist")) << missing.err;
     EXPECT_FALSE(missing.err.contains("/dev/")) << missing.err;
+}
+
+// Whatever name the command is given, a file a running programmer holds (this
+// test takes its lock, by another name) is not written, even with --force, and
+// the refusal names the lock file. An export replaces no project file at all.
+TEST_F(CliFiles, aFileARunningProgrammerHoldsIsNeverWritten)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("real"));
+    const QString shop = dir.filePath("real/shop.prg");
+    const QString link = dir.filePath("link.prg");
+    const QString source = dir.filePath("source.prg");
+    TProject project;
+    project.Programs.Add();
+    SaveProject(source, project);
+    ASSERT_EQ(cli({"export", source, "--output", dir.filePath("source.csv")}).exitCode, 0);
+
+    struct Case
+    {
+        const char *name;
+        QString heldAs; // the name the programmer opened; empty: none has it open
+        QStringList args;
+        const char *reason;
+    };
+    const Case cases[] = {
+        {"receive onto the file opened by its link",
+         link,
+         {"receive", "--port", port, "--output", shop, "--force"},
+         "is open in VARNO Programmer"},
+        {"import onto the link of the file opened",
+         shop,
+         {"import", dir.filePath("source.csv"), "--output", link, "--force"},
+         "is open in VARNO Programmer"},
+        {"export onto the file opened by its link",
+         link,
+         {"export", source, "--output", shop, "--force"},
+         "is open in VARNO Programmer"},
+        {"report onto the file opened by its link",
+         link,
+         {"report", source, "--output", shop, "--force"},
+         "is open in VARNO Programmer"},
+        {"export onto a project nobody has open",
+         {},
+         {"export", source, "--output", shop, "--force"},
+         "is a project file"},
+        {"report onto a project nobody has open",
+         {},
+         {"report", source, "--output", link, "--force"},
+         "is a project file"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(link);
+        SaveProject(shop, TProject());
+        ASSERT_TRUE(QFile::link(shop, link));
+        const QByteArray before = read(shop);
+        std::optional<TProjectLock> programmer;
+        if (!c.heldAs.isEmpty()) {
+            programmer.emplace(c.heldAs);
+            ASSERT_EQ(programmer->tryLock(), TProjectLock::State::Locked);
+        }
+        const CliRun run = cli(c.args);
+        EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
+        EXPECT_TRUE(run.err.contains(c.reason)) << run.err;
+        if (programmer) {
+            EXPECT_TRUE(run.err.contains(shop.toUtf8() + ".lock")) << run.err;
+        }
+        EXPECT_EQ(read(shop), before);
+        EXPECT_FALSE(QFile::exists(shop + ".bak"));
+    }
+}
+
+// A programmer that opens the file while the player is read: the receive does
+// not write under it, and says so.
+TEST_F(CliFiles, aReceiveHoldsTheFilesLockWhileItWrites)
+{
+    TPlayerProcess slow({"--latency", "4"}); // some seconds for the whole receive
+    const QString file = dir.filePath("shop.prg");
+    SaveProject(file, TProject());
+    const QByteArray before = read(file);
+    QProcess receive;
+    receive.setReadChannel(QProcess::StandardError); // where the phases are told
+    receive.start(QStringLiteral(VARNO_CLI_PATH),
+                  {"receive", "--port", slow.port, "--output", file, "--force"});
+    ASSERT_TRUE(receive.waitForReadyRead(10000));
+    QByteArray err = receive.readAllStandardError();
+    ASSERT_TRUE(err.startsWith("receive: slots")) << err;
+    TProjectLock programmer(file); // opened meanwhile
+    ASSERT_EQ(programmer.tryLock(), TProjectLock::State::Locked);
+    ASSERT_TRUE(receive.waitForFinished(60000));
+    err += receive.readAllStandardError();
+    EXPECT_EQ(receive.exitCode(), 1) << err;
+    EXPECT_TRUE(err.contains(file.toUtf8() + " is open in VARNO Programmer (process ")) << err;
+    EXPECT_EQ(read(file), before);
+    EXPECT_FALSE(receive.readAllStandardOutput().contains("Received"));
+}
+
+// Port names that map to one file name: refused before any player is read,
+// naming both ports.
+TEST_F(CliFiles, portsThatWouldShareAFileAreRefusedBeforeAnyTransfer)
+{
+    const QStringList names = {dir.filePath("x y"), dir.filePath("x_y"), dir.filePath("x+y")};
+    TPlayerProcess second, third;
+    second.start();
+    third.start();
+    ASSERT_TRUE(QFile::link(port, names[0]));
+    ASSERT_TRUE(QFile::link(second.port, names[1]));
+    ASSERT_TRUE(QFile::link(third.port, names[2]));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("out"));
+    const CliRun run = cli({"receive", "--port", names[0], "--port", names[1], "--port", names[2],
+                            "--output-dir", dir.filePath("out")});
+    EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
+    EXPECT_TRUE(run.err.contains(QStringLiteral("ports %1 and %2 would both be received into")
+                                     .arg(names[0], names[1])
+                                     .toUtf8()))
+        << run.err;
+    EXPECT_FALSE(run.err.contains("receive: slots")) << run.err;
+    EXPECT_TRUE(QDir(dir.filePath("out")).isEmpty());
 }
 
 } // namespace

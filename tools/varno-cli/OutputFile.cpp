@@ -2,7 +2,28 @@
 
 #include <QFileInfo>
 #include <QSaveFile>
+#include <model/ExportTarget.h>
 #include <model/ProjectLock.h>
+
+namespace {
+
+QString heldElsewhere(const QString &fileName, qint64 pid, const QString &host,
+                      const QString &lockFile)
+{
+    const QString owner =
+        pid > 0 ? QStringLiteral(" (process %1 on %2)").arg(pid).arg(host) : QString();
+    return QStringLiteral("%1 is open in VARNO Programmer%2; close it there first (its lock "
+                          "file is %3; remove that only when no VARNO Programmer has the file "
+                          "open)")
+        .arg(fileName, owner, lockFile);
+}
+
+QString heldElsewhere(const QString &fileName, const TProjectLock &lock)
+{
+    return heldElsewhere(fileName, lock.ownerPid(), lock.ownerHost(), lock.lockFilePath());
+}
+
+} // namespace
 
 QString whyOutputCannotBeWritten(const QString &fileName, bool replace)
 {
@@ -17,11 +38,7 @@ QString whyOutputCannotBeWritten(const QString &fileName, bool replace)
     if (info.exists() && QFileInfo::exists(TProjectLock::lockPath(fileName))) {
         TProjectLock lock(fileName);
         if (lock.tryLock() == TProjectLock::State::HeldElsewhere)
-            return QStringLiteral("%1 is open in VARNO Programmer (process %2 on %3); close it "
-                                  "there first")
-                .arg(fileName)
-                .arg(lock.ownerPid())
-                .arg(lock.ownerHost());
+            return heldElsewhere(fileName, lock);
     }
     const QFileInfo folder(info.absolutePath());
     if (!folder.exists())
@@ -34,5 +51,29 @@ QString whyOutputCannotBeWritten(const QString &fileName, bool replace)
     if (!probe.open(QIODevice::WriteOnly))
         return QStringLiteral("%1 cannot be written: %2").arg(fileName, probe.errorString());
     probe.cancelWriting();
+    return {};
+}
+
+QString whyExportCannotBeWritten(const QString &fileName, bool replace)
+{
+    if (const QString why = whyOutputCannotBeWritten(fileName, replace); !why.isEmpty())
+        return why;
+    const TExportTarget target = TExportTarget::check(fileName);
+    if (target.refusal == TExportTarget::Refusal::ProjectFile)
+        return QStringLiteral("%1 is a project file; an export never replaces a project")
+            .arg(fileName);
+    if (target.refusal == TExportTarget::Refusal::HeldElsewhere)
+        return heldElsewhere(fileName, target.ownerPid, target.ownerHost, target.lockFile);
+    return {};
+}
+
+QString writeHoldingLock(const QString &fileName, const std::function<void()> &write)
+{
+    TProjectLock lock(fileName);
+    // Unavailable: a folder that takes no lock file, where the write says why
+    // it fails, if it does.
+    if (lock.tryLock() == TProjectLock::State::HeldElsewhere)
+        return heldElsewhere(fileName, lock);
+    write();
     return {};
 }

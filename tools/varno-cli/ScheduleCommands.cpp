@@ -7,9 +7,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <functional>
 #include <model/Clock.h>
 #include <model/Errors.h>
 #include <model/HeldProject.h>
+#include <model/PreviousVersion.h>
 #include <model/ProgramsCsv.h>
 #include <model/ProjectFile.h>
 #include <model/Schedule.h>
@@ -162,37 +164,43 @@ int schedule(const Invocation &call)
     return ExitOk;
 }
 
-bool outputWritable(const Invocation &call)
+bool reported(const QString &why)
 {
-    if (const QString why = whyOutputCannotBeWritten(call.output, call.force); !why.isEmpty()) {
-        report(why);
+    if (why.isEmpty())
         return false;
-    }
+    report(why);
     return true;
+}
+
+// The output's lock is held while it is written: a programmer may have opened
+// it since the checks.
+int writeOutput(const Invocation &call, const std::function<void()> &write)
+{
+    return reported(writeHoldingLock(call.output, write)) ? ExitFailed : ExitOk;
 }
 
 int writeReport(const Invocation &call)
 {
     const quint8 language = languageOption(call);
     const QDate week = fromOption(call);
-    if (!outputWritable(call))
+    if (reported(whyExportCannotBeWritten(call.output, call.force)))
         return ExitFailed;
-    SaveBytes(call.output,
-              ProjectReportHtml(LoadProjectAsHeld(call.file), week, language).toUtf8());
-    return ExitOk;
+    const QByteArray html =
+        ProjectReportHtml(LoadProjectAsHeld(call.file), week, language).toUtf8();
+    return writeOutput(call, [&] { SaveBytes(call.output, html); });
 }
 
 int exportCsv(const Invocation &call)
 {
-    if (!outputWritable(call))
+    if (reported(whyExportCannotBeWritten(call.output, call.force)))
         return ExitFailed;
-    SaveBytes(call.output, varno::programscsv::Export(LoadProjectAsHeld(call.file).Programs));
-    return ExitOk;
+    const QByteArray csv = varno::programscsv::Export(LoadProjectAsHeld(call.file).Programs);
+    return writeOutput(call, [&] { SaveBytes(call.output, csv); });
 }
 
 int importCsv(const Invocation &call)
 {
-    if (!outputWritable(call))
+    if (reported(whyOutputCannotBeWritten(call.output, call.force)))
         return ExitFailed;
     TProject project;
     if (call.values.contains(QStringLiteral("into")))
@@ -200,8 +208,11 @@ int importCsv(const Invocation &call)
     project.Programs = varno::programscsv::ImportFile(call.file);
     // As the programmer holds them once imported.
     HoldPrograms(project.Programs);
-    SaveProject(call.output, project);
-    return ExitOk;
+    // A project replaced with --force stays as the .bak, as with a receive.
+    return writeOutput(call, [&] {
+        KeepPreviousVersion(call.output);
+        SaveProject(call.output, project);
+    });
 }
 
 } // namespace

@@ -127,6 +127,27 @@ QString fileForPort(const QString &directory, const QString &port)
     return QDir(directory).filePath(name + QStringLiteral(".prg"));
 }
 
+// Two ports whose names map to one file would write over each other, each
+// reporting success: the first such pair, or nothing.
+QString portsSharingAFile(const QString &directory, const QStringList &ports)
+{
+    // Where the file system ignores case, "COM3.prg" and "com3.prg" are one file.
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    const Qt::CaseSensitivity sensitivity = Qt::CaseInsensitive;
+#else
+    const Qt::CaseSensitivity sensitivity = Qt::CaseSensitive;
+#endif
+    for (qsizetype i = 0; i < ports.size(); ++i) {
+        const QString file = fileForPort(directory, ports[i]);
+        for (qsizetype j = 0; j < i; ++j)
+            if (fileForPort(directory, ports[j]).compare(file, sensitivity) == 0)
+                return QStringLiteral("ports %1 and %2 would both be received into %3; receive "
+                                      "them one at a time with --output")
+                    .arg(ports[j], ports[i], file);
+    }
+    return {};
+}
+
 } // namespace
 
 int transmit(const TProject &project, const TransferOptions &options)
@@ -203,6 +224,12 @@ int receive(const QString &output, const QString &outputDir, bool force,
 {
     const QStringList ports = options.ports.isEmpty() ? QStringList{options.port} : options.ports;
     // Refused before any player is asked anything: a receive takes minutes.
+    if (!outputDir.isEmpty()) {
+        if (const QString why = portsSharingAFile(outputDir, ports); !why.isEmpty()) {
+            report(why);
+            return ExitFailed;
+        }
+    }
     for (const QString &port : ports) {
         const QString file = outputDir.isEmpty() ? output : fileForPort(outputDir, port);
         if (const QString why = whyOutputCannotBeWritten(file, force); !why.isEmpty()) {
@@ -234,8 +261,13 @@ int receive(const QString &output, const QString &outputDir, bool force,
                                              "current one")
                                   .arg(number);
             try {
-                KeepPreviousVersion(file);
-                SaveProject(file, project);
+                // A programmer may have opened the file while the player was read.
+                const QString held = writeHoldingLock(file, [&] {
+                    KeepPreviousVersion(file);
+                    SaveProject(file, project);
+                });
+                if (!held.isEmpty())
+                    throw TVarnoError(held);
             } catch (const TVarnoError &e) {
                 r.problems << e.message();
                 r.exit = ExitFailed;
