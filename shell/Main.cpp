@@ -342,6 +342,7 @@ void TForm1::TranslateMainWindow()
     updateTitle(); // a read-only mark in the new language
     translateScheduleCommands();
     translateFilesItems();
+    translateRecoveryState();
 }
 
 void TForm1::setLanguage(quint8 language)
