@@ -459,7 +459,7 @@ TEST_F(MainWindow, openingWarnsOnceOfNumbersKeptByTheirLowByteOrBorneTwice)
     EXPECT_EQ(window->ProgList().at(0).Prioritary, 0);
     ASSERT_EQ(dialogs.warnings.size(), 1);
     EXPECT_TRUE(dialogs.warnings[0].endsWith(
-        "line 15: program 7, Prioritary \"Yes\"\nline 17: program 7, Active \"YES\""))
+        "line 16: program 7, Prioritary \"Yes\"\nline 18: program 7, Active \"YES\""))
         << dialogs.warnings[0].toStdString();
 }
 
