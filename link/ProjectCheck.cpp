@@ -142,12 +142,20 @@ void checkProgram(const TVARNOProg &p, int position, QStringList &warnings)
 QStringList CheckProject(const TProject &project, const QList<TNarrowedNumber> &narrowed)
 {
     QStringList warnings;
-    for (const TNarrowedNumber &n : narrowed)
-        warnings << QStringLiteral("line %1: %2 %3 is stored as %4")
-                        .arg(n.line)
-                        .arg(n.what)
-                        .arg(n.written)
-                        .arg(n.held);
+    for (const TNarrowedNumber &n : narrowed) {
+        if (n.flag != TNarrowedNumber::TFlag::None)
+            warnings << QStringLiteral("line %1: program %2: %3 \"%4\" is read as no (only "
+                                       "\"yes\" sets it)")
+                            .arg(n.line)
+                            .arg(n.program)
+                            .arg(n.what, n.spelling);
+        else
+            warnings << QStringLiteral("line %1: %2 %3 is stored as %4")
+                            .arg(n.line)
+                            .arg(n.what)
+                            .arg(n.written)
+                            .arg(n.held);
+    }
 
     const QString &name = project.Group.Name;
     if (name.size() > TVARNOGroup::MaxNameLength)

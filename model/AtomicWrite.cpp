@@ -1,5 +1,8 @@
+#include <QFile>
+#include <QFileInfo>
 #include <QtGlobal>
 #include <cerrno>
+#include <climits>
 #include <model/AtomicWrite.h>
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -28,7 +31,50 @@ QString fullDiskReason()
     return qt_error_string(ENOSPC);
 }
 
+// The temporary file is the target's name with a dot and six characters.
+constexpr int TemporarySuffixLength = 7;
+
+// The longest name the file system of folder takes for one file, in the units
+// its names are counted in (bytes of the encoded name where names are bytes).
+qsizetype longestName(const QString &folder)
+{
+#ifdef Q_OS_UNIX
+    const long max = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+    return max > 0 ? qsizetype(max) : 255;
+#else
+    Q_UNUSED(folder);
+    return 255;
+#endif
+}
+
+qsizetype nameLength(const QString &name)
+{
+#ifdef Q_OS_UNIX
+    return QFile::encodeName(name).size();
+#else
+    return name.size();
+#endif
+}
+
 } // namespace
+
+QString whyNameDoesNotFit(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    const qsizetype longest = nameLength(info.fileName()) + TemporarySuffixLength;
+    bool tooLong = longest > longestName(info.absolutePath());
+#ifdef PATH_MAX
+    tooLong = tooLong || nameLength(info.absoluteFilePath()) + TemporarySuffixLength >= PATH_MAX;
+#endif
+    if (!tooLong)
+        return {};
+#ifdef Q_OS_UNIX
+    return qt_error_string(ENAMETOOLONG);
+#else
+    // qt_error_string takes the system's own error codes there, not errno's.
+    return QStringLiteral("File name too long");
+#endif
+}
 
 TAtomicFile::TAtomicFile(const QString &fileName) : file_(fileName) {}
 
@@ -44,6 +90,8 @@ bool TAtomicFile::fail(const QString &reason)
 
 bool TAtomicFile::open()
 {
+    if (const QString why = whyNameDoesNotFit(file_.fileName()); !why.isEmpty())
+        return fail(why);
     if (!file_.open(QIODevice::WriteOnly))
         return fail(file_.errorString());
     return true;

@@ -40,6 +40,12 @@ private:
     bool failed_ = false;
 };
 
+// Why the file system cannot take the name of fileName or of the temporary file
+// written beside it (the system's reason: "File name too long"); empty when the
+// names fit. TAtomicFile::open() checks it first, so that a name too long is
+// never reported as "Unknown error" once the bytes are written.
+QString whyNameDoesNotFit(const QString &fileName);
+
 // The whole file in one call. On failure returns false and sets *error to the
 // system's reason; the previous file is then untouched.
 bool WriteFileAtomically(const QString &fileName, const QByteArray &bytes,

@@ -26,5 +26,6 @@ void HoldPrograms(TProgList &programs);
 
 // LoadProject, then HoldPrograms: the project as the programmer holds it once
 // opened. `narrowed`, when given, receives the numbers of the file kept by
-// their low 8 bits. Throws TProjectFileError.
+// their low 8 bits and the flags read as no for the case of their letters. Throws
+// TProjectFileError.
 TProject LoadProjectAsHeld(const QString &fileName, QList<TNarrowedNumber> *narrowed = nullptr);

@@ -1,7 +1,7 @@
-#include <QFile>
 #include <QFileInfo>
 #include <model/AtomicWrite.h>
 #include <model/Errors.h>
+#include <model/FileRead.h>
 #include <model/PreviousVersion.h>
 
 QString PreviousVersionPath(const QString &fileName)
@@ -9,20 +9,32 @@ QString PreviousVersionPath(const QString &fileName)
     return fileName + QStringLiteral(".bak");
 }
 
+QString whySaveNamesDoNotFit(const QString &fileName, QString *name)
+{
+    for (const QString &written : {fileName, PreviousVersionPath(fileName)}) {
+        if (const QString why = varno::whyNameDoesNotFit(written); !why.isEmpty()) {
+            if (name)
+                *name = written;
+            return why;
+        }
+    }
+    return {};
+}
+
 void KeepPreviousVersion(const QString &fileName)
 {
+    QString name;
+    if (const QString why = whySaveNamesDoNotFit(fileName, &name); !why.isEmpty())
+        throw TProjectFileError(name, 0, QStringLiteral("cannot be written: %1").arg(why));
     if (!QFileInfo(fileName).isFile())
         return;
-    QFile current(fileName);
-    if (!current.open(QIODevice::ReadOnly))
-        throw TProjectFileError(fileName, 0,
-                                QStringLiteral("cannot be read to keep its previous version: %1")
-                                    .arg(current.errorString()));
-    const QByteArray bytes = current.readAll();
-    if (current.error() != QFileDevice::NoError)
-        throw TProjectFileError(fileName, 0,
-                                QStringLiteral("cannot be read to keep its previous version: %1")
-                                    .arg(current.errorString()));
+    QString reason;
+    const std::optional<QByteArray> current = varno::ReadSmallFile(fileName, &reason);
+    if (!current)
+        throw TProjectFileError(
+            fileName, 0,
+            QStringLiteral("cannot be kept as the previous version, as the file %1").arg(reason));
+    const QByteArray &bytes = *current;
 
     const QString backup = PreviousVersionPath(fileName);
     QString error;

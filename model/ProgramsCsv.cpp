@@ -1,11 +1,13 @@
-#include <QFile>
 #include <QHash>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <array>
 #include <model/Cp1252.h>
 #include <model/Csv.h>
+#include <model/FileRead.h>
 #include <model/ProgramsCsv.h>
+#include <model/ProjectFile.h>
+#include <new>
 
 namespace varno::programscsv {
 namespace {
@@ -201,6 +203,27 @@ QString decodeUtf8(const QByteArray &bytes, const QString &fileName)
     return text;
 }
 
+// Names the longer of the two texts of the row that takes the project file
+// past what a load accepts.
+[[noreturn]] void failTooLarge(const Row &row, const TVARNOProg &p, qint64 fileSize)
+{
+    qint64 commentSize = 0;
+    for (const QString &line : p.Comment)
+        commentSize += line.size() + 2;
+    const QString limit = QStringLiteral("expected programs whose project file holds at most "
+                                         "%1 MB, found ")
+                              .arg(MaxReadableFileSize / (1024 * 1024));
+    if (commentSize > p.Title.size())
+        row.fail(QStringLiteral("comment"),
+                 limit + QStringLiteral("a comment of %1 lines that takes it to %2 bytes")
+                             .arg(p.Comment.size())
+                             .arg(fileSize));
+    row.fail(QStringLiteral("title"),
+             limit + QStringLiteral("a title of %1 characters that takes it to %2 bytes")
+                         .arg(p.Title.size())
+                         .arg(fileSize));
+}
+
 } // namespace
 
 const QStringList &ColumnNames()
@@ -265,6 +288,9 @@ TProgList Import(const QByteArray &bytes, const QString &fileName)
                 QStringLiteral("expected a column named \"%1\", found none").arg(name));
 
     TProgList programs;
+    // What the project file of these programs takes so far: a project file the
+    // reader would refuse must not come out of an import.
+    qint64 fileSize = projectfile::serialize(TProject()).size();
     for (qsizetype r = 1; r < records.size(); ++r) {
         const QStringList &fields = records[r];
         const int rowNumber = int(r + 1);
@@ -286,6 +312,9 @@ TProgList Import(const QByteArray &bytes, const QString &fileName)
             row.fail(QStringLiteral("number"),
                      QStringLiteral("expected a program number no earlier row holds, found %1")
                          .arg(record.NumOfProg));
+        fileSize += projectfile::programSize(record);
+        if (fileSize > MaxReadableFileSize)
+            failTooLarge(row, record, fileSize);
         *programs.Add() = record;
     }
     return programs;
@@ -293,15 +322,17 @@ TProgList Import(const QByteArray &bytes, const QString &fileName)
 
 TProgList ImportFile(const QString &fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    // Read as a project file is: a pipe or a device would be read for ever.
+    QString reason;
+    const std::optional<QByteArray> bytes = ReadSmallFile(fileName, &reason);
+    if (!bytes)
+        throw TCsvFileError(fileName, 0, QString(), reason);
+    try {
+        return Import(*bytes, fileName);
+    } catch (const std::bad_alloc &) {
         throw TCsvFileError(fileName, 0, QString(),
-                            QStringLiteral("cannot be opened: %1").arg(file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw TCsvFileError(fileName, 0, QString(),
-                            QStringLiteral("cannot be read: %1").arg(file.errorString()));
-    return Import(bytes, fileName);
+                            QStringLiteral("cannot be read: not enough memory"));
+    }
 }
 
 QList<QPair<quint8, quint8>> AddPrograms(TProgList &programs, const TProgList &added)

@@ -42,10 +42,12 @@ private:
 
 // Every program of the file, or none: throws TCsvFileError at the first value
 // that is not what the record holds (ranges, a calendar date, #RRGGBB, texts
-// Windows-1252 can hold, numbers no other row holds, at most 255 rows).
+// Windows-1252 can hold, numbers no other row holds, at most 255 rows, texts
+// whose project file stays within MaxReadableFileSize, model/FileRead.h).
 TProgList Import(const QByteArray &bytes, const QString &fileName);
 
-// Reads a file and imports it. Throws TCsvFileError.
+// Reads a file as project files are read (model/FileRead.h: no pipe, device or
+// folder, nothing above MaxReadableFileSize) and imports it. Throws TCsvFileError.
 TProgList ImportFile(const QString &fileName);
 
 // Appends the added programs to the list. An added program keeps its number

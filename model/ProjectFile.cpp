@@ -130,7 +130,8 @@ public:
         const qint64 value = integer(what);
         const auto held = quint8(value & 0xFF);
         if (narrowed_ && value != held)
-            narrowed_->append({position_, QString::fromLatin1(what), value, held});
+            narrowed_->append({position_, QString::fromLatin1(what), value, held,
+                               TNarrowedNumber::TFlag::None, QString(), program_});
         return held;
     }
 
@@ -146,8 +147,21 @@ public:
     }
 
     // Case matters ("Yes" is no), but blanks an editor left at the end do not:
-    // they would clear the flag without a word.
-    quint8 flag(const char *what) { return next(what).trimmed() == "yes" ? 1 : 0; }
+    // they would clear the flag without a word. A "Yes" is noted, so that the
+    // user hears of the flag the next save writes "no".
+    quint8 flag(const char *what, TNarrowedNumber::TFlag which)
+    {
+        const QByteArray line = next(what).trimmed();
+        if (line == "yes")
+            return 1;
+        if (narrowed_ && line.compare("yes", Qt::CaseInsensitive) == 0)
+            narrowed_->append({position_, QString::fromLatin1(what), 0, 0, which,
+                               QString::fromLatin1(line), program_});
+        return 0;
+    }
+
+    // The number of the program whose section is read, for the notes.
+    void setProgram(quint8 number) { program_ = number; }
 
     QStringList textList(const char *countWhat, const char *itemWhat)
     {
@@ -261,14 +275,17 @@ private:
     int lineCount_;
     qsizetype offset_ = 0; // where the next line starts
     int position_ = 0;
+    quint8 program_ = 0;
 };
 
 void readProgram(Reader &r, TVARNOProg &p)
 {
     p.NumOfProg = r.low8("the program number");
-    p.Prioritary = r.flag("the priority flag");
-    p.TimerOn = r.flag("the timer flag");
-    p.Active = r.flag("the activation flag");
+    r.setProgram(p.NumOfProg);
+    using Flag = TNarrowedNumber::TFlag;
+    p.Prioritary = r.flag("the priority flag", Flag::Priority);
+    p.TimerOn = r.flag("the timer flag", Flag::Timer);
+    p.Active = r.flag("the activation flag", Flag::Active);
     const qint64 hour = r.integer("the hour");
     try {
         p.SetHour(int(hour));
@@ -298,6 +315,13 @@ void readProgram(Reader &r, TVARNOProg &p)
 }
 
 } // namespace
+
+qint64 programSize(const TVARNOProg &program)
+{
+    Writer w;
+    writeProgram(w, program);
+    return w.bytes().size();
+}
 
 QByteArray serialize(const TProject &project)
 {
@@ -353,8 +377,16 @@ TProject parse(const QByteArray &bytes, const QString &fileName, QList<TNarrowed
 
 void SaveProject(const QString &fileName, const TProject &project)
 {
+    const QByteArray bytes = varno::projectfile::serialize(project);
+    // A file the reader refuses would hold the user's programs out of reach.
+    if (bytes.size() > varno::MaxReadableFileSize)
+        throw TProjectFileError(fileName, 0,
+                                QStringLiteral("cannot be written: the project would take %1 "
+                                               "bytes, where the limit of a project file is %2 MB")
+                                    .arg(bytes.size())
+                                    .arg(varno::MaxReadableFileSize / (1024 * 1024)));
     QString error;
-    if (!varno::WriteFileAtomically(fileName, varno::projectfile::serialize(project), &error))
+    if (!varno::WriteFileAtomically(fileName, bytes, &error))
         throw TProjectFileError(fileName, 0, QStringLiteral("cannot be written: %1").arg(error));
 }
 

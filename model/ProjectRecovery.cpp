@@ -9,6 +9,11 @@
 #include <model/Errors.h>
 #include <model/ProjectFile.h>
 #include <model/ProjectRecovery.h>
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -32,6 +37,41 @@ QByteArray readText(const QString &fileName)
 {
     QFile file(fileName);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A lock file with no owner in it (written when its programmer started, but a
+// power cut left it empty) names no process that may still run. It is removed
+// unless a process holds it open as its lock: that is what a live owner does.
+void removeOwnerlessLock(const QString &path)
+{
+    qint64 pid = 0;
+    QString host, application;
+    if (QLockFile(path).getLockInfo(&pid, &host, &application))
+        return; // an owner is named: QLockFile knows whether it still runs
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+    ::close(fd); // and with it the probe's own lock
+    if (held)
+        return;
+#endif
+    // Elsewhere a held lock file cannot be removed.
+    QFile::remove(path);
+}
+
+// The session lock of a copy another programmer left, when no running
+// programmer holds it.
+std::unique_ptr<QLockFile> takeLeftLock(const QString &path)
+{
+    auto lock = sessionLock(path);
+    if (lock->tryLock(0))
+        return lock;
+    removeOwnerlessLock(path);
+    if (!lock->tryLock(0))
+        return nullptr;
+    return lock;
 }
 
 } // namespace
@@ -78,8 +118,11 @@ bool TProjectRecovery::start(QString *error)
 
 bool TProjectRecovery::update(const TProject &project, const QString &sourceFile, bool changed)
 {
-    if (!lock_ || !changed)
+    if (closed_ || !changed)
         return false;
+    QString error;
+    if (!lock_ && !start(&error))
+        throw TVarnoError(error);
     QByteArray state = sourceFile.toUtf8();
     state += '\0';
     state += varno::projectfile::serialize(project);
@@ -110,9 +153,25 @@ void TProjectRecovery::closeNormally()
 {
     discard();
     lock_.reset();
+    closed_ = true;
 }
 
-std::vector<TProjectRecovery::LeftCopy> TProjectRecovery::leftCopies()
+TProjectRecovery::UnreadableCopy TProjectRecovery::moveAside(const QString &id,
+                                                             const QString &error) const
+{
+    UnreadableCopy unreadable{path(id, ".prg"), error, QString()};
+    const QString aside = QDir(folder_).filePath(QStringLiteral("unreadable"));
+    const QString target = QDir(aside).filePath(id + QStringLiteral(".prg"));
+    if (!QDir().mkpath(aside) || !QFile::rename(unreadable.file, target))
+        return unreadable;
+    unreadable.movedTo = target;
+    // The source goes with it: it says whose file the copy was.
+    QFile::rename(path(id, ".source"), QDir(aside).filePath(id + QStringLiteral(".source")));
+    return unreadable;
+}
+
+std::vector<TProjectRecovery::LeftCopy>
+TProjectRecovery::leftCopies(std::vector<UnreadableCopy> *unreadable)
 {
     std::vector<LeftCopy> copies;
     const QFileInfoList files =
@@ -121,14 +180,18 @@ std::vector<TProjectRecovery::LeftCopy> TProjectRecovery::leftCopies()
         const QString id = file.completeBaseName();
         if (id == id_ || leftLocks_.count(id))
             continue;
-        auto lock = sessionLock(path(id, ".lock"));
-        if (!lock->tryLock(0))
+        auto lock = takeLeftLock(path(id, ".lock"));
+        if (!lock)
             continue; // its programmer still runs
         LeftCopy copy;
         try {
             copy.project = LoadProject(file.filePath());
-        } catch (const TVarnoError &) {
-            continue; // not a copy this programmer can read: left alone
+        } catch (const TVarnoError &e) {
+            // Neither offered nor deleted, and not met again at every start.
+            const UnreadableCopy moved = moveAside(id, e.message());
+            if (unreadable)
+                unreadable->push_back(moved);
+            continue; // its lock goes with `lock`
         }
         copy.id = id;
         copy.sourceFile = QString::fromUtf8(readText(path(id, ".source")));

@@ -34,6 +34,16 @@ public:
         TProject project;
     };
 
+    // A copy another programmer left that does not read as a project (cut
+    // short, damaged): moved aside, so that it is neither offered nor deleted,
+    // and reported once.
+    struct UnreadableCopy
+    {
+        QString file;    // where it was
+        QString error;   // why it does not read, with its file name
+        QString movedTo; // where it is now; empty when it could not be moved
+    };
+
     // QStandardPaths::AppDataLocation + "/recovery".
     static QString defaultFolder();
 
@@ -44,14 +54,15 @@ public:
     TProjectRecovery &operator=(const TProjectRecovery &) = delete;
 
     // Creates the folder and takes the session's lock; false (with *error) when the
-    // folder cannot be used, and the copies are then off.
+    // folder cannot be used. update() tries again while it is not started.
     bool start(QString *error = nullptr);
 
     // This session's copy.
     QString copyPath() const;
 
     // Writes the copy when the project has unsaved changes that differ from the
-    // copy already written; true when it wrote. Throws TVarnoError when it cannot.
+    // copy already written; true when it wrote. Throws TVarnoError when it cannot
+    // (the folder cannot be used, the disk is full, ...): the next call tries again.
     bool update(const TProject &project, const QString &sourceFile, bool changed);
 
     // Removes this session's copy: the changes were saved or dropped.
@@ -61,18 +72,23 @@ public:
 
     // The copies of programmers that are no longer running and that read as
     // projects, newest first. Their locks are held from now on, so that another
-    // programmer starting at the same moment does not offer them too.
-    std::vector<LeftCopy> leftCopies();
+    // programmer starting at the same moment does not offer them too. A lock
+    // that names no owner (a power cut left it empty) and that no process holds
+    // is no one's. The copies that do not read are moved to the folder
+    // "unreadable" and listed in *unreadable.
+    std::vector<LeftCopy> leftCopies(std::vector<UnreadableCopy> *unreadable = nullptr);
     // Deletes a left copy, once it is recovered or refused.
     void remove(const LeftCopy &copy);
 
 private:
     QString path(const QString &id, const char *suffix) const;
     void removeFiles(const QString &id) const;
+    UnreadableCopy moveAside(const QString &id, const QString &error) const;
 
     QString folder_;
     QString id_;
     std::unique_ptr<QLockFile> lock_;
     QByteArray written_; // what the copy holds, empty when there is none
+    bool closed_ = false;
     std::map<QString, std::unique_ptr<QLockFile>> leftLocks_;
 };

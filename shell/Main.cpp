@@ -344,6 +344,7 @@ void TForm1::TranslateMainWindow()
     translateScheduleCommands();
     translateFilesItems();
     translateConveniences();
+    translateRecoveryState();
 }
 
 void TForm1::setLanguage(quint8 language)

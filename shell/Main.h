@@ -274,6 +274,8 @@ private:
     void closeRecoveryNormally();
     void offerLeftCopies();
     void installRecovered(TProject project, const QString &sourceFile);
+    void setRecoveryFailing(bool failing, const QString &reason);
+    void translateRecoveryState();
     // Project locks (shell/ProjectLock.cpp). ask: question the user when another
     // programmer holds the file, rather than take it read-only.
     TProjectClaim claimProjectFile(const QString &fileName, bool ask);
@@ -308,6 +310,7 @@ private:
     QElapsedTimer clickedAt_;
     std::unique_ptr<TProjectRecovery> recovery_;
     QTimer *recoveryTimer_ = nullptr;
+    bool recoveryFailing_ = false; // the user was told the copies cannot be written
     std::unique_ptr<TProjectLock> projectLock_;
     TFileState fileState_; // the project file as last opened or saved here
     std::unique_ptr<TProjectUndo> undo_;

@@ -156,21 +156,35 @@ void TForm1::warnSharedNumbers()
                                 shared.join(QStringLiteral(", ")));
 }
 
-// A number the player cannot hold changes at the next save: the user hears of
-// it now, once, rather than finding another number in the file later.
+// A number the player cannot hold, or a flag written "Yes" that reads as no,
+// changes at the next save: the user hears of it now, once for the numbers and
+// once for the flags, rather than finding another value in the file later.
 void TForm1::warnNarrowed(const QList<TNarrowedNumber> &narrowed)
 {
     using text::AddedTexts;
-    if (narrowed.isEmpty())
-        return;
-    QStringList lines;
-    for (const TNarrowedNumber &n : narrowed)
-        lines << text::Text(AddedTexts::NarrowedNumber, CurrentLanguage)
+    using Flag = TNarrowedNumber::TFlag;
+    const quint8 l = CurrentLanguage;
+    QStringList numbers, flags;
+    for (const TNarrowedNumber &n : narrowed) {
+        if (n.flag == Flag::None) {
+            numbers
+                << text::Text(AddedTexts::NarrowedNumber, l).arg(n.line).arg(n.written).arg(n.held);
+            continue;
+        }
+        const AddedTexts name = n.flag == Flag::Priority ? AddedTexts::FieldPrioritary
+                                : n.flag == Flag::Timer  ? AddedTexts::FieldTimerOn
+                                                         : AddedTexts::FieldActive;
+        flags << text::Text(AddedTexts::FlagReadAsNo, l)
                      .arg(n.line)
-                     .arg(n.written)
-                     .arg(n.held);
-    dialogs_.warn(this, text::Text(AddedTexts::NarrowedNumbers, CurrentLanguage)
-                            .arg(lines.join(QLatin1Char('\n'))));
+                     .arg(n.program)
+                     .arg(text::Text(name, l), n.spelling);
+    }
+    if (!numbers.isEmpty())
+        dialogs_.warn(
+            this, text::Text(AddedTexts::NarrowedNumbers, l).arg(numbers.join(QLatin1Char('\n'))));
+    if (!flags.isEmpty())
+        dialogs_.warn(this,
+                      text::Text(AddedTexts::FlagsReadAsNo, l).arg(flags.join(QLatin1Char('\n'))));
 }
 
 // What adding each program through New Program and opening it in turn leaves

@@ -1,6 +1,8 @@
 // The main window's side of recovery copies: the timer that keeps the copy of
 // unsaved changes, and the start-up offer of the copies a crash left.
 
+#include <QDir>
+#include <QStatusBar>
 #include <QTimer>
 #include <editor/OneProg.h>
 #include <editor/UserDialogs.h>
@@ -12,14 +14,14 @@
 
 void TForm1::startRecovery(const QString &folder, int intervalMs)
 {
-    auto recovery = std::make_unique<TProjectRecovery>(folder);
+    recovery_ = std::make_unique<TProjectRecovery>(folder);
     QString error;
-    if (!recovery->start(&error)) {
-        qWarning("No recovery copies: %s", qPrintable(error));
-        return;
-    }
-    recovery_ = std::move(recovery);
-    offerLeftCopies();
+    // A folder that cannot be used now is tried again at each check; the user
+    // hears of it once there are changes it does not protect.
+    if (recovery_->start(&error))
+        offerLeftCopies();
+    else
+        qWarning("No recovery copies for now: %s", qPrintable(error));
     if (!recoveryTimer_) {
         recoveryTimer_ = new QTimer(this);
         connect(recoveryTimer_, &QTimer::timeout, this, &TForm1::writeRecoveryCopy);
@@ -33,11 +35,37 @@ void TForm1::writeRecoveryCopy()
     if (!recovery_ || transferring_)
         return;
     try {
-        recovery_->update(document_, ProjectFileName, isChanged());
+        if (recovery_->update(document_, ProjectFileName, isChanged()))
+            setRecoveryFailing(false, QString());
     } catch (const TVarnoError &e) {
         // A background safety net: the next tick tries again, no box every ten seconds.
-        qWarning("Recovery copy not written: %s", qPrintable(e.message()));
+        setRecoveryFailing(true, e.message());
     }
+}
+
+// Said once when the copies stop being written, and once when they are written
+// again, in the status bar: a box at every check would stop the user's work.
+void TForm1::setRecoveryFailing(bool failing, const QString &reason)
+{
+    using text::AddedTexts;
+    if (failing == recoveryFailing_)
+        return;
+    recoveryFailing_ = failing;
+    if (failing) {
+        qWarning("Recovery copy not written: %s", qPrintable(reason));
+        StatusBar1->showMessage(text::Text(AddedTexts::RecoveryNotProtected, CurrentLanguage));
+    } else {
+        StatusBar1->showMessage(text::Text(AddedTexts::RecoveryProtectedAgain, CurrentLanguage),
+                                30000);
+    }
+}
+
+// The warning stays until the copies are written again, in the language of the moment.
+void TForm1::translateRecoveryState()
+{
+    if (recoveryFailing_)
+        StatusBar1->showMessage(
+            text::Text(text::AddedTexts::RecoveryNotProtected, CurrentLanguage));
 }
 
 void TForm1::discardRecoveryCopy()
@@ -57,7 +85,18 @@ void TForm1::closeRecoveryNormally()
 // older ones for the next start.
 void TForm1::offerLeftCopies()
 {
-    for (TProjectRecovery::LeftCopy &copy : recovery_->leftCopies()) {
+    std::vector<TProjectRecovery::UnreadableCopy> unreadable;
+    std::vector<TProjectRecovery::LeftCopy> left = recovery_->leftCopies(&unreadable);
+    for (const TProjectRecovery::UnreadableCopy &copy : unreadable) {
+        if (copy.movedTo.isEmpty())
+            dialogs_.warn(this,
+                          text::Text(text::AddedTexts::UnreadableRecoveryStays, CurrentLanguage)
+                              .arg(copy.error));
+        else
+            dialogs_.warn(this, text::Text(text::AddedTexts::UnreadableRecovery, CurrentLanguage)
+                                    .arg(QDir::toNativeSeparators(copy.movedTo), copy.error));
+    }
+    for (TProjectRecovery::LeftCopy &copy : left) {
         const QString question =
             text::Text(text::AddedTexts::RecoverChanges, CurrentLanguage)
                 .arg(copy.project.Group.Name,

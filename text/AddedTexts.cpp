@@ -320,6 +320,36 @@ constexpr Row kAddedTexts[] = {
      u"guardó. ¿Sobrescribirlo con este proyecto (su contenido actual se guarda en %2), "
      u"guardar con otro nombre, o cancelar?"},
     {AddedTexts::OverwriteButton, u"&Remplacer", u"&Overwrite", u"&Sobrescribir"},
+    // Inputs and recovery copies
+    {AddedTexts::FlagsReadAsNo,
+     u"Des indicateurs de ce fichier sont écrits avec des majuscules ; seul « yes » les "
+     u"active, ils sont donc lus comme « no » et seront enregistrés ainsi :\n%1",
+     u"Some flags of this file are written with capitals; only \"yes\" sets a flag, so these "
+     u"are read as \"no\" and will be saved so:\n%1",
+     u"Algunos indicadores de este archivo están escritos con mayúsculas; solo «yes» los "
+     u"activa, así que se leen como «no» y se guardarán así:\n%1"},
+    {AddedTexts::FlagReadAsNo, u"ligne %1 : programme %2, %3 « %4 »",
+     u"line %1: program %2, %3 \"%4\"", u"línea %1: programa %2, %3 «%4»"},
+    {AddedTexts::RecoveryNotProtected,
+     u"Les copies de récupération ne peuvent pas être écrites : les modifications non "
+     u"enregistrées ne sont pas protégées.",
+     u"Recovery copies cannot be written: unsaved changes are not protected.",
+     u"Las copias de recuperación no se pueden escribir: los cambios no guardados no están "
+     u"protegidos."},
+    {AddedTexts::RecoveryProtectedAgain,
+     u"Les copies de récupération sont de nouveau écrites : les modifications non "
+     u"enregistrées sont protégées.",
+     u"Recovery copies are written again: unsaved changes are protected.",
+     u"Las copias de recuperación se escriben de nuevo: los cambios no guardados están "
+     u"protegidos."},
+    {AddedTexts::UnreadableRecovery,
+     u"Une copie de récupération ne peut pas être lue ; elle a été mise de côté dans %1 :\n%2",
+     u"A recovery copy cannot be read; it was moved aside to %1:\n%2",
+     u"Una copia de recuperación no se puede leer; se ha apartado en %1:\n%2"},
+    {AddedTexts::UnreadableRecoveryStays,
+     u"Une copie de récupération ne peut pas être lue, ni mise de côté :\n%1",
+     u"A recovery copy cannot be read, nor moved aside:\n%1",
+     u"Una copia de recuperación no se puede leer, ni apartar:\n%1"},
 };
 
 constexpr bool rowsInKeyOrder()

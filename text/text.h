@@ -418,7 +418,14 @@ enum class AddedTexts
     // present content is kept when overwritten.
     ChangedOnDisk,
     OverwriteButton, // button of ChangedOnDisk
-    Count            // not a text: the number of keys
+    // Inputs and recovery copies
+    FlagsReadAsNo,           // warning after opening a file: %1 its FlagReadAsNo lines
+    FlagReadAsNo,            // %1 line, %2 program number, %3 the flag's name, %4 its line
+    RecoveryNotProtected,    // status bar: recovery copies cannot be written
+    RecoveryProtectedAgain,  // status bar: recovery copies are written again
+    UnreadableRecovery,      // at start-up: %1 where the copy was moved, %2 the error
+    UnreadableRecoveryStays, // at start-up: %1 the error; the copy could not be moved
+    Count                    // not a text: the number of keys
 };
 
 // Number of keys of each localised table (the enumerators are 0..KeyCount-1).

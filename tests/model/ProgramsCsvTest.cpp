@@ -1,11 +1,19 @@
 #include <QDir>
+#include <QFile>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QtPrinters.h>
+#include <chrono>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <model/Clock.h>
 #include <model/Csv.h>
+#include <model/FileRead.h>
 #include <model/ProgramsCsv.h>
 #include <model/ProjectFile.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -241,7 +249,9 @@ INSTANTIATE_TEST_SUITE_P(
         ImportCase{"numberHeldTwice", 3, "number", "1",
                    "expected a program number no earlier row holds, found 1"},
         ImportCase{"numberZero", 2, "number", "0",
-                   "expected a program number (1 to 255), found \"0\""}),
+                   "expected a program number (1 to 255), found \"0\""},
+        ImportCase{"weekdayZero", 2, "weekday", "0", "expected a weekday (1 to 7), found \"0\""},
+        ImportCase{"weekdayEight", 3, "weekday", "8", "expected a weekday (1 to 7), found \"8\""}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ProgramsCsv, fileFaultsNameTheirRowAndColumn)
@@ -277,6 +287,66 @@ TEST(ProgramsCsv, fileFaultsNameTheirRowAndColumn)
             EXPECT_EQ(e.message(), c.message);
         }
     }
+}
+
+// A file to import is read as a project file is: a pipe would be read for
+// ever, a device or a huge file would fill the memory; and rows are refused
+// whose project file no load would take back.
+TEST(ProgramsCsv, inputsThatWouldExhaustTheMachineOrMakeAnUnreadableFileAreRefused)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("pipe.csv");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // A writer that goes away after a while, so that a reader waiting on the
+    // pipe fails the test instead of hanging it.
+    const int writer = ::open(QFile::encodeName(fifo).constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+    std::thread closer([writer] {
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        ::close(writer);
+    });
+    QFile huge(dir.filePath("huge.csv"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(MaxReadableFileSize + 1)); // sparse: no disk used
+    huge.close();
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.csv"));
+
+    const QString limit = "expected programs whose project file holds at most 16 MB, found ";
+    const int half = int(MaxReadableFileSize / 2);
+    const struct
+    {
+        QString file;   // read from the disk, or
+        QByteArray csv; // imported from memory
+        QString message;
+    } cases[] = {
+        {huge.fileName(),
+         {},
+         huge.fileName() + ": is too large: 16777217 bytes, where the limit is 16 MB"},
+        {fifo, {}, fifo + ": cannot be opened: it is a device or a pipe, not a file"},
+        {"/dev/zero", {}, "/dev/zero: cannot be opened: it is a device or a pipe, not a file"},
+        {dir.filePath("folder.csv"),
+         {},
+         dir.filePath("folder.csv") + ": cannot be opened: it is a folder, not a file"},
+        // Each title alone fits; the second takes the file past the limit.
+        {{},
+         twoProgramsWith(2, "title", QString(half, 't')).replace("second", QByteArray(half, 's')),
+         "in.csv:3:title: " + limit + QStringLiteral("a title of %1 characters").arg(half)},
+        {{},
+         twoProgramsWith(2, "comment", QString(2 * half, 'c') + "\nend"),
+         "in.csv:2:comment: " + limit + "a comment of 2 lines"},
+    };
+    for (const auto &c : cases) {
+        try {
+            if (c.file.isEmpty())
+                programscsv::Import(c.csv, QStringLiteral("in.csv"));
+            else
+                programscsv::ImportFile(c.file);
+            ADD_FAILURE() << "imported " << c.message.toStdString();
+        } catch (const TCsvFileError &e) {
+            EXPECT_TRUE(e.message().startsWith(c.message)) << e.message().left(300).toStdString();
+        }
+    }
+    closer.join();
 }
 
 TEST(ProgramsCsv, aFileThatCannotBeReadIsNamed)

@@ -11,7 +11,9 @@
 #include <model/Clock.h>
 #include <model/Errors.h>
 #include <model/FileRead.h>
+#include <model/PreviousVersion.h>
 #include <model/ProjectFile.h>
+#include <model/ProjectRecovery.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -187,17 +189,37 @@ TEST_F(ProjectFile, flagsAreYesInThatCase)
     lines[14 + 1] = "Yes";
     lines[14 + 2] = "YES";
     lines[14 + 3] = "yes";
-    TProject loaded = parse(crlf(lines), "x.prg");
+    lines[14] = "7";
+    QList<TNarrowedNumber> notes;
+    TProject loaded = parse(crlf(lines), "x.prg", &notes);
     EXPECT_EQ(loaded.Programs.at(0).Prioritary, 0);
     EXPECT_EQ(loaded.Programs.at(0).TimerOn, 0);
     EXPECT_EQ(loaded.Programs.at(0).Active, 1);
+    // Each flag read as no for its capitals is noted, so that opening says so.
+    using Flag = TNarrowedNumber::TFlag;
+    ASSERT_EQ(notes.size(), 2);
+    EXPECT_EQ(notes[0].line, 16);
+    EXPECT_EQ(notes[0].flag, Flag::Priority);
+    EXPECT_EQ(notes[0].spelling, "Yes");
+    EXPECT_EQ(notes[0].program, 7);
+    EXPECT_EQ(notes[1].line, 17);
+    EXPECT_EQ(notes[1].flag, Flag::Timer);
+    EXPECT_EQ(notes[1].spelling, "YES");
+    lines[14 + 3] = "yEs";
+    notes.clear();
+    parse(crlf(lines), "x.prg", &notes);
+    ASSERT_EQ(notes.size(), 3);
+    EXPECT_EQ(notes[2].flag, Flag::Active);
+    lines[14 + 3] = "yes";
 
     lines[2] = "Gare";
     lines[14 + 1] = "yes ";
     lines[14 + 2] = "yes\t";
-    loaded = parse(crlf(lines), "x.prg");
+    notes.clear();
+    loaded = parse(crlf(lines), "x.prg", &notes);
     EXPECT_EQ(loaded.Programs.at(0).Prioritary, 1);
     EXPECT_EQ(loaded.Programs.at(0).TimerOn, 1);
+    EXPECT_TRUE(notes.isEmpty());
 
     const TProject doubled = parse(crlf(lines).replace("\r\n", "\r\r\n"), "x.prg");
     EXPECT_EQ(doubled.Group.Name, QStringLiteral("Gare"));
@@ -536,6 +558,61 @@ TEST_F(ProjectFile, foldersPipesDevicesAndHugeFilesAreRefusedAtOnce)
         }
     }
     closer.join();
+}
+
+// No writer leaves a file that a load would refuse, or a name the file system
+// takes only half-way: nothing is written, and the reason is the real one.
+TEST_F(ProjectFile, writersRefuseFilesNoLoadTakesAndNamesTheSystemCannotHold)
+{
+    TProject huge;
+    huge.Group.Comments = QStringList{QString(int(varno::MaxReadableFileSize), QLatin1Char('c'))};
+    TProject small;
+    small.Programs.Add();
+    const auto longName = [this](int bytes) { return path(QString(bytes - 4, 'n') + ".prg"); };
+    const QString present = longName(250);
+    {
+        QFile f(present); // made directly: its own name fits
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("previous");
+    }
+    const struct
+    {
+        const char *name;
+        QString file;
+        const TProject &project;
+        QString refused; // the file named by the error; empty: the save succeeds
+        QString reason;
+    } cases[] = {
+        {"a project above the load limit", path("huge.prg"), huge, path("huge.prg"),
+         QStringLiteral("cannot be written: the project would take %1 bytes, where the limit of "
+                        "a project file is 16 MB")
+             .arg(serialize(huge).size())},
+        {"a new name whose previous version cannot be named", longName(246), small,
+         longName(246) + ".bak", "cannot be written: File name too long"},
+        {"a name whose temporary file cannot be named", present, small, present,
+         "cannot be written: File name too long"},
+        {"the longest name that fits", longName(244), small, QString(), QString()},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QStringList before = QDir(dir.path()).entryList(QDir::Files);
+        try {
+            KeepPreviousVersion(c.file);
+            SaveProject(c.file, c.project);
+            EXPECT_TRUE(c.refused.isEmpty()) << "saved";
+            EXPECT_EQ(LoadProject(c.file).Programs.count(), 1);
+        } catch (const TProjectFileError &e) {
+            EXPECT_EQ(e.fileName(), c.refused);
+            EXPECT_EQ(e.reason(), c.reason);
+            EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), before);
+        }
+    }
+    EXPECT_EQ(read(present), "previous");
+    // A recovery copy is written through the same writer.
+    TProjectRecovery recovery(path("recovery"));
+    ASSERT_TRUE(recovery.start());
+    EXPECT_THROW(recovery.update(huge, QString(), true), TProjectFileError);
+    EXPECT_FALSE(QFile::exists(recovery.copyPath()));
 }
 
 TEST_F(ProjectFile, saveReplacesTheWholeFile)

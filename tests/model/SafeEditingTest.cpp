@@ -5,10 +5,12 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QTemporaryDir>
 #include <QtPrinters.h>
 #include <StaleLock.h>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <model/Errors.h>
 #include <model/PreviousVersion.h>
@@ -233,6 +235,7 @@ struct Ending
     bool stillRunning;
     bool killedWithItsLock; // a stale lock file stays behind
     bool offered;
+    bool emptyLock = false; // a power cut left the lock file empty
 };
 
 TEST(ProjectRecovery, onlyCopiesOfProgrammersThatDidNotCloseNormallyAreOffered)
@@ -242,6 +245,7 @@ TEST(ProjectRecovery, onlyCopiesOfProgrammersThatDidNotCloseNormallyAreOffered)
         {"killed", false, false, true, true},
         {"closed normally", true, false, false, false},
         {"still running", false, true, false, false},
+        {"power cut", false, false, false, true, true},
     };
     for (const Ending &ending : endings) {
         SCOPED_TRACE(ending.name);
@@ -257,6 +261,10 @@ TEST(ProjectRecovery, onlyCopiesOfProgrammersThatDidNotCloseNormallyAreOffered)
             first.reset();
         if (ending.killedWithItsLock) {
             ASSERT_TRUE(writeStaleLock(QString(copy).replace(".prg", ".lock")));
+        }
+        if (ending.emptyLock) {
+            QFile empty(QString(copy).replace(".prg", ".lock"));
+            ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
         }
 
         TProjectRecovery next(folder);
@@ -279,6 +287,72 @@ TEST(ProjectRecovery, onlyCopiesOfProgrammersThatDidNotCloseNormallyAreOffered)
         EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), 2)
             << QDir(folder).entryList(QDir::Files | QDir::Hidden).join(", ").toStdString();
     }
+}
+
+// A programmer that crashed, leaving its copy of `project`.
+QString crashedWith(const QString &folder, const TProject &project)
+{
+    TProjectRecovery crashed(folder);
+    EXPECT_TRUE(crashed.start());
+    EXPECT_TRUE(crashed.update(project, "/home/u/" + project.Group.Name + ".prg", true));
+    return crashed.copyPath();
+}
+
+void setWritten(const QString &file, const QDateTime &when)
+{
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.setFileTime(when, QFileDevice::FileModificationTime));
+}
+
+// The copies a crash left come newest first, whatever their names; one that
+// does not read is moved aside and reported once, never offered nor deleted.
+TEST(ProjectRecovery, leftCopiesComeNewestFirstAndUnreadableOnesAreMovedAside)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("recovery");
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString a = crashedWith(folder, projectWith("a", 1));
+    const QString b = crashedWith(folder, projectWith("b", 2));
+    // The newer one last in the folder's order, where a listing by name finds it.
+    const QString newer = std::max(a, b);
+    setWritten(std::min(a, b), now.addSecs(-3600));
+    setWritten(newer, now.addSecs(-60));
+    const QString newerName = newer == a ? "a" : "b";
+    const QString olderName = newer == a ? "b" : "a";
+    const QString cut = crashedWith(folder, projectWith("cut", 3));
+    const QByteArray broken = readFile(cut);
+    {
+        QFile file(cut);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.resize(broken.size() / 2)); // cut short, as by a full disk
+    }
+
+    TProjectRecovery next(folder);
+    ASSERT_TRUE(next.start());
+    std::vector<TProjectRecovery::UnreadableCopy> unreadable;
+    const auto left = next.leftCopies(&unreadable);
+    ASSERT_EQ(left.size(), 2u);
+    EXPECT_EQ(left[0].project.Group.Name, newerName);
+    EXPECT_EQ(left[1].project.Group.Name, olderName);
+    EXPECT_GT(left[0].written, left[1].written);
+
+    ASSERT_EQ(unreadable.size(), 1u);
+    EXPECT_EQ(unreadable[0].file, cut);
+    EXPECT_TRUE(unreadable[0].error.startsWith(cut + ":")) << unreadable[0].error;
+    EXPECT_TRUE(unreadable[0].error.contains("found the end of the file")) << unreadable[0].error;
+    const QString aside = QDir(folder).filePath("unreadable/" + QFileInfo(cut).fileName());
+    EXPECT_EQ(unreadable[0].movedTo, aside);
+    EXPECT_EQ(readFile(aside), broken.left(broken.size() / 2));
+    EXPECT_TRUE(QFile::exists(QString(aside).replace(".prg", ".source")));
+    EXPECT_FALSE(QFile::exists(cut));
+
+    // Met once: the next programmer neither offers nor reports it again.
+    TProjectRecovery later(folder);
+    ASSERT_TRUE(later.start());
+    unreadable.clear();
+    EXPECT_TRUE(later.leftCopies(&unreadable).empty()); // the others are held by `next`
+    EXPECT_TRUE(unreadable.empty());
 }
 
 } // namespace

@@ -441,6 +441,26 @@ TEST_F(MainWindow, openingWarnsOnceOfNumbersKeptByTheirLowByteOrBorneTwice)
     window->Open1Click();
     ASSERT_EQ(dialogs.warnings.size(), 1);
     EXPECT_TRUE(dialogs.warnings[0].endsWith(": 2, 201")) << dialogs.warnings[0].toStdString();
+
+    // Flags written with capitals read as no, as the next save writes them.
+    dialogs.warnings.clear();
+    TProject flagged;
+    TVARNOProg &p = *flagged.Programs.Add();
+    p.NumOfProg = 7;
+    p.Prioritary = 1;
+    QByteArray capitals = varno::projectfile::serialize(flagged);
+    ASSERT_EQ(capitals.count("\r\n7\r\nyes\r\nno\r\nyes\r\n"), 1);
+    capitals.replace("\r\n7\r\nyes\r\nno\r\nyes\r\n", "\r\n7\r\nYes\r\nno\r\nYES\r\n");
+    const QString capitalsFile = dir.filePath("capitals.prg");
+    writeFile(capitalsFile, capitals);
+    dialogs.fileNames = {capitalsFile};
+    window->Open1Click();
+    ASSERT_EQ(window->ProgList().count(), 1);
+    EXPECT_EQ(window->ProgList().at(0).Prioritary, 0);
+    ASSERT_EQ(dialogs.warnings.size(), 1);
+    EXPECT_TRUE(dialogs.warnings[0].endsWith(
+        "line 16: program 7, Prioritary \"Yes\"\nline 18: program 7, Active \"YES\""))
+        << dialogs.warnings[0].toStdString();
 }
 
 // A project that does not load leaves the window as New Project does, with no

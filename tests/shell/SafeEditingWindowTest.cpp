@@ -7,6 +7,7 @@
 #include <QLockFile>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtPrinters.h>
@@ -188,6 +189,69 @@ TEST_F(SafeEditing, aCrashedProgrammersChangesAreOfferedAndOpenAsChanged)
     dialogs.questions.clear();
     start();
     EXPECT_TRUE(recoveryQuestions().isEmpty());
+}
+
+// The recovery net never fails in silence: a copy a crash left that does not
+// read is reported and moved aside, and copies that cannot be written are said
+// once in the status bar, in the window's language, and once when they are
+// written again.
+TEST_F(SafeEditing, theRecoveryNetSaysWhatItCannotDo)
+{
+    open(userFile());
+    window->SpeedButton1Click();
+    ASSERT_TRUE(waitForACopy());
+    const QString leftCopy = QDir(recoveryFolder()).filePath(copies().first());
+    crash();
+    {
+        QFile cut(leftCopy);
+        ASSERT_TRUE(cut.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(cut.resize(cut.size() / 2));
+    }
+    start();
+    EXPECT_TRUE(recoveryQuestions().isEmpty());
+    ASSERT_EQ(dialogs.warnings.size(), 1);
+    EXPECT_TRUE(dialogs.warnings[0].startsWith("A recovery copy cannot be read; it was moved "
+                                               "aside to " +
+                                               QDir(recoveryFolder()).filePath("unreadable/")))
+        << dialogs.warnings[0];
+    EXPECT_TRUE(dialogs.warnings[0].contains(leftCopy + ":")) << dialogs.warnings[0];
+    EXPECT_TRUE(copies().isEmpty());
+
+    const QString notProtected =
+        "Recovery copies cannot be written: unsaved changes are not protected.";
+    EXPECT_TRUE(window->StatusBar1->currentMessage().isEmpty());
+    window->SpeedButton1Click();
+    ASSERT_TRUE(waitForACopy());
+    EXPECT_TRUE(window->StatusBar1->currentMessage().isEmpty());
+    // The data folder goes away under the programmer, as a full or read-only disk.
+    const QString away = recoveryFolder() + ".away";
+    ASSERT_TRUE(QDir().rename(recoveryFolder(), away));
+    {
+        QFile blocker(recoveryFolder());
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    }
+    window->SpeedButton1Click();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window->StatusBar1->currentMessage() == notProtected; }, 5000));
+    window->French1->trigger();
+    const QString french = "Les copies de récupération ne peuvent pas être écrites : les "
+                           "modifications non enregistrées ne sont pas protégées.";
+    EXPECT_EQ(window->StatusBar1->currentMessage(), french);
+    QTest::qWait(100); // ten checks that fail, and no other word
+    EXPECT_EQ(window->StatusBar1->currentMessage(), french);
+
+    ASSERT_TRUE(QFile::remove(recoveryFolder()));
+    ASSERT_TRUE(QDir().rename(away, recoveryFolder()));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return window->StatusBar1->currentMessage() ==
+                   "Les copies de récupération sont de nouveau écrites : les modifications non "
+                   "enregistrées sont protégées.";
+        },
+        5000));
+    ASSERT_EQ(copies().size(), 1);
+    EXPECT_EQ(LoadProject(QDir(recoveryFolder()).filePath(copies().first())).Programs.count(),
+              window->ProgList().count());
 }
 
 // Another programmer, running, holds the file: the user chooses.

@@ -10,10 +10,15 @@
 #include <QTemporaryDir>
 #include <QtPrinters.h>
 #include <SmallFileSystem.h>
+#include <chrono>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <model/ProjectFile.h>
 #include <model/ProjectLock.h>
 #include <optional>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -90,6 +95,55 @@ TEST_F(CliFiles, receiveOnAFullFileSystemFailsAndKeepsThePreviousFile)
     EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
     EXPECT_TRUE(run.err.contains("No space left on device")) << run.err;
     EXPECT_EQ(read(file), before);
+}
+
+// What would exhaust the machine, or a name the file system cannot take, is
+// refused at once with the reason, before anything is read from the player,
+// and nothing is written.
+TEST_F(CliFiles, importAndReceiveRefuseUnreadableInputsAndUnwritableNamesAtOnce)
+{
+    const QString fifo = dir.filePath("pipe.csv");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // A writer that goes away after a while, so that a reader waiting on the
+    // pipe fails the test instead of hanging it.
+    const int writer = ::open(QFile::encodeName(fifo).constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+    std::thread closer([writer] {
+        std::this_thread::sleep_for(std::chrono::seconds(2));
+        ::close(writer);
+    });
+    QFile huge(dir.filePath("huge.csv"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(16 * 1024 * 1024 + 1)); // sparse: no disk used
+    huge.close();
+    const QString output = dir.filePath("out.prg");
+    const QString longName = dir.filePath(QString(246, 'n') + ".prg");
+
+    const struct
+    {
+        QStringList args;
+        QString error;
+    } cases[] = {
+        {{"import", "/dev/zero", "--output", output},
+         "/dev/zero: cannot be opened: it is a device or a pipe, not a file"},
+        {{"import", fifo, "--output", output},
+         fifo + ": cannot be opened: it is a device or a pipe, not a file"},
+        {{"import", dir.path(), "--output", output},
+         dir.path() + ": cannot be opened: it is a folder, not a file"},
+        {{"import", huge.fileName(), "--output", output},
+         huge.fileName() + ": is too large: 16777217 bytes, where the limit is 16 MB"},
+        {{"receive", "--port", port, "--output", longName},
+         longName + " cannot be written: File name too long"},
+    };
+    for (const auto &c : cases) {
+        const CliRun run = cli(c.args);
+        EXPECT_EQ(run.exitCode, 1) << c.args.join(' ').toStdString();
+        EXPECT_EQ(QString::fromUtf8(run.err), "varno-cli: " + c.error + "\n");
+        EXPECT_TRUE(run.out.isEmpty()) << run.out;
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System),
+              (QStringList{"huge.csv", "pipe.csv"}));
+    closer.join();
 }
 
 // A relative port name that the current folder holds is that file; one that

@@ -11,6 +11,7 @@
 struct HandWrittenProgram
 {
     qint64 number = 1;
+    QByteArray priority = "no", timer = "no", active = "yes";
     qint64 weekday = 1;
     qint64 count = 1;
     QList<qint64> kinds{1, 1, 1, 1, 1, 1};
@@ -28,9 +29,9 @@ inline QByteArray handWrittenFile(const QList<HandWrittenProgram> &programs)
     const auto line = [&text](const QByteArray &value) { text += value + "\r\n"; };
     for (const HandWrittenProgram &p : programs) {
         line(QByteArray::number(p.number));
-        line("no");
-        line("no");
-        line("yes");
+        line(p.priority);
+        line(p.timer);
+        line(p.active);
         line("12");
         line("34");
         line("07/12/2026");

@@ -76,10 +76,16 @@ TEST_F(VarnoCliSchedule, printsFiringsClashesAndProblemsAsTextAndJson)
         runCli({"schedule", prg, "--from", "2026-12-12", "--days", "3", "--format", "json"});
     ASSERT_EQ(json.exitCode, 0) << json.err;
     const QJsonObject root = QJsonDocument::fromJson(json.out).object();
-    EXPECT_EQ(root["firings"].toArray().size(), 4);
-    EXPECT_EQ(root["firings"].toArray()[2].toObject()["priority"].toBool(), true);
-    EXPECT_EQ(root["clashes"].toArray()[0].toObject()["programs"].toArray().size(), 2);
-    EXPECT_EQ(root["problems"].toArray()[0].toObject()["kind"].toString(), "missing-go-to-target");
+    // Counted before they are indexed: a missing entry fails the test, never crashes it.
+    const QJsonArray firings = root["firings"].toArray();
+    const QJsonArray clashes = root["clashes"].toArray();
+    const QJsonArray problems = root["problems"].toArray();
+    ASSERT_EQ(firings.size(), 4) << json.out;
+    ASSERT_EQ(clashes.size(), 1) << json.out;
+    ASSERT_EQ(problems.size(), 2) << json.out;
+    EXPECT_EQ(firings[2].toObject()["priority"].toBool(), true);
+    EXPECT_EQ(clashes[0].toObject()["programs"].toArray().size(), 2);
+    EXPECT_EQ(problems[0].toObject()["kind"].toString(), "missing-go-to-target");
 
     for (const QStringList &args :
          {QStringList{"schedule", prg, "--from", "12/12/2026"},

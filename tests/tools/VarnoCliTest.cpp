@@ -96,15 +96,23 @@ TEST_F(VarnoCli, checkNamesNumbersKeptByTheirLowBits)
     first.weekday = 300;
     HandWrittenProgram second;
     second.number = 261;
+    // Only "yes" sets a flag: these read as no, and the next save writes "no".
+    second.priority = "Yes";
+    second.active = "YES";
     const QString file = dir.filePath("wide.prg");
     writeFile(file, handWrittenFile({first, second}));
     const CliResult run = runCli({"check", file});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QString out = QString::fromUtf8(run.out);
-    EXPECT_TRUE(out.startsWith("Project: Hand\nPrograms: 2\nNumbers: 255, 5\n"
-                               "warning: line 14: the program number -1 is stored as 255\n"
-                               "warning: line 21: the weekday 300 is stored as 44\n"
-                               "warning: line 46: the program number 261 is stored as 5\n"))
+    EXPECT_TRUE(out.startsWith(
+        "Project: Hand\nPrograms: 2\nNumbers: 255, 5\n"
+        "warning: line 14: the program number -1 is stored as 255\n"
+        "warning: line 21: the weekday 300 is stored as 44\n"
+        "warning: line 46: the program number 261 is stored as 5\n"
+        "warning: line 47: program 5: the priority flag \"Yes\" is read as no (only \"yes\" "
+        "sets it)\n"
+        "warning: line 49: program 5: the activation flag \"YES\" is read as no (only \"yes\" "
+        "sets it)\n"))
         << out;
 }
 

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <model/ExportTarget.h>
+#include <model/PreviousVersion.h>
 #include <model/ProjectLock.h>
 
 namespace {
@@ -45,6 +46,11 @@ QString whyOutputCannotBeWritten(const QString &fileName, bool replace)
         return QStringLiteral("%1: the folder %2 does not exist").arg(fileName, folder.filePath());
     if (!folder.isDir())
         return QStringLiteral("%1: %2 is not a folder").arg(fileName, folder.filePath());
+    // Every name the save writes must fit, not only the first one a probe tries:
+    // the previous version and the temporary files are longer.
+    QString tooLong;
+    if (const QString why = whySaveNamesDoNotFit(fileName, &tooLong); !why.isEmpty())
+        return QStringLiteral("%1 cannot be written: %2").arg(tooLong, why);
     // The save writes a new file beside the old one and renames it into place:
     // try exactly that, and leave nothing behind.
     QSaveFile probe(fileName);
