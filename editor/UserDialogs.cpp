@@ -38,6 +38,20 @@ TAnswer TQtUserDialogs::askYesNoOrDismiss(QWidget *parent, const QString &questi
     return TAnswer::Dismissed;
 }
 
+int TQtUserDialogs::askChoice(QWidget *parent, const QString &question, const QStringList &choices)
+{
+    QMessageBox box(QMessageBox::Question, title(), question, QMessageBox::NoButton, parent);
+    QList<QAbstractButton *> buttons;
+    for (const QString &choice : choices)
+        buttons << box.addButton(choice, QMessageBox::AcceptRole);
+    QAbstractButton *cancel = box.addButton(QMessageBox::Cancel);
+    if (!buttons.isEmpty())
+        box.setDefaultButton(qobject_cast<QPushButton *>(buttons.first()));
+    box.setEscapeButton(cancel);
+    box.exec();
+    return int(buttons.indexOf(box.clickedButton())); // -1 for Cancel and Escape
+}
+
 void TQtUserDialogs::warn(QWidget *parent, const QString &message)
 {
     QMessageBox::warning(parent, title(), message, QMessageBox::Ok);

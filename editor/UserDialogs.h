@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QDialog;
@@ -29,6 +30,10 @@ public:
     // The same two buttons, for a question where taking No for an answer the
     // user did not give would lose work: Escape and closing the box give Dismissed.
     virtual TAnswer askYesNoOrDismiss(QWidget *parent, const QString &question) = 0;
+    // A question with buttons of its own (their labels in order, the first the
+    // default) and the toolkit's Cancel: the index of the button chosen, -1 for
+    // Cancel, Escape or the box's close button.
+    virtual int askChoice(QWidget *parent, const QString &question, const QStringList &choices) = 0;
     // A warning with one OK button.
     virtual void warn(QWidget *parent, const QString &message) = 0;
     // An error box, for failures the user must know about.
@@ -54,6 +59,7 @@ class TQtUserDialogs : public TUserDialogs
 public:
     bool askYesNo(QWidget *parent, const QString &question) override;
     TAnswer askYesNoOrDismiss(QWidget *parent, const QString &question) override;
+    int askChoice(QWidget *parent, const QString &question, const QStringList &choices) override;
     void warn(QWidget *parent, const QString &message) override;
     void showError(QWidget *parent, const QString &message) override;
     QString openFileName(QWidget *parent, const QString &filter) override;

@@ -144,6 +144,7 @@ public:
     void LayoutPanels();
     void UpdateNumberMenu();
     void SelectAPopUpMenuNumOfProg(int number);
+    void markGoToNumbers();
     void DeleteSelectedProg();
     void TranslateMainWindow();
     void ReadSettings();
@@ -165,6 +166,7 @@ public:
     void insertProgram(int position, const TVARNOProg &record);
     void removeProgram(int position);
     void restoreProperties(const TVARNOGroup &group);
+    void restorePrograms(const QList<TVARNOProg> &records);
     void stepNotApplied(const QString &stepName);
 
     // Controls.
@@ -218,6 +220,8 @@ private:
     void installAddedProgram(TVARNOProg *program);
     void placeAndScroll(int contentHeight);
     void scrollToSelected();
+    bool keysInList() const;
+    void keepFocusOn(TFrame1 *selected, bool hadKeys = false);
     // While a transfer runs the window takes no command.
     void setTransferring(bool running);
     void clearChangeFlags();
@@ -274,4 +278,5 @@ private:
     QTimer *recoveryTimer_ = nullptr;
     std::unique_ptr<TProjectLock> projectLock_;
     std::unique_ptr<TProjectUndo> undo_;
+    QByteArray savedState_; // the project file's bytes when last loaded, saved or received
 };

@@ -105,4 +105,51 @@ TEST(UserDialogs, escapeAndTheCloseButtonDismissAQuestion)
     }
 }
 
+// A question with buttons of its own: the first is the default (Enter), and
+// Escape or the close button is the toolkit's Cancel.
+TEST(UserDialogs, aQuestionWithChoicesDefaultsToTheFirstAndEscapeCancels)
+{
+    const struct
+    {
+        const char *name;
+        std::function<void(QMessageBox *)> leave;
+        int expected;
+    } ways[] = {
+        {"Enter", [](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Return); }, 0},
+        {"the second",
+         [](QMessageBox *box) {
+             for (QAbstractButton *button : box->buttons())
+                 if (button->text() == "&Replace")
+                     button->click();
+         },
+         1},
+        {"Escape", [](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); }, -1},
+        {"closed", [](QMessageBox *box) { box->close(); }, -1},
+    };
+    TQtUserDialogs dialogs;
+    for (const auto &way : ways) {
+        SCOPED_TRACE(way.name);
+        QStringList shown;
+        QTimer user;
+        user.setInterval(10);
+        QObject::connect(&user, &QTimer::timeout, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            user.stop();
+            for (QAbstractButton *button : box->buttons())
+                shown << button->text();
+            way.leave(box);
+        });
+        user.start();
+        const int choice = dialogs.askChoice(nullptr, QStringLiteral("Import?"),
+                                             {QStringLiteral("&Add"), QStringLiteral("&Replace")});
+        user.stop();
+        EXPECT_EQ(choice, way.expected);
+        EXPECT_TRUE(shown.contains("&Add") && shown.contains("&Replace"))
+            << shown.join(',').toStdString();
+        EXPECT_EQ(shown.size(), 3);
+    }
+}
+
 } // namespace

@@ -24,9 +24,11 @@ public:
     std::deque<QString> fileNames;            // for open and save dialogs
     std::deque<std::optional<QColor>> colors; // for the colour dialog
     std::function<int(QDialog *)> onExec;     // fills a modal dialog, returns its result
+    std::deque<int> choices;                  // for questions with buttons of their own, -1 Cancel
 
     QStringList questions, warnings, errors;
-    QStringList openedFolders; // where open dialogs started, when they were told
+    QList<QStringList> choiceButtons; // the buttons of each question with buttons of its own
+    QStringList openedFolders;        // where open dialogs started, when they were told
     QList<QColor> colorDialogStarts;
 
     bool askYesNo(QWidget *parent, const QString &question) override
@@ -42,6 +44,17 @@ public:
         const TAnswer answer = answers.front().answer;
         answers.pop_front();
         return answer;
+    }
+    // The default (the first button) when the script has run out.
+    int askChoice(QWidget *, const QString &question, const QStringList &buttons) override
+    {
+        questions << question;
+        choiceButtons << buttons;
+        if (choices.empty())
+            return 0;
+        const int choice = choices.front();
+        choices.pop_front();
+        return choice;
     }
     void warn(QWidget *, const QString &message) override { warnings << message; }
     void showError(QWidget *, const QString &message) override { errors << message; }
