@@ -1,6 +1,7 @@
 // The program list of the main window: creating, deleting, selecting, opening
 // and folding programs, and stacking their rows.
 
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QHash>
 #include <QHelpEvent>
@@ -8,6 +9,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyleHints>
+#include <QTimer>
 #include <QToolTip>
 #include <editor/ColumnGrid.h>
 #include <editor/ColumnMenu.h>
@@ -31,6 +33,7 @@ TFrame1 *TForm1::createPanel(TVARNOProg *program)
 
 void TForm1::bindPanel(TFrame1 *panel)
 {
+    panel->installEventFilter(this); // a row reached with Tab is selected
     connect(panel->SpeedButton2, &QToolButton::clicked, this, [this, panel] {
         rowClicked(panel);
         ActualizeOneProg(panel);
@@ -103,6 +106,21 @@ void TForm1::openDoubleClickedRow(TFrame1 *under)
 // the title of the program a go-to item names.
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
+    // Tab onto a folded row selects it, so that the keys and the selection
+    // stay on one row; with a program open, Tab goes through it and the rows
+    // without folding it.
+    // Checked once the event is handled: a row hidden under the program it
+    // opens passes the focus on with the same reason.
+    if (event->type() == QEvent::FocusIn) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        QPointer<TFrame1> row = qobject_cast<TFrame1 *>(watched);
+        if (row && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason))
+            QTimer::singleShot(0, this, [this, row] {
+                if (row && row->hasFocus() && row != SelectedPanel && ProgPanel->isHidden() &&
+                    PanelList.contains(row.data()))
+                    ActiveSelected(row);
+            });
+    }
     if (ProgPanel && event->type() == QEvent::ToolTip &&
         watched == ProgPanel->GoToProgramMenu->grid()) {
         const auto *help = static_cast<QHelpEvent *>(event);

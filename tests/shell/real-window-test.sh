@@ -45,4 +45,26 @@ if [ "$(md5sum <"$work/broken.prg")" != "$before" ]; then
   echo "FAIL: the project that did not load was written"
   failed=1
 fi
+
+# --- The keys and the selection, and no save question when nothing changed.
+cp "$here/../../fuzz/corpus/fuzz_project_file/two-programs.prg" "$work/two.prg"
+printf 'Settings File of VARNO "Quillon" Programmer\r\nLanguage :\r\nEnglish\r\nCom Port selected :\r\nCOM1\r\nLast projet used\r\n%s\r\n' \
+  "$work/two.prg" >"$work/english.cfg"
+two=$(md5sum <"$work/two.prg")
+tryIt() {
+  local result=0
+  out=$("$here/../../scripts/try-in-x.sh" -p "$programmer" "$work/english.cfg" "$@") || result=$?
+  echo "$out"
+  [ "$result" = 0 ] || { echo "FAIL: the programmer could not be tried (exit $result)"; failed=1; }
+}
+# Five Tabs reach the first row (program 007), Return opens it: merely looking
+# leaves nothing to save, so Exit asks nothing and the file stays as it was.
+tryIt Tab Tab Tab Tab Tab Return alt+f x
+grep -qxF "after x: the programmer has ended" <<<"$out" ||
+  { echo "FAIL: Exit asked a question after a program was only opened"; failed=1; }
+[ "$(md5sum <"$work/two.prg")" = "$two" ] || { echo "FAIL: the project was written"; failed=1; }
+# The row the keys reach is the one Delete deletes (007, not the selected 003).
+tryIt Tab Tab Tab Tab Tab Delete Return ctrl+s alt+f x
+numbers=$(tr -d '\r' <"$work/two.prg" | awk 'previous == "*****" { print } { previous = $0 }' | tail -n +3)
+[ "$numbers" = "3" ] || { echo "FAIL: Delete did not delete the row with the keys: left $numbers"; failed=1; }
 exit "$failed"
