@@ -63,7 +63,7 @@ tryIt() {
   done
   case $result in
     0) ;;
-    3) echo "No X display can be reached here: skipped"; exit 77 ;;
+    3) echo "No X display can be reached here: skipped"; exit $((failed ? 1 : 77)) ;;
     *) echo "FAIL: the programmer could not be tried (exit $result)"; exit 1 ;;
   esac
 }
