@@ -403,7 +403,9 @@ void TForm1::SelectAPopUpMenuNumOfProg(int number)
         for (int i : jumping)
             numbers << padded(ProgList().at(i).NumOfProg);
         follow = dialogs_.askYesNo(
-            this, text::Text(text::AddedTexts::RenumberJumps, CurrentLanguage)
+            this, text::Text(jumping.size() == 1 ? text::AddedTexts::RenumberJump
+                                                 : text::AddedTexts::RenumberJumps,
+                             CurrentLanguage)
                       .arg(numbers.join(QStringLiteral(", ")), padded(old), padded(number)));
     }
     if (!follow) {

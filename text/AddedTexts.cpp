@@ -283,6 +283,12 @@ constexpr Row kAddedTexts[] = {
      u"%1 programs bear number %2; the player keeps only one",
      u"%1 programas llevan el número %2; el reproductor solo guarda uno"},
     {AddedTexts::FindingsMore, u"et %1 de plus", u"and %1 more", u"y %1 más"},
+    {AddedTexts::RenumberJump,
+     u"Le programme %1 saute au programme %2, que plus aucun programme ne porte. Le faire sauter "
+     u"au programme %3 ?",
+     u"Program %1 goes to program %2, which no program bears any more. Make it go to program %3?",
+     u"El programa %1 salta al programa %2, que ya no lleva ningún programa. ¿Hacer que salte "
+     u"al programa %3?"},
 };
 
 constexpr bool rowsInKeyOrder()

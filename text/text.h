@@ -406,6 +406,7 @@ enum class AddedTexts
     FindingImpossibleDate, // %1 a program, %2 its year
     FindingSharedNumber,   // %1 how many programs, %2 the number
     FindingsMore,          // %1 how many findings are not listed
+    RenumberJump,          // RenumberJumps for one program
     Count                  // not a text: the number of keys
 };
 
