@@ -51,6 +51,22 @@ bool isEnter(const QEvent *event)
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+// The title and the comment of a new program hold "..." until the user writes
+// one: an editor that opens on it has it selected, so that typing replaces it.
+const QLatin1String kPlaceholder("...");
+
+void selectPlaceholder(QLineEdit *editor)
+{
+    if (editor->text() == kPlaceholder)
+        editor->selectAll();
+}
+
+void selectPlaceholder(QPlainTextEdit *editor)
+{
+    if (editor->toPlainText() == kPlaceholder)
+        editor->selectAll();
+}
+
 } // namespace
 
 void TFrame2::wireHandlers()
@@ -125,6 +141,7 @@ void TFrame2::StaticText1Click()
     Edit1->show();
     Edit1->raise();
     Edit1->setFocus();
+    selectPlaceholder(Edit1);
 }
 
 void TFrame2::Edit1Change()
@@ -160,6 +177,7 @@ void TFrame2::Memo1Click()
     Memo2->raise();
     Memo2->setFocus();
     Memo2->moveCursor(QTextCursor::End);
+    selectPlaceholder(Memo2);
 }
 
 // The comment editor takes at most 128 characters: an edit that would grow the

@@ -1,9 +1,14 @@
 #include <QHash>
+#include <QMap>
+#include <QSet>
 #include <link/EepromImage.h>
 #include <link/ProjectCheck.h>
 #include <link/TransmitImage.h>
 #include <model/Cp1252.h>
+#include <model/DateTime.h>
 #include <model/Project.h>
+#include <model/Schedule.h>
+#include <text/text.h>
 
 namespace {
 
@@ -170,5 +175,132 @@ QStringList CheckProject(const TProject &project, const QList<TNarrowedNumber> &
     checkSteps(project.Programs, warnings);
     for (int i = 0; i < project.Programs.count(); ++i)
         checkProgram(project.Programs.at(i), i + 1, warnings);
+    // Shared numbers and years are said above in the transmit's own terms.
+    for (const TFinding &finding : TransmitFindings(project))
+        if (finding.kind != TFindingKind::SharedNumber &&
+            finding.kind != TFindingKind::ImpossibleDate)
+            warnings << FindingText(finding, text::English);
     return warnings;
+}
+
+namespace {
+
+using varno::schedule::ProblemKind;
+
+// Whether two timers of the same minute can fire on the same day: every day
+// meets anything, a weekday meets itself and the dates on it, a date itself.
+bool meet(const TVARNOProg &a, const TVARNOProg &b)
+{
+    if (a.DateMode == 1 || b.DateMode == 1)
+        return true;
+    const auto dateOf = [](const TVARNOProg &p) { return varno::datetime::datePart(p.GetDate()); };
+    if (a.DateMode == 2 && b.DateMode == 2)
+        return a.WeekDay == b.WeekDay;
+    if (a.DateMode == 0 && b.DateMode == 0)
+        return dateOf(a) == dateOf(b);
+    const TVARNOProg &weekly = a.DateMode == 2 ? a : b;
+    const TVARNOProg &dated = a.DateMode == 2 ? b : a;
+    return dateOf(dated).dayOfWeek() == weekly.WeekDay;
+}
+
+// Programs whose timers can fire together, one finding per minute of the day.
+void findClashes(const TProgList &programs, const QSet<int> &cannotFire, QList<TFinding> &findings)
+{
+    QMap<int, QList<int>> byMinute; // minute of the day -> positions
+    for (int i = 0; i < programs.count(); ++i) {
+        const TVARNOProg &p = programs.at(i);
+        if (p.TimerOn == 1 && p.Active == 1 && !cannotFire.contains(i))
+            byMinute[p.GetHour() * 60 + p.GetMinute()] << i;
+    }
+    for (auto it = byMinute.cbegin(); it != byMinute.cend(); ++it) {
+        const QList<int> &at = it.value();
+        QList<int> clashing;
+        for (int i : at) {
+            for (int j : at) {
+                if (i != j && meet(programs.at(i), programs.at(j))) {
+                    clashing << programs.at(i).NumOfProg;
+                    break;
+                }
+            }
+        }
+        if (!clashing.isEmpty())
+            findings << TFinding{TFindingKind::Clash, clashing, it.key()};
+    }
+}
+
+} // namespace
+
+QList<TFinding> TransmitFindings(const TProject &project)
+{
+    const TProgList &programs = project.Programs;
+    QList<TFinding> findings;
+    QSet<int> cannotFire; // positions whose timer cannot fire as it stands
+    const varno::schedule::Schedule schedule = varno::schedule::BuildSchedule(project, {}, 0);
+    for (const varno::schedule::Problem &problem : schedule.problems) {
+        switch (problem.kind) {
+        case ProblemKind::MissingGoTo:
+            findings << TFinding{TFindingKind::MissingJump, {problem.number}, problem.value};
+            break;
+        case ProblemKind::InactiveTimer:
+            findings << TFinding{TFindingKind::InactiveTimer, {problem.number}, 0};
+            break;
+        case ProblemKind::ImpossibleDate:
+            findings << TFinding{TFindingKind::ImpossibleDate, {problem.number}, problem.value};
+            cannotFire << problem.position;
+            break;
+        case ProblemKind::DateModeOutOfRange:
+        case ProblemKind::WeekDayOutOfRange:
+            cannotFire << problem.position;
+            break;
+        }
+    }
+    findClashes(programs, cannotFire, findings);
+    QMap<int, int> bearers;
+    for (const auto &p : programs)
+        ++bearers[p->NumOfProg];
+    for (auto it = bearers.cbegin(); it != bearers.cend(); ++it)
+        if (it.value() > 1)
+            findings << TFinding{TFindingKind::SharedNumber, {it.key()}, it.value()};
+    return findings;
+}
+
+QString FindingText(const TFinding &finding, quint8 language)
+{
+    using text::AddedTexts;
+    QStringList numbers;
+    for (int n : finding.numbers)
+        numbers << QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0'));
+    const QString programs = numbers.join(QStringLiteral(", "));
+    const auto padded = [](int n) { return QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0')); };
+    switch (finding.kind) {
+    case TFindingKind::MissingJump:
+        return text::Text(AddedTexts::FindingMissingJump, language)
+            .arg(programs, padded(finding.value));
+    case TFindingKind::InactiveTimer:
+        return text::Text(AddedTexts::FindingInactiveTimer, language).arg(programs);
+    case TFindingKind::Clash:
+        return text::Text(AddedTexts::FindingClash, language)
+            .arg(programs, QStringLiteral("%1:%2")
+                               .arg(finding.value / 60, 2, 10, QLatin1Char('0'))
+                               .arg(finding.value % 60, 2, 10, QLatin1Char('0')));
+    case TFindingKind::ImpossibleDate:
+        return text::Text(AddedTexts::FindingImpossibleDate, language)
+            .arg(programs)
+            .arg(finding.value);
+    case TFindingKind::SharedNumber:
+        return text::Text(AddedTexts::FindingSharedNumber, language)
+            .arg(finding.value)
+            .arg(programs);
+    }
+    return {};
+}
+
+QStringList FindingLines(const QList<TFinding> &findings, quint8 language, int shown)
+{
+    QStringList lines;
+    for (qsizetype i = 0; i < findings.size() && i < shown; ++i)
+        lines << FindingText(findings[i], language);
+    if (findings.size() > shown)
+        lines << text::Text(text::AddedTexts::FindingsMore, language).arg(findings.size() - shown);
+    return lines;
 }

@@ -15,3 +15,33 @@ class TProject;
 // bits, flags written "Yes" read as no. An empty list means
 // nothing to report.
 QStringList CheckProject(const TProject &project, const QList<TNarrowedNumber> &narrowed = {});
+
+// What a transmit would put in the player that is most likely a mistake, found
+// before the player is touched: a program going to a number no program bears,
+// a timer on an inactive program, programs that can fire at the same minute,
+// a date the player cannot hold, programs under one number. Each names the
+// program numbers it is about, in project order.
+enum class TFindingKind
+{
+    MissingJump,    // numbers: the program; value: the number it goes to
+    InactiveTimer,  // numbers: the program
+    Clash,          // numbers: the programs; value: the minute of the day
+    ImpossibleDate, // numbers: the program; value: the year
+    SharedNumber,   // numbers: the number once; value: how many programs bear it
+};
+
+struct TFinding
+{
+    TFindingKind kind = TFindingKind::MissingJump;
+    QList<int> numbers;
+    int value = 0;
+};
+
+QList<TFinding> TransmitFindings(const TProject &project);
+
+// One line for a finding, in a language of the text tables.
+QString FindingText(const TFinding &finding, quint8 language);
+
+// The lines of the findings under a question: at most `shown` of them, then one
+// that says how many more there are.
+QStringList FindingLines(const QList<TFinding> &findings, quint8 language, int shown = 10);

@@ -92,7 +92,11 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, const QString &pr
     connect(ProgPanel->SpeedButton2, &QToolButton::clicked, this, &TForm1::ActualizeBVProg);
     connect(ProgPanel->PopupMenu3, &TColumnMenu::itemTriggered, this,
             &TForm1::SelectAPopUpMenuNumOfProg);
+    // Marked before the action menu opens, so that its go-to menu is sized with them.
+    connect(ProgPanel->PopupMenu1, &QMenu::aboutToShow, this, &TForm1::markGoToNumbers);
+    ProgPanel->GoToProgramMenu->grid()->installEventFilter(this); // the titles' tooltips
     buildUndo();
+    clearChangeFlags();
     TransferDirection = 1;
 
     OKBottomDlg = new TOKBottomDlg(this);

@@ -159,6 +159,7 @@ public:
     void LayoutPanels();
     void UpdateNumberMenu();
     void SelectAPopUpMenuNumOfProg(int number);
+    void markGoToNumbers();
     void DeleteSelectedProg();
     void TranslateMainWindow();
     void ReadSettings();
@@ -180,6 +181,7 @@ public:
     void insertProgram(int position, const TVARNOProg &record);
     void removeProgram(int position);
     void restoreProperties(const TVARNOGroup &group);
+    void restorePrograms(const QList<TVARNOProg> &records);
     void stepNotApplied(const QString &stepName);
 
     // Controls.
@@ -236,6 +238,8 @@ private:
     void installAddedProgram(TVARNOProg *program);
     void placeAndScroll(int contentHeight);
     void scrollToSelected();
+    bool keysInList() const;
+    void keepFocusOn(TFrame1 *selected, bool hadKeys = false);
     // While a transfer runs the window takes no command.
     void setTransferring(bool running);
     void clearChangeFlags();
@@ -314,4 +318,5 @@ private:
     std::unique_ptr<TProjectLock> projectLock_;
     TFileState fileState_; // the project file as last opened or saved here
     std::unique_ptr<TProjectUndo> undo_;
+    QByteArray savedState_; // the project file's bytes when last loaded, saved or received
 };

@@ -1,11 +1,17 @@
 // The program list of the main window: creating, deleting, selecting, opening
 // and folding programs, and stacking their rows.
 
+#include <QFocusEvent>
 #include <QGuiApplication>
+#include <QHash>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyleHints>
+#include <QTimer>
+#include <QToolTip>
+#include <editor/ColumnGrid.h>
 #include <editor/ColumnMenu.h>
 #include <editor/EditStep.h>
 #include <editor/LittleOneProg.h>
@@ -27,6 +33,7 @@ TFrame1 *TForm1::createPanel(TVARNOProg *program)
 
 void TForm1::bindPanel(TFrame1 *panel)
 {
+    panel->installEventFilter(this); // a row reached with Tab is selected
     connect(panel->SpeedButton2, &QToolButton::clicked, this, [this, panel] {
         rowClicked(panel);
         ActualizeOneProg(panel);
@@ -52,6 +59,9 @@ void TForm1::bindPanel(TFrame1 *panel)
 }
 
 namespace {
+
+// After the number of a go-to item that a program bears.
+const QString kBorneMark = QStringLiteral(" \u25CF");
 
 // Tab goes through the rows as they stand, through the open program's controls
 // in the place of its row.
@@ -92,9 +102,37 @@ void TForm1::openDoubleClickedRow(TFrame1 *under)
         ActualizeOneProg(row);
 }
 
-// A double click whose second press lands below the rows, once they moved up.
+// A double click whose second press lands below the rows, once they moved up;
+// the title of the program a go-to item names.
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
+    // Tab onto a folded row selects it, so that the keys and the selection
+    // stay on one row; with a program open, Tab goes through it and the rows
+    // without folding it.
+    // Checked once the event is handled: a row hidden under the program it
+    // opens passes the focus on with the same reason.
+    if (event->type() == QEvent::FocusIn) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        QPointer<TFrame1> row = qobject_cast<TFrame1 *>(watched);
+        if (row && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason))
+            QTimer::singleShot(0, this, [this, row] {
+                if (row && row->hasFocus() && row != SelectedPanel && ProgPanel->isHidden() &&
+                    PanelList.contains(row.data()))
+                    ActiveSelected(row);
+            });
+    }
+    if (ProgPanel && event->type() == QEvent::ToolTip &&
+        watched == ProgPanel->GoToProgramMenu->grid()) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        auto *grid = static_cast<varno::ColumnGrid *>(watched);
+        const int index = grid->indexAt(help->pos());
+        const QList<QAction *> &items = ProgPanel->GoToProgramMenu->items();
+        if (index >= 0 && index < items.size() && items[index]->text().endsWith(kBorneMark))
+            QToolTip::showText(help->globalPos(), items[index]->toolTip(), grid);
+        else
+            QToolTip::hideText();
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonDblClick &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton &&
         (watched == rows_ || watched == ScrollBox1->viewport()) && ProgPanel &&
@@ -118,6 +156,7 @@ void TForm1::SpeedButton1Click()
 
 void TForm1::installAddedProgram(TVARNOProg *program)
 {
+    const bool keys = keysInList(); // hiding a focused row sends the keys elsewhere
     TFrame1 *panel = createPanel(program);
     SelectedPanel = panel;
     ProgPanel->Prog = program;
@@ -131,18 +170,27 @@ void TForm1::installAddedProgram(TVARNOProg *program)
     ProgPanel->TranslatePanel();
     ProgPanel->TranslateActions();
     undo_->programAdded(int(PanelList.size()) - 1, *program);
+    keepFocusOn(SelectedPanel, keys);
 }
 
 void TForm1::SpeedButton2Click()
 {
-    if (PanelList.isEmpty() || !SelectedPanel)
+    if (PanelList.isEmpty() || !SelectedPanel || !SelectedPanel->Prog)
         return;
-    if (dialogs_.askYesNo(this, text::Text(text::MainMessages::DeleteConfirm, CurrentLanguage)))
+    // The question names the program it deletes: the selected one, whatever
+    // the keys were doing.
+    const TVARNOProg &program = *SelectedPanel->Prog;
+    const QString question = text::Text(text::MainMessages::DeleteConfirm, CurrentLanguage) +
+                             QStringLiteral("\n%1  %2")
+                                 .arg(program.NumOfProg, 3, 10, QLatin1Char('0'))
+                                 .arg(program.Title);
+    if (dialogs_.askYesNo(this, question))
         DeleteSelectedProg();
 }
 
 void TForm1::DeleteSelectedProg()
 {
+    const bool keys = keysInList(); // hiding a focused row sends the keys elsewhere
     ProjectModified = true;
     const int index = int(PanelList.indexOf(SelectedPanel));
     if (index < 0)
@@ -167,13 +215,41 @@ void TForm1::DeleteSelectedProg()
         SelectedPanel = nullptr;
         LayoutFolded();
     }
+    keepFocusOn(SelectedPanel, keys);
 }
 
 void TForm1::placeAndScroll(int contentHeight)
 {
     rows_->resize(TFrame2::PanelWidth, qMax(contentHeight, 1));
     chainRows(PanelList, ProgPanel);
+    keepFocusOn(SelectedPanel);
     scrollToSelected();
+}
+
+// The keys act on the selected program (Delete deletes it): the focus mark is
+// never left on another row. A row that loses the focus by being hidden or
+// deleted passes it on to the next widget, or to none, so it is brought back
+// here whenever the focus is in the list.
+bool TForm1::keysInList() const
+{
+    const QWidget *focus = focusWidget(); // this window's, active or not
+    return focus ? focus == ScrollBox1 || ScrollBox1->isAncestorOf(focus) : isActiveWindow();
+}
+
+void TForm1::keepFocusOn(TFrame1 *selected, bool hadKeys)
+{
+    if (!selected || (!hadKeys && !keysInList()))
+        return;
+    QWidget *focus = focusWidget();
+    const bool onSelection =
+        focus && (selected->isHidden() ? !ProgPanel->isHidden() && ProgPanel->isAncestorOf(focus)
+                                       : focus == selected || selected->isAncestorOf(focus));
+    if (onSelection)
+        return;
+    if (!selected->isHidden())
+        selected->setFocus(Qt::OtherFocusReason);
+    else if (!ProgPanel->isHidden() && !ProgPanel->keyControls().isEmpty())
+        ProgPanel->keyControls().constFirst()->setFocus(Qt::OtherFocusReason);
 }
 
 // The selected program's row (or the open panel in its place) at the top.
@@ -219,10 +295,12 @@ void TForm1::HighlightPanel(TFrame1 *panel)
         p->setSelected(false);
     if (panel)
         panel->setSelected(true);
+    keepFocusOn(panel);
 }
 
 void TForm1::OpenProg(TFrame1 *panel)
 {
+    const bool keys = keysInList(); // hiding a focused row sends the keys elsewhere
     if (panel != SelectedPanel) {
         if (SelectedPanel)
             SelectedPanel->show();
@@ -239,6 +317,7 @@ void TForm1::OpenProg(TFrame1 *panel)
     ProgPanel->show();
     LayoutPanels();
     HighlightPanel(panel);
+    keepFocusOn(SelectedPanel, keys);
 }
 
 void TForm1::ActualizeOneProg(TFrame1 *panel)
@@ -250,6 +329,7 @@ void TForm1::ActualizeOneProg(TFrame1 *panel)
 
 void TForm1::ActualizeBVProg()
 {
+    const bool keys = keysInList(); // hiding a focused row sends the keys elsewhere
     ProgPanel->ValidateEdits();
     if (SelectedPanel) {
         SelectedPanel->show();
@@ -257,6 +337,7 @@ void TForm1::ActualizeBVProg()
     }
     ProgPanel->hide();
     LayoutPanels();
+    keepFocusOn(SelectedPanel, keys);
 }
 
 void TForm1::ActiveSelected(TFrame1 *panel)
@@ -278,12 +359,99 @@ void TForm1::UpdateNumberMenu()
     }
 }
 
+namespace {
+
+// The actions in use of a program that go to number.
+QList<int> jumpsTo(const TVARNOProg &program, quint8 number)
+{
+    QList<int> found;
+    const int used = qMin<int>(program.ActionCount, TVARNOProg::ActionSlots);
+    for (int slot = 0; slot < used; ++slot)
+        if (program.ActionKind[std::size_t(slot)] == akGoToProgram &&
+            program.ActionNumber[std::size_t(slot)] == number)
+            found << slot;
+    return found;
+}
+
+QString padded(int number)
+{
+    return QStringLiteral("%1").arg(number, 3, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+// A program that takes another number leaves the programs that went to its old
+// one going nowhere; they follow it if the user says so, in the same step.
 void TForm1::SelectAPopUpMenuNumOfProg(int number)
 {
-    if (!ProgPanel->Prog)
+    TVARNOProg *renumbered = ProgPanel->Prog;
+    if (!renumbered)
         return;
-    const TEditStep step(*ProgPanel);
-    ProgPanel->Prog->NumOfProg = quint8(number);
+    const quint8 old = renumbered->NumOfProg;
+    QList<int> jumping; // positions
+    bool oldStillBorne = false;
+    for (int i = 0; i < ProgList().count(); ++i) {
+        const TVARNOProg &p = ProgList().at(i);
+        if (!jumpsTo(p, old).isEmpty())
+            jumping << i;
+        if (&p != renumbered && p.NumOfProg == old)
+            oldStillBorne = true;
+    }
+    bool follow = false;
+    if (!jumping.isEmpty() && !oldStillBorne && number != old) {
+        QStringList numbers;
+        for (int i : jumping)
+            numbers << padded(ProgList().at(i).NumOfProg);
+        follow = dialogs_.askYesNo(
+            this, text::Text(jumping.size() == 1 ? text::AddedTexts::RenumberJump
+                                                 : text::AddedTexts::RenumberJumps,
+                             CurrentLanguage)
+                      .arg(numbers.join(QStringLiteral(", ")), padded(old), padded(number)));
+    }
+    if (!follow) {
+        const TEditStep step(*ProgPanel);
+        renumbered->NumOfProg = quint8(number);
+        ProgPanel->ShowProg();
+        UpdateNumberMenu();
+        return;
+    }
+    const int position = ProgList().indexOf(renumbered);
+    QList<varno::undo::ProgramChange> changes{{position, *renumbered, {}}};
+    for (int i : jumping)
+        if (i != position)
+            changes.append({i, ProgList().at(i), {}});
+    renumbered->NumOfProg = quint8(number);
+    for (const varno::undo::ProgramChange &c : changes) {
+        TVARNOProg &p = ProgList().at(c.position);
+        for (int slot : jumpsTo(p, old))
+            p.ActionNumber[std::size_t(slot)] = quint8(number);
+    }
     ProgPanel->ShowProg();
+    for (varno::undo::ProgramChange &c : changes) {
+        c.after = ProgList().at(c.position);
+        PanelList.at(c.position)->ShowLittleProg();
+    }
     UpdateNumberMenu();
+    undo_->programsEdited(changes);
+}
+
+// The go-to menu marks the numbers programs bear, with their titles, so that a
+// jump to a number no program bears shows when it is chosen.
+void TForm1::markGoToNumbers()
+{
+    QHash<int, QStringList> titles;
+    for (const auto &program : ProgList())
+        titles[program->NumOfProg] << program->Title;
+    const QList<QAction *> &items = ProgPanel->GoToProgramMenu->items();
+    for (int i = 0; i < items.size(); ++i) {
+        const int number = i + 1;
+        const auto borne = titles.constFind(number);
+        const QString caption =
+            padded(number) + (borne != titles.cend() ? QString(kBorneMark) : QString());
+        const QString tip = borne != titles.cend() ? borne->join(QLatin1Char('\n')) : QString();
+        if (items[i]->text() != caption)
+            items[i]->setText(caption);
+        if (items[i]->toolTip() != tip)
+            items[i]->setToolTip(tip);
+    }
 }

@@ -19,15 +19,20 @@
 #include <shell/WindowPlacement.h>
 #include <text/text.h>
 
+// What Save would write, against what was last loaded, saved or received: an
+// opened or folded program, or edits undone, change nothing. The flags only say
+// that something may have changed; the bytes say whether it did.
 bool TForm1::isChanged() const
 {
-    return ProjectModified || ProgPanel->Modified;
+    return varno::projectfile::serialize(document_) != savedState_;
 }
 
 void TForm1::clearChangeFlags()
 {
     ProjectModified = false;
     ProgPanel->Modified = false;
+    savedState_ = varno::projectfile::serialize(document_);
+    undo_->stack().setClean();
     discardRecoveryCopy();
 }
 
@@ -91,6 +96,7 @@ void TForm1::New2Click()
         return;
     ClearProject();
     copyPropertiesFromDialog();
+    clearChangeFlags(); // a new project is unchanged until the user changes it
 }
 
 void TForm1::Property1Click()
@@ -123,6 +129,7 @@ bool TForm1::LoadProjectFile(QString fileName)
         ResetPropertiesDialog();
         ClearProject();
         copyPropertiesFromDialog();
+        clearChangeFlags();
         return false;
     }
     ClearProject();

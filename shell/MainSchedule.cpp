@@ -213,11 +213,13 @@ void TForm1::ImportCsv1Click()
     // As the programmer holds programs it opens.
     HoldPrograms(imported);
     const quint8 l = CurrentLanguage;
-    const TAnswer answer = dialogs_.askYesNoOrDismiss(
-        this, text::Text(AddedTexts::ReplaceOrAdd, l).arg(imported.count()));
-    if (answer == TAnswer::Dismissed)
-        return; // neither replace nor add was chosen
-    const bool replace = answer == TAnswer::Yes;
+    // Adding is the default: a project is never replaced by a key pressed in haste.
+    const int choice = dialogs_.askChoice(
+        this, text::Text(AddedTexts::ReplaceOrAdd, l).arg(imported.count()),
+        {text::Text(AddedTexts::ImportAdd, l), text::Text(AddedTexts::ImportReplace, l)});
+    if (choice < 0)
+        return; // neither add nor replace was chosen
+    const bool replace = choice == 1;
     const int total = imported.count() + (replace ? 0 : ProgList().count());
     if (total > TProgList::MaxPrograms) {
         dialogs_.warn(this, text::Text(AddedTexts::TooManyPrograms, l).arg(total));
@@ -228,10 +230,9 @@ void TForm1::ImportCsv1Click()
     ProgPanel->hide();
     ProgPanel->Prog = nullptr;
     QString message = text::Text(AddedTexts::ImportDone, l).arg(imported.count());
-    // The history's steps find programs by position and number: programs put
-    // in place of the others, or added with numbers a step would give back,
-    // leave it nothing it can undo safely.
-    undo_->clear();
+    // The whole import is one step: undoing it gives the list back as it was.
+    const QList<TVARNOProg> before = varno::undo::Records(ProgList());
+    const int count = imported.count();
     if (replace) {
         qDeleteAll(PanelList);
         PanelList.clear();
@@ -253,6 +254,7 @@ void TForm1::ImportCsv1Click()
     }
     selectLastFolded();
     ProjectModified = true;
+    undo_->programsReplaced(replace, count, before, varno::undo::Records(ProgList()));
     if (ScheduleWindow1)
         ScheduleWindow1->refresh();
     dialogs_.warn(this, message);

@@ -13,6 +13,7 @@
 #include <link/ComLink.h>
 #include <link/LinkMessage.h>
 #include <link/PortName.h>
+#include <link/ProjectCheck.h>
 #include <link/Transfer.h>
 #include <link/dialogs/ProgessBar.h>
 #include <link/dialogs/VerifTrame.h>
@@ -53,9 +54,17 @@ void TForm1::SpeedButton3Click()
 {
     if (transferring_)
         return;
-    if (!dialogs_.askYesNo(this, text::Text(text::MainMessages::TransmitConfirm, CurrentLanguage)))
-        return;
+    // What the player would get that is likely a mistake, said under the question.
     ProgPanel->ValidateEdits();
+    QString question = text::Text(text::MainMessages::TransmitConfirm, CurrentLanguage);
+    const QList<TFinding> findings = TransmitFindings(document_);
+    if (!findings.isEmpty())
+        question += QStringLiteral("\n\n") +
+                    text::Text(text::AddedTexts::FindingsHeading, CurrentLanguage) +
+                    QStringLiteral("\n\u2022 ") +
+                    FindingLines(findings, CurrentLanguage).join(QStringLiteral("\n\u2022 "));
+    if (!dialogs_.askYesNo(this, question))
+        return;
     TransferDirection = 1;
     LinkResult = 0;
     transmitSafely();
@@ -125,6 +134,8 @@ void TForm1::SpeedButton4Click()
         return;
     Project().Name = name;
     updateTitle();
+    if (LinkResult == 0)
+        clearChangeFlags(); // the name is part of what was received
     const QString question =
         text::Text(text::MainMessages::LoadAssociatedProjectConfirm, CurrentLanguage) +
         text::Text(text::MainMessages::AssociatedProjectName, CurrentLanguage) + name;

@@ -78,6 +78,26 @@ void TForm1::removeProgram(int position)
         ScheduleWindow1->refresh();
 }
 
+// The list of an import's step, every row folded, the last program selected.
+void TForm1::restorePrograms(const QList<TVARNOProg> &records)
+{
+    ProgPanel->ValidateEdits();
+    ProgPanel->hide();
+    ProgPanel->Prog = nullptr;
+    qDeleteAll(PanelList);
+    PanelList.clear();
+    SelectedPanel = nullptr;
+    TProgList programs;
+    for (const TVARNOProg &record : records)
+        programs.Insert(programs.count(), record);
+    document_.Programs = std::move(programs);
+    addPanelsForPrograms();
+    selectLastFolded();
+    ProjectModified = true;
+    if (ScheduleWindow1)
+        ScheduleWindow1->refresh();
+}
+
 void TForm1::restoreProperties(const TVARNOGroup &group)
 {
     ProjectModified = true;

@@ -38,22 +38,33 @@ StepKind EditKind(const TVARNOProg &before, const TVARNOProg &after)
     return StepKind::Values;
 }
 
-QString StepName(StepKind kind, quint8 number, quint8 language)
+QString StepName(StepKind kind, int number, quint8 language)
 {
     using text::AddedTexts;
     static constexpr AddedTexts names[] = {
-        AddedTexts::StepTitle,      AddedTexts::StepComment,    AddedTexts::StepColor,
-        AddedTexts::StepNumber,     AddedTexts::StepActive,     AddedTexts::StepPriority,
-        AddedTexts::StepTimer,      AddedTexts::StepDateMode,   AddedTexts::StepTime,
-        AddedTexts::StepDate,       AddedTexts::StepWeekDay,    AddedTexts::StepActions,
-        AddedTexts::StepValues,     AddedTexts::StepNewProgram, AddedTexts::StepDeleteProgram,
-        AddedTexts::StepProperties,
+        AddedTexts::StepTitle,      AddedTexts::StepComment,     AddedTexts::StepColor,
+        AddedTexts::StepNumber,     AddedTexts::StepActive,      AddedTexts::StepPriority,
+        AddedTexts::StepTimer,      AddedTexts::StepDateMode,    AddedTexts::StepTime,
+        AddedTexts::StepDate,       AddedTexts::StepWeekDay,     AddedTexts::StepActions,
+        AddedTexts::StepValues,     AddedTexts::StepNewProgram,  AddedTexts::StepDeleteProgram,
+        AddedTexts::StepProperties, AddedTexts::StepImportAdded, AddedTexts::StepImportReplaced,
     };
-    static_assert(std::size(names) == std::size_t(StepKind::Properties) + 1);
+    static_assert(std::size(names) == std::size_t(StepKind::ImportReplaced) + 1);
     const QString name = text::Text(names[std::size_t(kind)], language);
     if (kind == StepKind::Properties)
         return name;
+    if (kind == StepKind::ImportAdded || kind == StepKind::ImportReplaced)
+        return name.arg(number);
     return name.arg(number, 3, 10, QLatin1Char('0'));
+}
+
+QList<TVARNOProg> Records(const TProgList &programs)
+{
+    QList<TVARNOProg> records;
+    records.reserve(programs.count());
+    for (const auto &program : programs)
+        records << *program;
+    return records;
 }
 
 } // namespace varno::undo
@@ -65,7 +76,7 @@ using varno::undo::StepKind;
 class TProjectStep : public QUndoCommand
 {
 public:
-    TProjectStep(TForm1 &window, StepKind kind, quint8 number, int position)
+    TProjectStep(TForm1 &window, StepKind kind, int number, int position)
         : window_(window), kind_(kind), number_(number), position_(position)
     {
         setText(varno::undo::StepName(kind, number, text::English));
@@ -87,7 +98,7 @@ protected:
     virtual void apply(bool undoing) = 0;
     TForm1 &window_;
     StepKind kind_;
-    quint8 number_;
+    int number_;
     int position_;
 
     // The program at position holds number.
@@ -184,6 +195,87 @@ private:
     TVARNOProg record_;
 };
 
+// Several programs edited as one step; the first is the one shown open after.
+class TProgramsStep : public TProjectStep
+{
+public:
+    TProgramsStep(TForm1 &window, const QList<varno::undo::ProgramChange> &changes)
+        : TProjectStep(
+              window,
+              varno::undo::EditKind(changes.constFirst().before, changes.constFirst().after),
+              changes.constFirst().before.NumOfProg, changes.constFirst().position),
+          changes_(changes)
+    {
+    }
+
+    // Every program holds the number the step left it (or found it) with, and
+    // no number the step gives is borne by another program then.
+    bool applicable(bool undoing) const override
+    {
+        const TProgList &list = window_.ProgList();
+        QList<int> numbers;
+        for (const auto &program : list)
+            numbers << program->NumOfProg;
+        for (const varno::undo::ProgramChange &c : changes_) {
+            if (!holds(c.position, (undoing ? c.after : c.before).NumOfProg))
+                return false;
+            numbers[c.position] = (undoing ? c.before : c.after).NumOfProg;
+        }
+        for (const varno::undo::ProgramChange &c : changes_) {
+            const TVARNOProg &now = undoing ? c.after : c.before;
+            const TVARNOProg &next = undoing ? c.before : c.after;
+            if (next.NumOfProg != now.NumOfProg && numbers.count(next.NumOfProg) > 1)
+                return false;
+        }
+        return true;
+    }
+
+protected:
+    void apply(bool undoing) override
+    {
+        for (qsizetype i = changes_.size() - 1; i >= 0; --i) {
+            const varno::undo::ProgramChange &c = changes_[i];
+            window_.restoreProgram(c.position, undoing ? c.before : c.after);
+        }
+    }
+
+private:
+    QList<varno::undo::ProgramChange> changes_;
+};
+
+// An import: the list as it was before it, and as it left it.
+class TImportStep : public TProjectStep
+{
+public:
+    TImportStep(TForm1 &window, bool replacing, int imported, const QList<TVARNOProg> &before,
+                const QList<TVARNOProg> &after)
+        : TProjectStep(window, replacing ? StepKind::ImportReplaced : StepKind::ImportAdded,
+                       imported, -1),
+          before_(before), after_(after)
+    {
+    }
+
+    // The list holds the numbers it held when the step left it (or found it).
+    bool applicable(bool undoing) const override
+    {
+        const QList<TVARNOProg> &now = undoing ? after_ : before_;
+        const TProgList &list = window_.ProgList();
+        if (list.count() != now.size())
+            return false;
+        for (int i = 0; i < list.count(); ++i)
+            if (list.at(i).NumOfProg != now[i].NumOfProg)
+                return false;
+        return true;
+    }
+
+protected:
+    void apply(bool undoing) override { window_.restorePrograms(undoing ? before_ : after_); }
+
+private:
+    QList<TVARNOProg> before_;
+    QList<TVARNOProg> after_;
+};
+
 class TPropertiesStep : public TProjectStep
 {
 public:
@@ -274,6 +366,18 @@ void TProjectUndo::propertiesChanged(const TVARNOGroup &before, const TVARNOGrou
 {
     if (!(before == after))
         push(new TPropertiesStep(window_, before, after));
+}
+
+void TProjectUndo::programsEdited(const QList<varno::undo::ProgramChange> &changes)
+{
+    if (!changes.isEmpty())
+        push(new TProgramsStep(window_, changes));
+}
+
+void TProjectUndo::programsReplaced(bool replacing, int imported, const QList<TVARNOProg> &before,
+                                    const QList<TVARNOProg> &after)
+{
+    push(new TImportStep(window_, replacing, imported, before, after));
 }
 
 // An open title or comment editor is committed first, as a step of its own.

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QUndoStack>
 #include <model/GroupOfProjectClasses.h>
+#include <model/ProgList.h>
 #include <model/ProjectClasses.h>
 
 class QAction;
@@ -28,15 +30,29 @@ enum class StepKind
     Values,
     NewProgram,
     DeleteProgram,
-    Properties
+    Properties,
+    ImportAdded,
+    ImportReplaced
 };
 
 // The field an edit of a program changed; an edit that changed several (an
 // action choice also recounts the actions) is named after the one the user chose.
 StepKind EditKind(const TVARNOProg &before, const TVARNOProg &after);
 
-// "title of 005": the step's name in language, number the program's.
-QString StepName(StepKind kind, quint8 number, quint8 language);
+// "title of 005": the step's name in language, number the program's (for an
+// import, the number of programs imported).
+QString StepName(StepKind kind, int number, quint8 language);
+
+// Copies of the records of a list, in order.
+QList<TVARNOProg> Records(const TProgList &programs);
+
+// One program's record before and after a step that changes several.
+struct ProgramChange
+{
+    int position = 0;
+    TVARNOProg before;
+    TVARNOProg after;
+};
 
 } // namespace varno::undo
 
@@ -66,6 +82,12 @@ public:
     void programAdded(int position, const TVARNOProg &record);
     void programDeleted(int position, const TVARNOProg &record);
     void propertiesChanged(const TVARNOGroup &before, const TVARNOGroup &after);
+    // Edits of several programs made as one (a renumbering and the jumps that
+    // follow it), named after the first.
+    void programsEdited(const QList<varno::undo::ProgramChange> &changes);
+    // An import: the whole list before and after it.
+    void programsReplaced(bool replacing, int imported, const QList<TVARNOProg> &before,
+                          const QList<TVARNOProg> &after);
 
     void clear() { stack_.clear(); }
     bool applying() const { return applying_; }

@@ -136,4 +136,5 @@ void TForm1::installRecovered(TProject project, const QString &sourceFile)
         holdProjectFile(claimProjectFile(ProjectFileName, false));
     updateTitle();
     ProjectModified = true;
+    savedState_.clear(); // unsaved work: changed until it is saved
 }

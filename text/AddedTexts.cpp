@@ -86,12 +86,12 @@ constexpr Row kAddedTexts[] = {
     {AddedTexts::ImportCsv, u"&Importer des programmes (CSV)...", u"&Import programs (CSV)...",
      u"&Importar programas (CSV)..."},
     {AddedTexts::ReplaceOrAdd,
-     u"%1 programmes lus. Remplacer les programmes du projet par ceux-ci ? (Non : les ajouter au "
-     u"projet)",
-     u"%1 programs read. Replace the programs of the project with them? (No: add them to the "
-     u"project)",
-     u"%1 programas leídos. ¿Reemplazar los programas del proyecto por ellos? (No: añadirlos al "
-     u"proyecto)"},
+     u"%1 programmes lus. Les ajouter au projet, ou remplacer les programmes du projet par "
+     u"ceux-ci ?",
+     u"%1 programs read. Add them to the project, or replace the programs of the project with "
+     u"them?",
+     u"%1 programas leídos. ¿Añadirlos al proyecto, o reemplazar los programas del proyecto por "
+     u"ellos?"},
     {AddedTexts::ImportDone, u"%1 programmes importés.", u"%1 programs imported.",
      u"%1 programas importados."},
     {AddedTexts::Renumbered, u"Numéros déjà pris, changés : %1",
@@ -350,6 +350,49 @@ constexpr Row kAddedTexts[] = {
      u"Une copie de récupération ne peut pas être lue, ni mise de côté :\n%1",
      u"A recovery copy cannot be read, nor moved aside:\n%1",
      u"Una copia de recuperación no se puede leer, ni apartar:\n%1"},
+    // Guard rails before a mistake.
+    {AddedTexts::ImportAdd, u"&Ajouter", u"&Add", u"&Añadir"},
+    {AddedTexts::ImportReplace, u"&Remplacer", u"&Replace", u"&Reemplazar"},
+    {AddedTexts::StepImportAdded, u"import de %1 programmes ajoutés",
+     u"import of %1 programs added", u"importación de %1 programas añadidos"},
+    {AddedTexts::StepImportReplaced, u"import de %1 programmes à la place des autres",
+     u"import of %1 programs in place of the others",
+     u"importación de %1 programas en lugar de los demás"},
+    {AddedTexts::RenumberJumps,
+     u"Les programmes %1 sautent au programme %2, que plus aucun programme ne porte. Les faire "
+     u"sauter au programme %3 ?",
+     u"Programs %1 go to program %2, which no program bears any more. Make them go to program "
+     u"%3?",
+     u"Los programas %1 saltan al programa %2, que ya no lleva ningún programa. ¿Hacer que "
+     u"salten al programa %3?"},
+    {AddedTexts::FindingsHeading, u"À vérifier avant :", u"To check first:",
+     u"Para comprobar antes:"},
+    {AddedTexts::FindingMissingJump,
+     u"le programme %1 saute au programme %2, qu'aucun programme ne porte",
+     u"program %1 goes to program %2, which no program bears",
+     u"el programa %1 salta al programa %2, que ningún programa lleva"},
+    {AddedTexts::FindingInactiveTimer,
+     u"le programme %1 a sa minuterie en marche mais n'est pas activé : il ne se déclenchera pas",
+     u"program %1 has its timer on but is not active: it will not fire",
+     u"el programa %1 tiene su temporizador encendido pero no está activado: no se disparará"},
+    {AddedTexts::FindingClash, u"les programmes %1 peuvent se déclencher à la même minute (%2)",
+     u"programs %1 can fire at the same minute (%2)",
+     u"los programas %1 pueden dispararse en el mismo minuto (%2)"},
+    {AddedTexts::FindingImpossibleDate,
+     u"le programme %1 se déclenche à une date de %2, année que le lecteur ne peut pas garder",
+     u"program %1 fires on a date in %2, a year the player cannot hold",
+     u"el programa %1 se dispara en una fecha de %2, año que el reproductor no puede guardar"},
+    {AddedTexts::FindingSharedNumber,
+     u"%1 programmes portent le numéro %2 ; le lecteur n'en garde qu'un",
+     u"%1 programs bear number %2; the player keeps only one",
+     u"%1 programas llevan el número %2; el reproductor solo guarda uno"},
+    {AddedTexts::FindingsMore, u"et %1 de plus", u"and %1 more", u"y %1 más"},
+    {AddedTexts::RenumberJump,
+     u"Le programme %1 saute au programme %2, que plus aucun programme ne porte. Le faire sauter "
+     u"au programme %3 ?",
+     u"Program %1 goes to program %2, which no program bears any more. Make it go to program %3?",
+     u"El programa %1 salta al programa %2, que ya no lleva ningún programa. ¿Hacer que salte "
+     u"al programa %3?"},
 };
 
 constexpr bool rowsInKeyOrder()

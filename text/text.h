@@ -425,7 +425,22 @@ enum class AddedTexts
     RecoveryProtectedAgain,  // status bar: recovery copies are written again
     UnreadableRecovery,      // at start-up: %1 where the copy was moved, %2 the error
     UnreadableRecoveryStays, // at start-up: %1 the error; the copy could not be moved
-    Count                    // not a text: the number of keys
+    // Guard rails before a mistake: import choices, renumbered jumps, the
+    // findings listed under the transmit question.
+    ImportAdd,             // button of the import question, the default
+    ImportReplace,         // button of the import question
+    StepImportAdded,       // undo step: %1 programs imported and added
+    StepImportReplaced,    // undo step: %1 programs imported in place of the others
+    RenumberJumps,         // %1 programs going to %2, the old number; %3 the new one
+    FindingsHeading,       // above the findings under the transmit question
+    FindingMissingJump,    // %1 a program, %2 the number it goes to
+    FindingInactiveTimer,  // %1 a program
+    FindingClash,          // %1 programs, %2 the time of day
+    FindingImpossibleDate, // %1 a program, %2 its year
+    FindingSharedNumber,   // %1 how many programs, %2 the number
+    FindingsMore,          // %1 how many findings are not listed
+    RenumberJump,          // RenumberJumps for one program
+    Count                  // not a text: the number of keys
 };
 
 // Number of keys of each localised table (the enumerators are 0..KeyCount-1).

@@ -330,6 +330,41 @@ TEST_F(ProgramPanel, enterInTheCommentEditorStoresTheComment)
     EXPECT_EQ(panel.Memo1->toPlainText(), "Doors open");
 }
 
+struct Typing
+{
+    const char *why;
+    QString title; // and comment, before
+    QString typed;
+    QString result;
+};
+
+// Clicked and typed into as a user does: the "..." a new program holds is
+// replaced, any other text is added to.
+TEST_F(ProgramPanel, typingOverThePlaceholderReplacesIt)
+{
+    const Typing cases[] = {
+        {"the placeholder", "...", "Opening", "Opening"},
+        {"a title of the user's", "Gate", " 3", "Gate 3"},
+        {"more dots than the placeholder", "....", "x", "....x"},
+    };
+    for (const Typing &c : cases) {
+        SCOPED_TRACE(c.why);
+        prog.Title = c.title;
+        prog.Comment = QStringList{c.title};
+        bind();
+        QTest::mouseClick(panel.StaticText1, Qt::LeftButton);
+        ASSERT_FALSE(panel.Edit1->isHidden());
+        QTest::keyClicks(panel.Edit1, c.typed);
+        QTest::keyClick(panel.Edit1, Qt::Key_Return);
+        EXPECT_EQ(prog.Title, c.result);
+        QTest::mouseClick(panel.Memo1->viewport(), Qt::LeftButton);
+        ASSERT_FALSE(panel.Memo2->isHidden());
+        QTest::keyClicks(panel.Memo2, c.typed);
+        QTest::keyClick(panel.Memo2, Qt::Key_Return);
+        EXPECT_EQ(prog.Comment, QStringList{c.result});
+    }
+}
+
 TEST_F(ProgramPanel, commentEditorRefusesThe129thCharacter)
 {
     QTest::mouseClick(panel.Memo1->viewport(), Qt::LeftButton);

@@ -105,25 +105,24 @@ TEST(UserDialogs, escapeAndTheCloseButtonDismissAQuestion)
     }
 }
 
-// A question with buttons of the application's own: each gives its place; the
-// toolkit's Cancel, Escape and the close button all give -1.
-TEST(UserDialogs, aChoiceIsCancelledByEscapeAndTheCloseButton)
+// A question with buttons of its own: the first is the default (Enter), and
+// Escape or the close button is the toolkit's Cancel.
+TEST(UserDialogs, aQuestionWithChoicesDefaultsToTheFirstAndEscapeCancels)
 {
-    const auto clickText = [](const QString &text) {
-        return [text](QMessageBox *box) {
-            for (QAbstractButton *button : box->buttons())
-                if (button->text() == text)
-                    button->click();
-        };
-    };
     const struct
     {
         const char *name;
         std::function<void(QMessageBox *)> leave;
         int expected;
     } ways[] = {
-        {"first", clickText("&Overwrite"), 0},
-        {"second", clickText("Save &as..."), 1},
+        {"Enter", [](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Return); }, 0},
+        {"the second",
+         [](QMessageBox *box) {
+             for (QAbstractButton *button : box->buttons())
+                 if (button->text() == "&Replace")
+                     button->click();
+         },
+         1},
         {"Cancel", [](QMessageBox *box) { box->button(QMessageBox::Cancel)->click(); }, -1},
         {"Escape", [](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); }, -1},
         {"closed", [](QMessageBox *box) { box->close(); }, -1},
@@ -131,7 +130,7 @@ TEST(UserDialogs, aChoiceIsCancelledByEscapeAndTheCloseButton)
     TQtUserDialogs dialogs;
     for (const auto &way : ways) {
         SCOPED_TRACE(way.name);
-        int buttons = 0;
+        QStringList shown;
         QTimer user;
         user.setInterval(10);
         QObject::connect(&user, &QTimer::timeout, [&] {
@@ -139,16 +138,18 @@ TEST(UserDialogs, aChoiceIsCancelledByEscapeAndTheCloseButton)
             if (!box)
                 return;
             user.stop();
-            buttons = int(box->buttons().size());
+            for (QAbstractButton *button : box->buttons())
+                shown << button->text();
             way.leave(box);
         });
         user.start();
-        const int chosen =
-            dialogs.askChoice(nullptr, QStringLiteral("Changed. Overwrite?"),
-                              {QStringLiteral("&Overwrite"), QStringLiteral("Save &as...")});
+        const int choice = dialogs.askChoice(nullptr, QStringLiteral("Import?"),
+                                             {QStringLiteral("&Add"), QStringLiteral("&Replace")});
         user.stop();
-        EXPECT_EQ(chosen, way.expected);
-        EXPECT_EQ(buttons, 3);
+        EXPECT_EQ(choice, way.expected);
+        EXPECT_TRUE(shown.contains("&Add") && shown.contains("&Replace"))
+            << shown.join(',').toStdString();
+        EXPECT_EQ(shown.size(), 3);
     }
 }
 

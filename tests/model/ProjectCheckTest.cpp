@@ -1,8 +1,11 @@
 #include <QtPrinters.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <link/ProjectCheck.h>
 #include <model/Clock.h>
+#include <model/DateTime.h>
 #include <model/Project.h>
+#include <text/text.h>
 
 namespace {
 
@@ -99,6 +102,126 @@ TEST_F(ProjectCheck, nameThatDoesNotFitTheBlock)
     ASSERT_EQ(warnings.size(), 2);
     EXPECT_TRUE(warnings[0].contains("66 characters"));
     EXPECT_TRUE(warnings[1].contains("cannot store"));
+}
+
+struct FindingCase
+{
+    const char *why;
+    std::function<void(TProject &)> make;
+    QStringList english;
+};
+
+TVARNOProg &timed(TProject &project, quint8 number, quint8 mode, int hour, int minute)
+{
+    TVARNOProg &p = *project.Programs.Add();
+    p.NumOfProg = number;
+    p.TimerOn = 1;
+    p.DateMode = mode;
+    p.SetHour(hour);
+    p.SetMinute(minute);
+    return p;
+}
+
+void goTo(TVARNOProg &p, quint8 number)
+{
+    p.ActionKind[0] = akGoToProgram;
+    p.ActionNumber[0] = number;
+    p.ActionCount = 1;
+}
+
+// What is said before a transmit, each finding naming its programs; the
+// transmit's own warnings say shared numbers and years already.
+TEST_F(ProjectCheck, transmitFindingsNameTheirPrograms)
+{
+    const FindingCase cases[] = {
+        {"a jump to a number no program bears",
+         [](TProject &p) { goTo(*p.Programs.Add(), 9); },
+         {"program 001 goes to program 009, which no program bears"}},
+        {"a jump to a program",
+         [](TProject &p) {
+             goTo(*p.Programs.Add(), 2);
+             p.Programs.Add();
+         },
+         {}},
+        {"a timer on an inactive program",
+         [](TProject &p) { timed(p, 1, 1, 8, 30).Active = 0; },
+         {"program 001 has its timer on but is not active: it will not fire"}},
+        {"every day, a Friday and a date on a Friday at one minute",
+         [](TProject &p) {
+             timed(p, 1, 1, 8, 30);
+             timed(p, 2, 2, 8, 30).WeekDay = 5;
+             timed(p, 3, 0, 8, 30).SetDate(varno::datetime::encodeDate(2027, 1, 1));
+             timed(p, 4, 1, 8, 31);
+         },
+         {"programs 001, 002, 003 can fire at the same minute (08:30)"}},
+        {"a Monday and a date on a Friday at one minute",
+         [](TProject &p) {
+             timed(p, 1, 2, 8, 30).WeekDay = 1;
+             timed(p, 2, 0, 8, 30).SetDate(varno::datetime::encodeDate(2027, 1, 1));
+         },
+         {}},
+        {"two dates at one minute",
+         [](TProject &p) {
+             timed(p, 1, 0, 23, 59).SetDate(varno::datetime::encodeDate(2027, 1, 1));
+             timed(p, 2, 0, 23, 59).SetDate(varno::datetime::encodeDate(2027, 1, 1));
+             timed(p, 3, 0, 23, 59).SetDate(varno::datetime::encodeDate(2027, 1, 2));
+         },
+         {"programs 001, 002 can fire at the same minute (23:59)"}},
+        {"an inactive program fires with no other",
+         [](TProject &p) {
+             timed(p, 1, 1, 8, 30);
+             timed(p, 2, 1, 8, 30).Active = 0;
+         },
+         {"program 002 has its timer on but is not active: it will not fire"}},
+        {"a date the player cannot hold",
+         [](TProject &p) {
+             TVARNOProg &late = timed(p, 1, 0, 8, 30);
+             late.SetYear(2150);
+             timed(p, 2, 0, 8, 30).SetYear(2150); // never fires: no clash either
+         },
+         {"program 001 fires on a date in 2150, a year the player cannot hold",
+          "program 002 fires on a date in 2150, a year the player cannot hold"}},
+        {"programs under one number",
+         [](TProject &p) {
+             for (int i = 0; i < 3; ++i)
+                 p.Programs.Add()->NumOfProg = 4;
+         },
+         {"3 programs bear number 004; the player keeps only one"}},
+    };
+    for (const FindingCase &c : cases) {
+        SCOPED_TRACE(c.why);
+        TProject checked;
+        c.make(checked);
+        const QList<TFinding> findings = TransmitFindings(checked);
+        QStringList english;
+        for (const TFinding &f : findings)
+            english << FindingText(f, text::English);
+        EXPECT_EQ(english, c.english);
+        for (const TFinding &f : findings) {
+            const bool saidByTheTransmit =
+                f.kind == TFindingKind::SharedNumber || f.kind == TFindingKind::ImpossibleDate;
+            EXPECT_EQ(CheckProject(checked).contains(FindingText(f, text::English)),
+                      !saidByTheTransmit);
+            for (quint8 language : {text::French, text::Spanish}) {
+                const QString line = FindingText(f, language);
+                EXPECT_NE(line, FindingText(f, text::English));
+                EXPECT_TRUE(line.contains(
+                    QStringLiteral("%1").arg(f.numbers.first(), 3, 10, QLatin1Char('0'))))
+                    << line.toStdString();
+            }
+        }
+    }
+}
+
+TEST_F(ProjectCheck, atMostTenFindingsAreListedThenHowManyMore)
+{
+    for (int n = 1; n <= 12; ++n)
+        goTo(*project.Programs.Add(), quint8(200 + n));
+    const QStringList lines = FindingLines(TransmitFindings(project), text::English);
+    ASSERT_EQ(lines.size(), 11);
+    EXPECT_EQ(lines[9], "program 010 goes to program 210, which no program bears");
+    EXPECT_EQ(lines[10], "and 2 more");
+    EXPECT_EQ(FindingLines(TransmitFindings(project), text::English, 12).size(), 12);
 }
 
 } // namespace

@@ -22,6 +22,7 @@
 #include <model/Cp1252.h>
 #include <model/ProjectFile.h>
 #include <shell/Main.h>
+#include <shell/ProjectUndo.h>
 #include <shell/ProjetProperty.h>
 #include <shell/SettingsFile.h>
 #include <sys/stat.h>
@@ -133,7 +134,7 @@ TEST_F(MainWindow, deletingTheSeventhOfFiveFoldsAndOffersItsNumberAgain)
     window->ActiveSelected(window->PanelList[2]);
     dialogs.answers = {true};
     window->SpeedButton2Click();
-    EXPECT_EQ(dialogs.questions.last(), "Do you want to delete the selected program?");
+    EXPECT_EQ(dialogs.questions.last(), "Do you want to delete the selected program?\n007  ...");
     EXPECT_EQ(numbers(), (QList<int>{1, 2, 4, 5}));
     EXPECT_EQ(window->SelectedPanel, window->PanelList.first());
     EXPECT_TRUE(window->SelectedPanel->isSelected());
@@ -306,14 +307,66 @@ TEST_F(MainWindow, openTitleEditIsKeptWhenAnotherRowIsClicked)
     EXPECT_EQ(window->PanelList[1]->StaticText1->text(), "Typed");
 }
 
-TEST_F(MainWindow, merelyOpeningAProgramAsksToSaveOnClose)
+struct Look
 {
+    const char *why;
+    std::function<void(TForm1 &)> look;
+    bool changes;
+};
+
+// Only what Save would write differently counts as a change: opening, folding
+// or an edit undone leaves nothing to save, no question at Exit and no
+// recovery copy.
+TEST_F(MainWindow, lookingAtProgramsIsNoChange)
+{
+    const Look cases[] = {
+        {"opened with a double click",
+         [](TForm1 &w) { QTest::mouseDClick(w.PanelList[0]->StaticText1, Qt::LeftButton); }, false},
+        {"expanded, then folded",
+         [](TForm1 &w) {
+             QTest::mouseClick(w.PanelList[1]->SpeedButton2, Qt::LeftButton);
+             QTest::mouseClick(w.ProgPanel->SpeedButton2, Qt::LeftButton);
+         },
+         false},
+        {"its title editor opened and left",
+         [](TForm1 &w) {
+             w.ActualizeOneProg(w.PanelList[0]);
+             w.ProgPanel->StaticText1Click();
+             w.ActualizeBVProg();
+         },
+         false},
+        {"changed, then undone",
+         [](TForm1 &w) {
+             w.ActualizeOneProg(w.PanelList[1]);
+             w.ProgPanel->Image19Click();
+             w.undoHistory().undo();
+         },
+         false},
+        {"changed",
+         [](TForm1 &w) {
+             w.ActualizeOneProg(w.PanelList[1]);
+             w.ProgPanel->Image19Click();
+         },
+         true},
+    };
     addPrograms(2);
-    dialogs.fileNames = {dir.filePath("p.prg")};
-    window->SaveAs1Click();
-    ASSERT_FALSE(window->isChanged());
-    window->ActualizeOneProg(window->PanelList[0]);
-    EXPECT_TRUE(window->isChanged());
+    const QDir recovery(dir.filePath("recovery"));
+    window->startRecovery(recovery.path(), 3600000);
+    for (const Look &c : cases) {
+        SCOPED_TRACE(c.why);
+        dialogs.fileNames = {dir.filePath("p.prg")};
+        window->SaveAs1Click();
+        ASSERT_FALSE(window->isChanged());
+        c.look(*window);
+        EXPECT_EQ(window->isChanged(), c.changes);
+        window->writeRecoveryCopy();
+        EXPECT_EQ(recovery.entryList({"*.prg"}).size(), c.changes ? 1 : 0);
+        dialogs.questions.clear();
+        dialogs.answers = {false};
+        EXPECT_TRUE(window->AskSaveChanges());
+        EXPECT_EQ(dialogs.questions.size(), c.changes ? 1 : 0);
+    }
+    dialogs.questions.clear();
     dialogs.answers = {false};
     closeWindow();
     EXPECT_EQ(dialogs.questions,

@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <editor/LittleOneProg.h>
 #include <editor/OneProg.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <shell/Main.h>
@@ -68,6 +69,77 @@ TEST_F(ProgramRowsKeyboard, tabAndArrowsMoveThroughTheRowsAndEnterOpensOne)
     window->ProgPanel->ActionButtons[0]->setFocus(Qt::TabFocusReason); // its last control here
     press(Qt::Key_Tab);
     EXPECT_EQ(focused(), row(3));
+}
+
+struct FocusCase
+{
+    const char *why;
+    std::function<void(TForm1 &, FakeDialogs &)> steps;
+};
+
+// Delete deletes the selected program and Enter answers Yes: the keys must be
+// where the selection is, and the question says which program goes.
+TEST_F(ProgramRowsKeyboard, theFocusIsAlwaysOnTheSelectedProgram)
+{
+    const auto click = [](TFrame1 *row) { QTest::mouseClick(row->StaticText1, Qt::LeftButton); };
+    const FocusCase cases[] = {
+        {"duplicated, then deleted",
+         [&](TForm1 &w, FakeDialogs &d) {
+             click(w.PanelList[2]);
+             w.DuplicateProgram1Click();
+             d.answers = {true};
+             w.SpeedButton2Click();
+         }},
+        {"deleted from the keyboard",
+         [&](TForm1 &w, FakeDialogs &d) {
+             click(w.PanelList[2]);
+             d.answers = {true};
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+         }},
+        {"opened with a double click",
+         [&](TForm1 &w, FakeDialogs &) {
+             click(w.PanelList[1]);
+             QTest::mouseDClick(w.PanelList[1]->StaticText1, Qt::LeftButton);
+         }},
+        {"opened, then folded",
+         [&](TForm1 &w, FakeDialogs &) {
+             click(w.PanelList[3]);
+             QTest::mouseDClick(w.PanelList[3]->StaticText1, Qt::LeftButton);
+             QTest::mouseClick(w.ProgPanel->SpeedButton2, Qt::LeftButton);
+         }},
+        {"a new program added",
+         [&](TForm1 &w, FakeDialogs &) {
+             click(w.PanelList[0]);
+             w.SpeedButton1Click();
+         }},
+    };
+    for (const FocusCase &c : cases) {
+        SCOPED_TRACE(c.why);
+        window->ActualizeBVProg();
+        c.steps(*window, dialogs);
+        TFrame1 *selected = window->SelectedPanel;
+        ASSERT_TRUE(selected);
+        QWidget *focus = focused();
+        if (selected->isHidden())
+            EXPECT_TRUE(window->ProgPanel->isAncestorOf(focus) &&
+                        window->ProgPanel->Prog == selected->Prog);
+        else
+            EXPECT_EQ(focus, selected);
+        for (TFrame1 *row : window->PanelList)
+            EXPECT_EQ(row->isSelected(), row == selected);
+    }
+
+    // The delete question names the program the Enter key would delete.
+    window->ProgList().at(1).Title = QStringLiteral("Sunday opening hours");
+    window->ProgList().at(1).NumOfProg = 8;
+    window->ActualizeBVProg();
+    window->ActiveSelected(window->PanelList[1]);
+    dialogs.questions.clear();
+    dialogs.answers = {false};
+    window->SpeedButton2Click();
+    EXPECT_EQ(
+        dialogs.questions,
+        QStringList{"Do you want to delete the selected program?\n008  Sunday opening hours"});
 }
 
 } // namespace

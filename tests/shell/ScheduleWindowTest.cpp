@@ -203,7 +203,7 @@ TEST_F(ScheduleCommands, exportThenImportGivesBackTheSameProjectFile)
     dialogs.fileNames.push_back(path("p.csv"));
     window->ExportCsv1Click();
     dialogs.fileNames.push_back(path("p.csv"));
-    dialogs.answers.push_back(true); // replace
+    dialogs.choices.push_back(1); // replace
     window->ImportCsv1Click();
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n');
     EXPECT_EQ(window->PanelList.size(), 3);
@@ -214,7 +214,7 @@ TEST_F(ScheduleCommands, addedProgramsKeepFreeNumbersAndTheMessageSaysWhichChang
 {
     addPrograms({1, 2});
     offerCsv({2, 7});
-    dialogs.answers.push_back(false); // add
+    dialogs.choices.push_back(0); // add
     window->ImportCsv1Click();
     QList<int> numbers;
     for (const auto &p : window->ProgList())
@@ -247,14 +247,14 @@ TEST_F(ScheduleCommands, aFaultyFileLeavesTheProjectUntouched)
     EXPECT_EQ(saved("after.prg"), before);
 }
 
-// The replace-or-add question closed with Escape: neither was chosen, nothing
+// The add-or-replace question closed with Escape: neither was chosen, nothing
 // is imported.
 TEST_F(ScheduleCommands, anImportWhoseQuestionIsClosedUnansweredChangesNothing)
 {
     addPrograms({5});
     const QByteArray before = saved("before.prg");
     offerCsv({7});
-    dialogs.answers.push_back(TAnswer::Dismissed);
+    dialogs.choices.push_back(-1); // Escape
     window->ImportCsv1Click();
     EXPECT_EQ(dialogs.questions.size(), 1);
     EXPECT_TRUE(dialogs.warnings.isEmpty()) << dialogs.warnings.join('\n');

@@ -188,6 +188,38 @@ TEST_F(TransferWindow, aSecondTransferCannotStartWhileOneRuns)
     EXPECT_EQ(dialogs.questions.size(), 1);
 }
 
+// Before anything reaches the player, the question lists what to check first,
+// in the language of the window; a project with nothing to say asks as it did.
+TEST_F(TransferWindow, theTransmitQuestionListsWhatToCheckFirst)
+{
+    window = std::make_unique<TForm1>(dialogs, settings);
+    addProgram(1);
+    dialogs.answers = {false};
+    window->SpeedButton3Click();
+    EXPECT_EQ(dialogs.questions,
+              QStringList{"Do you want to transmit the programs to the player?"});
+
+    TVARNOProg &jumping = addProgram(5);
+    jumping.ActionKind[0] = akGoToProgram;
+    jumping.ActionNumber[0] = 6;
+    addProgram(1);
+    dialogs.questions.clear();
+    dialogs.answers = {false};
+    window->SpeedButton3Click();
+    EXPECT_EQ(dialogs.questions,
+              QStringList{"Do you want to transmit the programs to the player?\n\nTo check first:"
+                          "\n\u2022 program 005 goes to program 006, which no program bears"
+                          "\n\u2022 2 programs bear number 001; the player keeps only one"});
+    window->Espaol1Click();
+    dialogs.questions.clear();
+    dialogs.answers = {false};
+    window->SpeedButton3Click();
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(dialogs.questions[0].contains(
+        "\u2022 el programa 005 salta al programa 006, que ningún programa lleva"))
+        << dialogs.questions[0].toStdString();
+}
+
 TEST_F(TransferWindow, impossibleDatesAreListedInOneWarning)
 {
     TPlayerMemory memory = TPlayerMemory::Empty();

@@ -163,6 +163,8 @@ TEST_F(Undo, keysUndoAndRedoTheProjectOutsideTheEditors)
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     TFrame2 &panel = *window->ProgPanel;
+    window->ProgList().at(0).Title = QStringLiteral("Gate "); // typed after, not over "..."
+    panel.ShowProg();
     const QString title = window->ProgList().at(0).Title;
     panel.StaticText1Click();
     QTest::keyClicks(panel.Edit1, "ab");
@@ -249,7 +251,7 @@ TEST_F(Undo, projectPropertiesUndoAndRedo)
     EXPECT_EQ(undoText(), "Annuler : propriétés du projet");
 }
 
-TEST_F(Undo, openNewProjectAndReplacingImportClearTheHistory)
+TEST_F(Undo, openAndNewProjectClearTheHistory)
 {
     addPrograms(2);
     save();
@@ -269,17 +271,67 @@ TEST_F(Undo, openNewProjectAndReplacingImportClearTheHistory)
     window->New2Click();
     ASSERT_TRUE(window->ProgList().isEmpty());
     EXPECT_EQ(history().stack().count(), 0);
+}
 
-    // Programs imported in place of the others: no step may find its place again.
-    addPrograms(2);
-    dialogs.fileNames.push_back(dir.filePath("p.csv"));
-    window->ExportCsv1Click();
-    addPrograms(1);
-    dialogs.fileNames.push_back(dir.filePath("p.csv"));
-    dialogs.answers = {true}; // replace
-    window->ImportCsv1Click();
-    ASSERT_EQ(numbers(), (QList<int>{1, 2}));
-    EXPECT_FALSE(history().stack().canUndo());
+struct ImportChoice
+{
+    const char *why;
+    std::deque<int> choices; // none: the default button
+    QList<int> after;        // numbers after the import
+    const char *step;        // its name in the Edit menu, none when nothing was imported
+};
+
+// The import question offers Add first, as its default: a project is replaced
+// only when the user says so, and either way the import is one step.
+TEST_F(Undo, anImportAddsByDefaultAndIsOneStep)
+{
+    TProgList imported;
+    for (int n : {1, 7})
+        imported.Add()->NumOfProg = quint8(n);
+    QFile csv(dir.filePath("import.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write(varno::programscsv::Export(imported));
+    csv.close();
+    const ImportChoice cases[] = {
+        {"the default", {}, {1, 2, 3, 4, 7}, "import of 2 programs added"},
+        {"Replace", {1}, {1, 7}, "import of 2 programs in place of the others"},
+        {"Cancel or Escape", {-1}, {1, 2, 3}, nullptr},
+    };
+    for (const ImportChoice &c : cases) {
+        SCOPED_TRACE(c.why);
+        dialogs.answers = {false};
+        dialogs.onExec = [](QDialog *) { return int(QDialog::Accepted); };
+        window->New2Click();
+        addPrograms(3);
+        window->ProgList().at(1).Title = QStringLiteral("Quai 2");
+        const int steps = history().stack().count();
+        dialogs.fileNames.push_back(csv.fileName());
+        dialogs.choices = c.choices;
+        dialogs.choiceButtons.clear();
+        window->ImportCsv1Click();
+        ASSERT_EQ(dialogs.choiceButtons, QList<QStringList>{(QStringList{"&Add", "&Replace"})});
+        EXPECT_EQ(numbers(), c.after);
+        EXPECT_EQ(window->PanelList.size(), c.after.size());
+        if (!c.step) {
+            EXPECT_EQ(history().stack().count(), steps);
+            continue;
+        }
+        EXPECT_EQ(history().stack().count(), steps + 1);
+        EXPECT_EQ(undoText(), QStringLiteral("Undo: ") + c.step);
+        save();
+        history().undo();
+        EXPECT_EQ(numbers(), (QList<int>{1, 2, 3}));
+        EXPECT_EQ(window->ProgList().at(1).Title, "Quai 2");
+        EXPECT_EQ(window->PanelList.size(), 3);
+        EXPECT_EQ(window->PanelList[1]->Prog, &window->ProgList().at(1));
+        EXPECT_TRUE(window->isChanged());
+        history().undo(); // the step before the import: program 3 added
+        EXPECT_EQ(numbers(), (QList<int>{1, 2}));
+        history().redo();
+        history().redo();
+        EXPECT_EQ(numbers(), c.after);
+        dialogs.warnings.clear();
+    }
 }
 
 struct AddingImport
@@ -323,7 +375,7 @@ TEST_F(Undo, afterAnAddingImportUndoAndRedoLeaveOnlyTheProgramsThere)
         csv.write(varno::programscsv::Export(imported));
         csv.close();
         dialogs.fileNames.push_back(csv.fileName());
-        dialogs.answers = {false}; // add
+        dialogs.choices = {0}; // add
         window->ImportCsv1Click();
         const QList<int> afterImport = numbers();
         ASSERT_EQ(afterImport.size(), kept.size() + c.importedOnes.size());
@@ -377,6 +429,46 @@ TEST_F(Undo, aStepThatFindsNoProgramToApplyToIsRefusedAndNotCountedDone)
              w.ProgList().at(1).NumOfProg = 8;
          },
          true},
+        // A number given back after another program has taken it: two programs
+        // would bear it.
+        {"number of 001",
+         [](TForm1 &w) {
+             w.ActualizeOneProg(w.PanelList[0]);
+             w.SelectAPopUpMenuNumOfProg(9);
+             w.ProgList().at(2).NumOfProg = 1;
+         },
+         true},
+        {"number of 001",
+         [](TForm1 &w) {
+             w.ActualizeOneProg(w.PanelList[0]);
+             w.SelectAPopUpMenuNumOfProg(9);
+             w.undoHistory().undo();
+             w.ProgList().at(2).NumOfProg = 9;
+         },
+         false},
+        {"number of 003",
+         [&](TForm1 &w) {
+             TVARNOProg &jumping = w.ProgList().at(1);
+             jumping.ActionKind[0] = akGoToProgram;
+             jumping.ActionNumber[0] = 3;
+             w.ActualizeOneProg(w.PanelList[2]);
+             dialogs.answers = {true}; // program 2 follows to 20
+             w.SelectAPopUpMenuNumOfProg(20);
+             w.ProgList().at(0).NumOfProg = 3;
+         },
+         true},
+        {"number of 003",
+         [&](TForm1 &w) {
+             TVARNOProg &jumping = w.ProgList().at(1);
+             jumping.ActionKind[0] = akGoToProgram;
+             jumping.ActionNumber[0] = 3;
+             w.ActualizeOneProg(w.PanelList[2]);
+             dialogs.answers = {true};
+             w.SelectAPopUpMenuNumOfProg(20);
+             w.undoHistory().undo();
+             w.ProgList().at(0).NumOfProg = 20;
+         },
+         false},
     };
     for (const UnappliableStep &c : cases) {
         SCOPED_TRACE(c.step);
@@ -394,9 +486,68 @@ TEST_F(Undo, aStepThatFindsNoProgramToApplyToIsRefusedAndNotCountedDone)
             history().redo();
         EXPECT_EQ(numbers(), before);
         EXPECT_EQ(history().stack().index(), index);
+        const QList<int> now = numbers();
+        EXPECT_EQ(QSet<int>(now.begin(), now.end()).size(), now.size()); // no number twice
         ASSERT_EQ(dialogs.warnings.size(), 1);
         EXPECT_TRUE(dialogs.warnings[0].contains(c.step)) << dialogs.warnings[0].toStdString();
     }
+}
+
+struct Renumbering
+{
+    const char *answer;
+    bool follow;
+    int jumpsTo; // where programs 1 and 2 go after the renumbering
+};
+
+// Programs that go to a number a renumbering leaves free may follow it, in the
+// renumbering's own step; the go-to menu shows which numbers programs bear.
+TEST_F(Undo, aRenumberingTakesTheJumpsToItsNumberAlongInOneStep)
+{
+    addPrograms(3);
+    for (int position : {0, 1}) {
+        TVARNOProg &p = window->ProgList().at(position);
+        p.ActionKind[0] = akGoToProgram;
+        p.ActionNumber[0] = 3;
+    }
+    const auto jumps = [this] {
+        return QList<int>{window->ProgList().at(0).ActionNumber[0],
+                          window->ProgList().at(1).ActionNumber[0]};
+    };
+    const Renumbering cases[] = {{"Yes", true, 20}, {"No", false, 3}};
+    for (const Renumbering &c : cases) {
+        SCOPED_TRACE(c.answer);
+        open(2);
+        save();
+        const int steps = history().stack().index();
+        dialogs.questions.clear();
+        dialogs.answers = {c.follow};
+        window->SelectAPopUpMenuNumOfProg(20);
+        EXPECT_EQ(dialogs.questions,
+                  QStringList{"Programs 001, 002 go to program 003, which no program bears any "
+                              "more. Make them go to program 020?"});
+        EXPECT_EQ(numbers(), (QList<int>{1, 2, 20}));
+        EXPECT_EQ(jumps(), (QList<int>{c.jumpsTo, c.jumpsTo}));
+        EXPECT_EQ(history().stack().index(), steps + 1);
+        EXPECT_EQ(undoText(), "Undo: number of 003");
+
+        history().undo();
+        EXPECT_EQ(numbers(), (QList<int>{1, 2, 3}));
+        EXPECT_EQ(jumps(), (QList<int>{3, 3}));
+        EXPECT_TRUE(panelShows(2));
+        history().redo();
+        EXPECT_EQ(numbers(), (QList<int>{1, 2, 20}));
+        EXPECT_EQ(jumps(), (QList<int>{c.jumpsTo, c.jumpsTo}));
+        history().undo();
+    }
+
+    window->ProgList().at(0).Title = QStringLiteral("Quai 1");
+    emit window->ProgPanel->PopupMenu1->aboutToShow();
+    const QList<QAction *> &goTo = window->ProgPanel->GoToProgramMenu->items();
+    EXPECT_EQ(goTo[0]->text(), QStringLiteral("001 \u25CF"));
+    EXPECT_EQ(goTo[0]->toolTip(), "Quai 1");
+    EXPECT_EQ(goTo[2]->text(), QStringLiteral("003 \u25CF"));
+    EXPECT_EQ(goTo[3]->text(), "004");
 }
 
 TEST_F(Undo, theHistoryKeepsTheLastThousandSteps)

@@ -22,8 +22,7 @@ struct FakeAnswer
     FakeAnswer(TAnswer given) : answer(given) {}
     FakeAnswer(FakeChoice given) : answer(TAnswer::Dismissed), choice(given.index) {}
     TAnswer answer;
-    // For askChoice; a Yes/No answer stands for its first or second button,
-    // Dismissed for Cancel.
+    // For askChoice: the button's index, -1 Cancel.
     std::optional<int> choice;
 };
 
@@ -36,9 +35,11 @@ public:
     std::deque<QString> fileNames;            // for open and save dialogs
     std::deque<std::optional<QColor>> colors; // for the colour dialog
     std::function<int(QDialog *)> onExec;     // fills a modal dialog, returns its result
+    std::deque<int> choices;                  // for questions with buttons of their own, -1 Cancel
 
     QStringList questions, warnings, errors;
-    QStringList openedFolders; // where open dialogs started, when they were told
+    QList<QStringList> choiceButtons; // the buttons of each question with buttons of its own
+    QStringList openedFolders;        // where open dialogs started, when they were told
     QList<QColor> colorDialogStarts;
     QStringList proposedNames; // what save dialogs proposed, when they did
     QList<QUrl> openedDocuments;
@@ -58,17 +59,22 @@ public:
         answers.pop_front();
         return answer;
     }
-    // Cancel when the script has run out.
-    int askChoice(QWidget *, const QString &question, const QStringList &) override
+    // A FakeChoice at the head of `answers` first, then `choices`; the
+    // default (the first button) when neither holds one.
+    int askChoice(QWidget *, const QString &question, const QStringList &buttons) override
     {
         questions << question;
-        if (answers.empty())
-            return -1;
-        const FakeAnswer given = answers.front();
-        answers.pop_front();
-        if (given.choice)
-            return *given.choice;
-        return given.answer == TAnswer::Yes ? 0 : given.answer == TAnswer::No ? 1 : -1;
+        choiceButtons << buttons;
+        if (!answers.empty() && answers.front().choice) {
+            const int choice = *answers.front().choice;
+            answers.pop_front();
+            return choice;
+        }
+        if (choices.empty())
+            return 0;
+        const int choice = choices.front();
+        choices.pop_front();
+        return choice;
     }
     void warn(QWidget *, const QString &message) override { warnings << message; }
     void showError(QWidget *, const QString &message) override { errors << message; }

@@ -312,10 +312,15 @@ TEST_F(CliTransfer, transmitWarnsOfAnUnansweredFinalizeAndOfDatesTheBackupReplac
     // before anything is written.
     TProject twice = sample();
     twice.Programs.at(1).NumOfProg = 5;
+    twice.Programs.at(2).ActionKind[0] = akGoToProgram;
+    twice.Programs.at(2).ActionNumber[0] = 9;
     const CliResult doubled =
         runCli(QStringList{"transmit", save(twice, "twice.prg"), "--no-backup"} + quick);
     EXPECT_TRUE(doubled.err.startsWith("varno-cli: warning: ")) << doubled.err;
     EXPECT_TRUE(doubled.err.contains("replaces it in the player")) << doubled.err;
+    EXPECT_TRUE(doubled.err.contains(
+        "varno-cli: warning: program 200 goes to program 009, which no program bears\n"))
+        << doubled.err;
 }
 
 TEST_F(CliTransfer, ctrlCStopsAfterTheExchangeUnderWayAndExits130)
