@@ -22,7 +22,7 @@ struct FakeAnswer
     FakeAnswer(TAnswer given) : answer(given) {}
     FakeAnswer(FakeChoice given) : answer(TAnswer::Dismissed), choice(given.index) {}
     TAnswer answer;
-    // For askChoice: the button's index, -1 Cancel.
+    // For askChoice: the button's index, -1 Cancel; Dismissed is Escape there too.
     std::optional<int> choice;
 };
 
@@ -59,14 +59,16 @@ public:
         answers.pop_front();
         return answer;
     }
-    // A FakeChoice at the head of `answers` first, then `choices`; the
-    // default (the first button) when neither holds one.
+    // A FakeChoice or an Escape (Dismissed) at the head of `answers` first,
+    // then `choices`; the default (the first button) when neither holds one.
+    // Yes/No answers stay for the Yes/No questions.
     int askChoice(QWidget *, const QString &question, const QStringList &buttons) override
     {
         questions << question;
         choiceButtons << buttons;
-        if (!answers.empty() && answers.front().choice) {
-            const int choice = *answers.front().choice;
+        if (!answers.empty() &&
+            (answers.front().choice || answers.front().answer == TAnswer::Dismissed)) {
+            const int choice = answers.front().choice.value_or(-1);
             answers.pop_front();
             return choice;
         }
