@@ -2,12 +2,14 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <grp.h>
 #include <gtest/gtest.h>
 #include <link/DeviceAccess.h>
 #include <link/PortName.h>
+#if defined(Q_OS_UNIX)
+#include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace varno::link {
 namespace {

@@ -5,16 +5,18 @@
 #include <QtPrinters.h>
 #include <SmallFileSystem.h>
 #include <chrono>
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <model/AtomicWrite.h>
 #include <model/Clock.h>
 #include <model/Errors.h>
 #include <model/FileRead.h>
 #include <model/ProjectFile.h>
-#include <sys/stat.h>
 #include <thread>
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -496,6 +498,7 @@ TEST_F(ProjectFile, missingFileIsAClearError)
     }
 }
 
+#ifdef Q_OS_UNIX
 // What cannot be a project file is refused before it is read: a pipe would be
 // read forever, a device or a huge file would fill the memory.
 TEST_F(ProjectFile, foldersPipesDevicesAndHugeFilesAreRefusedAtOnce)
@@ -537,6 +540,7 @@ TEST_F(ProjectFile, foldersPipesDevicesAndHugeFilesAreRefusedAtOnce)
     }
     closer.join();
 }
+#endif
 
 TEST_F(ProjectFile, saveReplacesTheWholeFile)
 {

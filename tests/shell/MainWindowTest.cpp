@@ -24,8 +24,10 @@
 #include <shell/Main.h>
 #include <shell/ProjetProperty.h>
 #include <shell/SettingsFile.h>
-#include <sys/stat.h>
 #include <text/text.h>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -701,6 +703,7 @@ TEST_F(MainWindow, settingsFileCases)
     EXPECT_EQ(window->OtherPorts[0]->data().toString(), "R&D");
 }
 
+#ifdef Q_OS_UNIX
 // A last project that is there but cannot be loaded is reported at start-up like
 // any failed load; one that is simply gone is forgotten in silence.
 TEST_F(MainWindow, lastProjectThatCannotBeLoadedIsReportedAtStart)
@@ -726,6 +729,7 @@ TEST_F(MainWindow, lastProjectThatCannotBeLoadedIsReportedAtStart)
         EXPECT_TRUE(window->ProgList().isEmpty());
     }
 }
+#endif
 
 TEST_F(MainWindow, lastProjectIsOpenedAtStartAndForgottenAfterNewProject)
 {

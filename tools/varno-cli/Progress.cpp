@@ -1,5 +1,6 @@
 #include "Progress.h"
 
+#include "Console.h"
 #include "Output.h"
 
 #include <cstdio>
@@ -7,10 +8,9 @@
 #include <link/EepromImage.h>
 #include <link/LinkMessage.h>
 #include <text/text.h>
-#include <unistd.h>
 
 TerminalProgress::TerminalProgress(TComLink &link, const char *command)
-    : link_(link), command_(command), interactive_(isatty(fileno(stderr)) == 1)
+    : link_(link), command_(command), interactive_(StandardErrorIsTerminal())
 {
 }
 
