@@ -48,6 +48,8 @@ TEST(PortName, RelativeNameOfAFileInTheCurrentFolderIsThatFile)
 }
 #endif
 
+#if defined(Q_OS_UNIX)
+// Windows has no device nodes to look at: its serial device says why itself.
 TEST(DeviceAccessReason, MissingDeviceSaysSo)
 {
     const TDeviceAccess access = ProbeDeviceAccess(QStringLiteral("/dev/no-such-port-here"));
@@ -58,6 +60,7 @@ TEST(DeviceAccessReason, MissingDeviceSaysSo)
         << reason.toStdString();
     EXPECT_TRUE(reason.contains(QStringLiteral("No such file")));
 }
+#endif
 
 TEST(DeviceAccessReason, PermissionRefusedNamesTheGroupThatGrantsAccess)
 {

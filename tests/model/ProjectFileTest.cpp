@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtPrinters.h>
+#include <DiskFull.h>
 #include <SmallFileSystem.h>
 #include <chrono>
 #include <gtest/gtest.h>
@@ -577,7 +578,7 @@ TEST_F(ProjectFile, saveThatFailsAtAnyStepKeepsThePreviousFileAndGivesTheReason)
             SaveProject(file, project);
             ADD_FAILURE() << "step " << step << ": the save reported success";
         } catch (const TProjectFileError &e) {
-            EXPECT_EQ(e.reason(), "cannot be written: No space left on device") << step;
+            EXPECT_EQ(e.reason(), "cannot be written: " + diskFullText()) << step;
         }
         EXPECT_EQ(read(file), "previous") << step;
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.prg"}) << step;

@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <QtPrinters.h>
 #include <SmallFileSystem.h>
+#include <DiskFull.h>
 #include <gtest/gtest.h>
 #include <model/AtomicWrite.h>
 #include <model/Cp1252.h>
@@ -269,7 +270,7 @@ TEST_F(SettingsFile, failedWriteKeepsThePreviousFileAndGivesTheReason)
         varno::atomicwrite::failNthWrite(step);
         QString error;
         EXPECT_FALSE(file.WriteSettings(settings, &error)) << step;
-        EXPECT_TRUE(error.endsWith("cannot be written: No space left on device"))
+        EXPECT_TRUE(error.endsWith("cannot be written: " + diskFullText()))
             << step << ": " << error.toStdString();
         EXPECT_EQ(readBytes(cfgPath()), kDefaultFile) << step;
     }
