@@ -104,8 +104,13 @@ if ! startX "" -nolisten tcp && ! startX 127.0.0.1 -listen tcp -nolisten local -
 fi
 
 if [ -n "$windows_bin" ]; then
+  # Wine's desktop process keeps the display of the program that started it:
+  # a Wine server left running from an earlier program has none.
+  wine=${VARNO_WINE:-$(command -v wine64 || echo /usr/lib/wine/wine64)}
+  timeout 30 "$(dirname "$wine")/wineserver" -k 2>/dev/null || true
+  timeout 30 "$(dirname "$wine")/wineserver" -w 2>/dev/null || true
   (cd "$scratch" && WINEDEBUG=-all \
-    exec "${VARNO_WINE:-$(command -v wine64 || echo /usr/lib/wine/wine64)}" ./varno-programmer.exe \
+    exec "$wine" ./varno-programmer.exe \
     >"$scratch/out.log" 2>&1) &
 else
   (cd "$scratch" && QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$scratch/config" \
@@ -166,6 +171,14 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 sleep "$settle"
+# Wine maps a window again when it restyles it: wait until one stays.
+if [ -n "$windows_bin" ]; then
+  for _ in $(seq 100); do
+    [ -n "$(windows)" ] && break
+    sleep 0.1
+  done
+  sleep "$settle"
+fi
 show "started"
 
 for action in "$@"; do
