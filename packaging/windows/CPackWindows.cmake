@@ -21,18 +21,19 @@ set(CPACK_NSIS_MUI_UNIICON ${_icon})
 set(CPACK_NSIS_INSTALLED_ICON_NAME varno-programmer.exe)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MENU_LINKS "doc/guide.md" "VARNO Programmer user's guide")
-# Project files open in the programmer (its command line takes the file).
+# Project files open in the programmer (its command line takes the file). No
+# double quotes: CPack's configuration does not keep them ($\" is NSIS's own).
 set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS [=[
-  WriteRegStr HKCR ".prg" "" "VarnoProgrammer.Project"
-  WriteRegStr HKCR "VarnoProgrammer.Project" "" "VARNO Programmer project"
-  WriteRegStr HKCR "VarnoProgrammer.Project\DefaultIcon" "" "$INSTDIR\varno-programmer.exe,0"
-  WriteRegStr HKCR "VarnoProgrammer.Project\shell\open\command" "" '"$INSTDIR\varno-programmer.exe" "%1"'
+  WriteRegStr HKCR '.prg' '' 'VarnoProgrammer.Project'
+  WriteRegStr HKCR 'VarnoProgrammer.Project' '' 'VARNO Programmer project'
+  WriteRegStr HKCR 'VarnoProgrammer.Project\DefaultIcon' '' '$INSTDIR\varno-programmer.exe,0'
+  WriteRegStr HKCR 'VarnoProgrammer.Project\shell\open\command' '' '$\"$INSTDIR\varno-programmer.exe$\" $\"%1$\"'
   System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 ]=])
 set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS [=[
-  ReadRegStr $0 HKCR ".prg" ""
-  StrCmp $0 "VarnoProgrammer.Project" 0 +2
-  DeleteRegKey HKCR ".prg"
-  DeleteRegKey HKCR "VarnoProgrammer.Project"
+  ReadRegStr $0 HKCR '.prg' ''
+  StrCmp $0 'VarnoProgrammer.Project' 0 +2
+  DeleteRegKey HKCR '.prg'
+  DeleteRegKey HKCR 'VarnoProgrammer.Project'
   System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 ]=])
