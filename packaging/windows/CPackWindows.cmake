@@ -4,6 +4,8 @@
 # user's guide.
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_SYSTEM_NAME win64)
+# The programs sit at the top of the install folder (not /usr as in the Debian package).
+set(CPACK_PACKAGING_INSTALL_PREFIX "")
 set(CPACK_PACKAGE_FILE_NAME VarnoProgrammer-${PROJECT_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "VARNO Programmer")
 set(CPACK_PACKAGE_EXECUTABLES varno-programmer "VARNO Programmer")
@@ -21,13 +23,14 @@ set(CPACK_NSIS_MUI_UNIICON ${_icon})
 set(CPACK_NSIS_INSTALLED_ICON_NAME varno-programmer.exe)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MENU_LINKS "doc/guide.md" "VARNO Programmer user's guide")
-# Project files open in the programmer (its command line takes the file). No
-# double quotes: CPack's configuration does not keep them ($\" is NSIS's own).
+# Project files open in the programmer (its command line takes the file).
+# CPack writes these lines into a CMake string unescaped: backslashes doubled,
+# no double quotes (NSIS's ${U+22} stands for one), \$ before a brace.
 set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS [=[
   WriteRegStr HKCR '.prg' '' 'VarnoProgrammer.Project'
   WriteRegStr HKCR 'VarnoProgrammer.Project' '' 'VARNO Programmer project'
-  WriteRegStr HKCR 'VarnoProgrammer.Project\DefaultIcon' '' '$INSTDIR\varno-programmer.exe,0'
-  WriteRegStr HKCR 'VarnoProgrammer.Project\shell\open\command' '' '$\"$INSTDIR\varno-programmer.exe$\" $\"%1$\"'
+  WriteRegStr HKCR 'VarnoProgrammer.Project\\DefaultIcon' '' '$INSTDIR\\varno-programmer.exe,0'
+  WriteRegStr HKCR 'VarnoProgrammer.Project\\shell\\open\\command' '' '\${U+22}$INSTDIR\\varno-programmer.exe\${U+22} \${U+22}%1\${U+22}'
   System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 ]=])
 set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS [=[
@@ -37,3 +40,5 @@ set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS [=[
   DeleteRegKey HKCR 'VarnoProgrammer.Project'
   System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 ]=])
+# CMake's own NSIS template, made for a 64-bit installer (Target amd64-unicode).
+list(PREPEND CPACK_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
