@@ -1,9 +1,9 @@
+#include <DiskFull.h>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtPrinters.h>
-#include <DiskFull.h>
 #include <SmallFileSystem.h>
 #include <chrono>
 #include <gtest/gtest.h>

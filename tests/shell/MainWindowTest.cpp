@@ -1,3 +1,4 @@
+#include <DiskFull.h>
 #include <FakeDialogs.h>
 #include <QApplication>
 #include <QDir>
@@ -16,7 +17,6 @@
 #include <editor/LittleOneProg.h>
 #include <editor/OneProg.h>
 #include <functional>
-#include <DiskFull.h>
 #include <gtest/gtest.h>
 #include <memory>
 #include <model/AtomicWrite.h>
@@ -580,8 +580,7 @@ TEST_F(MainWindow, commandsStopWhenTheSaveTheUserAskedForDidNotHappen)
             EXPECT_TRUE(window->isVisible());
             if (diskFull) {
                 ASSERT_EQ(dialogs.errors.size(), 1);
-                EXPECT_TRUE(dialogs.errors[0].endsWith(diskFullText()))
-                    << dialogs.errors[0];
+                EXPECT_TRUE(dialogs.errors[0].endsWith(diskFullText())) << dialogs.errors[0];
                 EXPECT_EQ(window->ProjectFileName, other);
             } else {
                 EXPECT_TRUE(window->ProjectFileName.isEmpty());

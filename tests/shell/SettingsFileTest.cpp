@@ -1,9 +1,9 @@
+#include <DiskFull.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtPrinters.h>
 #include <SmallFileSystem.h>
-#include <DiskFull.h>
 #include <gtest/gtest.h>
 #include <model/AtomicWrite.h>
 #include <model/Cp1252.h>
