@@ -1,9 +1,11 @@
 # The two everyday commands:
 #   make run    build and start the programmer
 #   make test   build and run every test: the normal build, the same suite under
-#               AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzers
+#               AddressSanitizer and UndefinedBehaviorSanitizer, the fuzzers, and
+#               the Windows build's tests under Wine (skipped, in one line, where
+#               the Windows toolchain or Wine is missing)
 # On a bare Debian without make, run ./scripts/install-deps.sh once first.
-.PHONY: run test test-quick demo package build build-sanitize configure deps bench fuzz format clean
+.PHONY: run test test-quick windows test-windows demo package build build-sanitize configure deps bench fuzz format clean
 
 FUZZ_SECONDS ?= 20
 
@@ -28,6 +30,15 @@ test: build build-sanitize
 	./scripts/fuzz.sh $(FUZZ_SECONDS)
 	ctest --preset default
 	ctest --preset sanitize
+	./scripts/windows.sh stage
+
+# The Windows build (MinGW-w64 cross build) with its installer and portable
+# zip in build-windows/, and all its tests under Wine. See README, "Windows".
+windows: deps
+	./scripts/windows.sh build
+
+test-windows: build windows
+	./scripts/windows.sh test
 
 # The normal build's tests only.
 test-quick: build
@@ -52,4 +63,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize build-windows

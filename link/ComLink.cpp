@@ -1,7 +1,7 @@
 #include <QCoreApplication>
 #include <link/ComLink.h>
+#include <link/PlatformSerialDevice.h>
 #include <link/PortName.h>
-#include <link/QtSerialDevice.h>
 
 using varno::link::TReadResult;
 using varno::link::TReadStatus;
@@ -34,7 +34,7 @@ TTimeouts PlayerTimeouts()
 
 } // namespace varno::link
 
-TComLink::TComLink() : TComLink(std::make_unique<varno::link::TQtSerialDevice>()) {}
+TComLink::TComLink() : TComLink(varno::link::MakePlatformSerialDevice()) {}
 
 TComLink::TComLink(std::unique_ptr<varno::link::TSerialDevice> device,
                    std::chrono::milliseconds watchdogInterval)

@@ -127,7 +127,10 @@ bool TQtSerialDevice::open(const QString &device, const TLineSettings &initial)
     constexpr int attempts = 4;
     for (int attempt = 1;; ++attempt) {
         if (port_.open(QIODevice::ReadWrite)) {
+#if defined(Q_OS_UNIX)
+            // A descriptor here; the driver flags exist on Linux only.
             lowLatency_.request(int(port_.handle()));
+#endif
             return true;
         }
         const bool permission = port_.error() == QSerialPort::PermissionError;

@@ -28,7 +28,14 @@ bool injectedFailure()
 
 QString fullDiskReason()
 {
+#ifdef Q_OS_WIN
+    // The system's own code: there qt_error_string reads Windows error codes,
+    // where ENOSPC (28) is "out of paper".
+    constexpr int diskFull = 112; // ERROR_DISK_FULL
+    return qt_error_string(diskFull);
+#else
     return qt_error_string(ENOSPC);
+#endif
 }
 
 // The temporary file is the target's name with a dot and six characters.

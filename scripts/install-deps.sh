@@ -16,6 +16,9 @@ packages=(
   # translations, symbolised sanitizer reports (llvm puts llvm-14's
   # llvm-symbolizer on the PATH, where the sanitizers look for it)
   xvfb xauth xdotool fonts-liberation2 qt6-translations-l10n llvm-14 llvm
+  # The Windows build (make windows): the MinGW-w64 cross compiler, GoogleTest's
+  # sources to build with it, the installer's makensis, and Wine to test it
+  g++-mingw-w64-x86-64-posix mingw-w64-tools googletest nsis wine64
 )
 
 missing=()

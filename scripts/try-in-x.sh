@@ -3,13 +3,15 @@
 # Xvfb with the given settings file, presses the given keys one step at a time
 # and prints the title of every window on the screen after each step.
 #
-#   scripts/try-in-x.sh [-p PROGRAMMER] [-s SHOTS_DIR] [-g WxH] [-o OPTIONS_FILE]
-#                       [-e NAME=VALUE]... SETTINGS_FILE [STEP...]
+#   scripts/try-in-x.sh [-p PROGRAMMER | -w WINDOWS_BIN] [-s SHOTS_DIR] [-g WxH]
+#                       [-o OPTIONS_FILE] [-e NAME=VALUE]... SETTINGS_FILE [STEP...]
 #
 # -o starts the programmer with that options file (window places, transfer
 # choices); -e sets a variable for it (QT_SCALE_FACTOR=2 for a 200 % screen).
 # With TRY_IN_X_PLACES=1 each title is followed by the window's place on the
-# screen, "    at X,Y WxH".
+# screen, "    at X,Y WxH". With -w the programmer is the Windows build's (its
+# folder of programs and DLLs, build-windows/bin), run under Wine with the
+# WINEPREFIX of the caller.
 #
 # A step is a key as xdotool names it (ctrl+s, Escape, alt+o, Return), or
 # type:TEXT to type TEXT, or wait:SECONDS. The programmer runs from a copy in a
@@ -29,19 +31,21 @@ shots=""
 geometry=1280x1024
 options=""
 environment=()
-while getopts "p:s:g:o:e:" option; do
+windows_bin=""
+while getopts "p:s:g:o:e:w:" option; do
   case "$option" in
     p) programmer=$OPTARG ;;
+    w) windows_bin=$OPTARG; programmer=$OPTARG/varno-programmer.exe ;;
     s) shots=$OPTARG ;;
     g) geometry=$OPTARG ;;
     o) options=$OPTARG ;;
     e) environment+=("$OPTARG") ;;
-    *) sed -n '2,20p' "$0"; exit 2 ;;
+    *) sed -n '2,22p' "$0"; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
 if [ $# -lt 1 ]; then
-  sed -n '2,20p' "$0"
+  sed -n '2,22p' "$0"
   exit 2
 fi
 settings=$1
@@ -63,7 +67,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-cp "$programmer" "$scratch/varno-programmer"
+if [ -n "$windows_bin" ]; then
+  # The programs' folder without the test programs: a portable copy.
+  (cd "$windows_bin" && tar --exclude='test_*' -cf - .) | tar -C "$scratch" -xf -
+else
+  cp "$programmer" "$scratch/varno-programmer"
+fi
 cp "$settings" "$scratch/VARNOQuillonProg2.cfg"
 if [ -n "$options" ]; then
   mkdir -p "$scratch/config/VARNO/VARNO Programmer"
@@ -107,16 +116,31 @@ if ! startX "" -nolisten tcp && ! startX 127.0.0.1 -listen tcp -nolisten local -
   exit 3
 fi
 
-(cd "$scratch" && QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$scratch/config" \
-  XDG_DATA_HOME="$scratch/data" XDG_CACHE_HOME="$scratch/cache" \
-  exec env ${environment[@]+"${environment[@]}"} ./varno-programmer >"$scratch/out.log" 2>&1) &
+if [ -n "$windows_bin" ]; then
+  # Wine's desktop process keeps the display of the program that started it:
+  # a Wine server left running from an earlier program has none.
+  wine=${VARNO_WINE:-$(command -v wine64 || echo /usr/lib/wine/wine64)}
+  timeout 30 "$(dirname "$wine")/wineserver" -k 2>/dev/null || true
+  timeout 30 "$(dirname "$wine")/wineserver" -w 2>/dev/null || true
+  (cd "$scratch" && WINEDEBUG=-all \
+    exec env ${environment[@]+"${environment[@]}"} "$wine" ./varno-programmer.exe \
+    >"$scratch/out.log" 2>&1) &
+else
+  (cd "$scratch" && QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$scratch/config" \
+    XDG_DATA_HOME="$scratch/data" XDG_CACHE_HOME="$scratch/cache" \
+    exec env ${environment[@]+"${environment[@]}"} ./varno-programmer >"$scratch/out.log" 2>&1) &
+fi
 app=$!
 
 # The programmer's windows on the screen that carry a title, from the bottom
 # of the stack to the top.
 windows() {
   local id
-  for id in $(xdotool search --onlyvisible --pid "$app" --name '' 2>/dev/null || true); do
+  # Wine's windows carry the process id of its own server: on a display of our
+  # own every visible window is the programmer's.
+  local by_pid=(--pid "$app")
+  [ -n "$windows_bin" ] && by_pid=()
+  for id in $(xdotool search --onlyvisible "${by_pid[@]}" --name '' 2>/dev/null || true); do
     [ -n "$(xdotool getwindowname "$id" 2>/dev/null)" ] && echo "$id"
   done
   return 0
@@ -164,6 +188,14 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 sleep "$settle"
+# Wine maps a window again when it restyles it: wait until one stays.
+if [ -n "$windows_bin" ]; then
+  for _ in $(seq 100); do
+    [ -n "$(windows)" ] && break
+    sleep 0.1
+  done
+  sleep "$settle"
+fi
 show "started"
 
 for action in "$@"; do

@@ -12,6 +12,7 @@
 #include <editor/UserDialogs.h>
 #include <link/ComLink.h>
 #include <link/LinkMessage.h>
+#include <link/PortList.h>
 #include <link/PortName.h>
 #include <link/ProjectCheck.h>
 #include <link/Transfer.h>
@@ -163,15 +164,12 @@ void TForm1::refreshPortMenu()
     QStringList standardDevices;
     for (int tag = 1; tag <= 6; ++tag)
         standardDevices << varno::link::PortDeviceName(QStringLiteral("COM%1").arg(tag));
-    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
-        const QString location = info.systemLocation();
-        if (standardDevices.contains(location))
-            continue;
-        const QString label = info.description().isEmpty()
-                                  ? location
-                                  : QStringLiteral("%1 (%2)").arg(location, info.description());
-        addOtherPort(location, label);
-    }
+    QList<varno::link::TSystemPort> system;
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
+        system.append({info.portName(), info.systemLocation(), info.description()});
+    for (const auto &port :
+         varno::link::OtherSystemPorts(varno::link::ThisPortPlatform(), system, standardDevices))
+        addOtherPort(port.Name, port.Label);
     // The port in use and the one the settings named stay on offer even when
     // the system does not list them (a pseudo-terminal, COM7).
     for (const QString &name : {settingsPortName_, ComPortName}) {

@@ -2,12 +2,14 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <grp.h>
 #include <gtest/gtest.h>
 #include <link/DeviceAccess.h>
 #include <link/PortName.h>
+#if defined(Q_OS_UNIX)
+#include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace varno::link {
 namespace {
@@ -46,6 +48,8 @@ TEST(PortName, RelativeNameOfAFileInTheCurrentFolderIsThatFile)
 }
 #endif
 
+#if defined(Q_OS_UNIX)
+// Windows has no device nodes to look at: its serial device says why itself.
 TEST(DeviceAccessReason, MissingDeviceSaysSo)
 {
     const TDeviceAccess access = ProbeDeviceAccess(QStringLiteral("/dev/no-such-port-here"));
@@ -56,6 +60,7 @@ TEST(DeviceAccessReason, MissingDeviceSaysSo)
         << reason.toStdString();
     EXPECT_TRUE(reason.contains(QStringLiteral("No such file")));
 }
+#endif
 
 TEST(DeviceAccessReason, PermissionRefusedNamesTheGroupThatGrantsAccess)
 {

@@ -3,6 +3,7 @@
 
 #include <FakeDialogs.h>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
@@ -77,7 +78,10 @@ TEST_F(FilesWindow, recentProjectsNewestFirstAndAMissingOneIsForgottenWithAMessa
     dialogs.fileNames = {a};
     window->Open1Click(); // opened again: first once more
     EXPECT_EQ(recent(), (QStringList{a, b}));
-    EXPECT_EQ(recentMenuTexts(), (QStringList{"&1 " + a, "&2 " + b}));
+    // Shown with the platform's separators.
+    const QString shownA = QDir::toNativeSeparators(a);
+    const QString shownB = QDir::toNativeSeparators(b);
+    EXPECT_EQ(recentMenuTexts(), (QStringList{"&1 " + shownA, "&2 " + shownB}));
     EXPECT_TRUE(window->RecentProjects1->isEnabled());
 
     window->RecentProjects1->menu()->actions().at(1)->trigger();
@@ -88,15 +92,15 @@ TEST_F(FilesWindow, recentProjectsNewestFirstAndAMissingOneIsForgottenWithAMessa
     ASSERT_TRUE(QFile::remove(a));
     window->RecentProjects1->menu()->actions().at(1)->trigger();
     EXPECT_EQ(dialogs.warnings,
-              QStringList{"The file " + a +
+              QStringList{"The file " + shownA +
                           " no longer exists; it has been removed from the recent projects."});
     EXPECT_EQ(window->ProjectFileName, b); // the open project stays
     EXPECT_EQ(recent(), QStringList{b});
-    EXPECT_EQ(recentMenuTexts(), QStringList{"&1 " + b});
+    EXPECT_EQ(recentMenuTexts(), QStringList{"&1 " + shownB});
 
     // A later window reads the list from the options file.
     window = start();
-    EXPECT_EQ(recentMenuTexts(), QStringList{"&1 " + b});
+    EXPECT_EQ(recentMenuTexts(), QStringList{"&1 " + shownB});
 }
 
 TEST_F(FilesWindow, recentProjectsKeepTheEightNewest)

@@ -1,3 +1,4 @@
+#include <DiskFull.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -269,7 +270,7 @@ TEST_F(SettingsFile, failedWriteKeepsThePreviousFileAndGivesTheReason)
         varno::atomicwrite::failNthWrite(step);
         QString error;
         EXPECT_FALSE(file.WriteSettings(settings, &error)) << step;
-        EXPECT_TRUE(error.endsWith("cannot be written: No space left on device"))
+        EXPECT_TRUE(error.endsWith("cannot be written: " + diskFullText()))
             << step << ": " << error.toStdString();
         EXPECT_EQ(readBytes(cfgPath()), kDefaultFile) << step;
     }

@@ -8,27 +8,42 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#ifdef Q_OS_LINUX
 #include <sys/mount.h>
+#endif
 
 class SmallFileSystem
 {
 public:
     SmallFileSystem()
     {
+#ifdef Q_OS_LINUX
         mounted_ = dir_.isValid() && ::mount("tmpfs", QFile::encodeName(dir_.path()).constData(),
                                              "tmpfs", MS_NOSUID | MS_NODEV, "size=256k") == 0;
+#endif
     }
     ~SmallFileSystem()
     {
+#ifdef Q_OS_LINUX
         if (mounted_)
             ::umount2(QFile::encodeName(dir_.path()).constData(), MNT_DETACH);
+#endif
     }
     SmallFileSystem(const SmallFileSystem &) = delete;
     SmallFileSystem &operator=(const SmallFileSystem &) = delete;
 
-    bool mounted() const { return mounted_; }
-    QString path() const { return dir_.path(); }
-    QString filePath(const QString &name) const { return dir_.filePath(name); }
+    bool mounted() const
+    {
+        return mounted_;
+    }
+    QString path() const
+    {
+        return dir_.path();
+    }
+    QString filePath(const QString &name) const
+    {
+        return dir_.filePath(name);
+    }
 
     // Takes every free block with a file of its own; new files can still be
     // created, but nothing more can be written into them.

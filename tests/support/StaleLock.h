@@ -11,7 +11,11 @@
 inline bool writeStaleLock(const QString &path)
 {
     QProcess exited;
+#ifdef Q_OS_WIN
+    exited.start(QStringLiteral("cmd.exe"), {QStringLiteral("/c"), QStringLiteral("exit")});
+#else
     exited.start(QStringLiteral("true"), {});
+#endif
     if (!exited.waitForStarted())
         return false;
     const qint64 pid = exited.processId();

@@ -1,5 +1,6 @@
 #include "PortRunner.h"
 
+#include "Console.h"
 #include "Output.h"
 #include "Progress.h"
 
@@ -7,51 +8,18 @@
 #include <QMutex>
 #include <QThread>
 #include <atomic>
-#include <csignal>
 #include <cstdio>
 #include <link/ComLink.h>
 #include <link/EepromImage.h>
 #include <link/LinkMessage.h>
 #include <link/LowLatency.h>
+#include <link/PlatformSerialDevice.h>
 #include <link/PortName.h>
-#include <link/QtSerialDevice.h>
 #include <memory>
 #include <text/text.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
-
-// Set by Ctrl+C; read between two exchanges of every transfer.
-std::atomic<bool> interrupted{false};
-static_assert(std::atomic<bool>::is_always_lock_free);
-
-extern "C" void onInterrupt(int)
-{
-    interrupted = true;
-}
-
-// Ctrl+C asks the transfers to stop instead of killing the process, for as
-// long as they run.
-class InterruptHandler
-{
-public:
-    InterruptHandler()
-    {
-        struct sigaction action
-        {
-        };
-        action.sa_handler = onInterrupt;
-        sigemptyset(&action.sa_mask);
-        ::sigaction(SIGINT, &action, &former_);
-    }
-    ~InterruptHandler() { ::sigaction(SIGINT, &former_, nullptr); }
-
-private:
-    struct sigaction former_
-    {
-    };
-};
 
 // What every port's observer adds: the stop on Ctrl+C, and once the port is
 // open the hint about a slow USB adapter.
@@ -75,7 +43,7 @@ public:
     void finalizationStep() override { inner_.finalizationStep(); }
     void linkFailure(TLinkResult result) override { inner_.linkFailure(result); }
     void phaseStarted(TTransferPhase phase) override { inner_.phaseStarted(phase); }
-    bool cancelRequested() override { return interrupted.load(); }
+    bool cancelRequested() override { return InterruptHandler::requested(); }
 
 private:
     void hintAboutLatency()
@@ -106,7 +74,7 @@ class ProgressBoard
 public:
     ProgressBoard(const QStringList &ports, const char *command)
         : ports_(ports), states_(std::size_t(ports.size()), QString::fromLatin1(command)),
-          interactive_(isatty(fileno(stderr)) == 1)
+          interactive_(StandardErrorIsTerminal())
     {
         if (interactive_)
             draw();
@@ -195,8 +163,7 @@ private:
 
 std::unique_ptr<TComLink> makeLink(const TransferOptions &options)
 {
-    return std::make_unique<TComLink>(std::make_unique<varno::link::TQtSerialDevice>(),
-                                      options.timeout);
+    return std::make_unique<TComLink>(varno::link::MakePlatformSerialDevice(), options.timeout);
 }
 
 void printLines(const QStringList &lines, const QString &prefix = {})
@@ -246,7 +213,7 @@ void printSummary(const QStringList &ports, const std::vector<PortResult> &resul
 
 int RunOnPorts(const char *command, const TransferOptions &options, const PortJob &job)
 {
-    interrupted = false;
+    InterruptHandler::reset();
     const InterruptHandler handler;
     const QStringList ports = options.ports.isEmpty() ? QStringList{options.port} : options.ports;
 

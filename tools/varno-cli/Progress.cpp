@@ -1,5 +1,6 @@
 #include "Progress.h"
 
+#include "Console.h"
 #include "Output.h"
 
 #include <cstdio>
@@ -7,7 +8,6 @@
 #include <link/EepromImage.h>
 #include <link/LinkMessage.h>
 #include <text/text.h>
-#include <unistd.h>
 
 QString PhaseLabel(TTransferPhase phase)
 {
@@ -25,7 +25,7 @@ QString PhaseLabel(TTransferPhase phase)
 }
 
 TerminalProgress::TerminalProgress(TComLink &link, const char *command)
-    : link_(link), label_(QString::fromLatin1(command)), interactive_(isatty(fileno(stderr)) == 1)
+    : link_(link), label_(QString::fromLatin1(command)), interactive_(StandardErrorIsTerminal())
 {
 }
 

@@ -21,6 +21,7 @@
 #include <model/HeldProject.h>
 #include <model/PreviousVersion.h>
 #include <model/ProjectFile.h>
+#include <model/ReservedNames.h>
 #include <text/text.h>
 
 namespace {
@@ -124,7 +125,9 @@ QString fileForPort(const QString &directory, const QString &port)
     name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]+")), QStringLiteral("_"));
     while (name.startsWith(QLatin1Char('_')))
         name.remove(0, 1);
-    return QDir(directory).filePath(name + QStringLiteral(".prg"));
+    // "COM3.prg" could not be created on Windows: "COM3-player.prg".
+    return QDir(directory).filePath(
+        varno::NotReservedFileName(name + QStringLiteral(".prg"), QStringLiteral("-player")));
 }
 
 // Two ports whose names map to one file would write over each other, each

@@ -3,6 +3,7 @@
 
 #include "CommandLine.h"
 #include "Commands.h"
+#include "Console.h"
 #include "Output.h"
 #include "ScheduleCommands.h"
 
@@ -56,6 +57,7 @@ int run(const Invocation &call)
 
 int main(int argc, char *argv[])
 {
+    PrepareConsole();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("varno-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral("2.1"));

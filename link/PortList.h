@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace varno::link {
+
+enum class TPortPlatform
+{
+    Linux,
+    Windows,
+    MacOS
+};
+
+// A serial port as the system lists it (QSerialPortInfo).
+struct TSystemPort
+{
+    QString PortName;       // "COM3", "ttyUSB0", "cu.usbserial-1410"
+    QString SystemLocation; // "\\.\COM3", "/dev/ttyUSB0", "/dev/cu.usbserial-1410"
+    QString Description;
+};
+
+// A port the menu offers: the name the link opens and the settings file keeps,
+// and the label shown.
+struct TOfferedPort
+{
+    QString Name;
+    QString Label;
+
+    bool operator==(const TOfferedPort &) const = default;
+};
+
+// The system's ports the menu offers after the six standard names, each once.
+// Windows: by port name ("COM3", never "\\.\COM3"), COM1 to COM6 left to the
+// standard items. macOS: only the call-out devices /dev/cu.*. Linux: by device
+// path, the standard names' devices (standardDevices) left out.
+QList<TOfferedPort> OtherSystemPorts(TPortPlatform platform, const QList<TSystemPort> &ports,
+                                     const QStringList &standardDevices);
+
+TPortPlatform ThisPortPlatform();
+
+} // namespace varno::link

@@ -1,0 +1,137 @@
+// What each platform decides, with the platform's facts given: so that the
+// Linux suite covers Windows and macOS too.
+#include <gtest/gtest.h>
+#include <link/ComLink.h>
+#include <link/PortList.h>
+#include <link/Win32Line.h>
+#include <model/ReservedNames.h>
+#include <shell/InstalledCopy.h>
+
+namespace {
+
+using varno::link::TOfferedPort;
+using varno::link::TPortPlatform;
+using varno::link::TSystemPort;
+
+TEST(PlatformDecisions, installedCopyPerPlatform)
+{
+    const QStringList programFiles = {"C:\\Program Files", "C:\\Program Files (x86)"};
+    const struct
+    {
+        TCopyPlatform platform;
+        const char *dir;
+        bool desktopEntry;
+        bool writable;
+        bool installed;
+    } cases[] = {
+        {TCopyPlatform::Windows, "C:\\Program Files\\VARNO Programmer", false, true, true},
+        {TCopyPlatform::Windows, "c:/program files (x86)/VARNO", false, true, true},
+        {TCopyPlatform::Windows, "C:\\Program Files", false, true, true},
+        {TCopyPlatform::Windows, "C:\\Program Files Old\\VARNO", false, true, false},
+        {TCopyPlatform::Windows, "D:\\Tools\\VARNO", false, true, false},
+        {TCopyPlatform::Windows, "D:\\Locked\\VARNO", false, false, true},
+        {TCopyPlatform::Windows, "D:\\Tools\\VARNO", true, true, false},
+        {TCopyPlatform::MacOS, "/Applications/VARNO Programmer.app/Contents/MacOS", false, true,
+         true},
+        {TCopyPlatform::MacOS, "/Users/ana/varno/build/app", false, true, false},
+        {TCopyPlatform::MacOS, "/Users/ana/varno/build/app", false, false, false},
+        {TCopyPlatform::Linux, "/usr/bin", true, false, true},
+        {TCopyPlatform::Linux, "/home/ana/varno/build/app", false, false, false},
+        {TCopyPlatform::Linux, "", true, true, false},
+    };
+    for (const auto &c : cases) {
+        TCopyFacts facts;
+        facts.Platform = c.platform;
+        facts.ExecutableDir = QString::fromUtf8(c.dir);
+        facts.HasDesktopEntry = c.desktopEntry;
+        facts.ProgramFilesDirs = programFiles;
+        facts.ExecutableDirWritable = c.writable;
+        EXPECT_EQ(IsInstalledCopy(facts), c.installed) << c.dir;
+    }
+}
+
+TEST(PlatformDecisions, portsOfferedPerPlatform)
+{
+    const QList<TSystemPort> windows = {
+        {"COM1", "\\\\.\\COM1", "Communications Port"},
+        {"COM3", "\\\\.\\COM3", "USB Serial Port"},
+        {"COM3", "\\\\.\\COM3", "USB Serial Port"},
+        {"COM12", "\\\\.\\COM12", ""},
+    };
+    EXPECT_EQ(OtherSystemPorts(TPortPlatform::Windows, windows,
+                               {"COM1", "COM2", "COM3", "COM4", "COM5", "COM6"}),
+              (QList<TOfferedPort>{{"COM12", "COM12"}}));
+    EXPECT_EQ(OtherSystemPorts(TPortPlatform::Windows, windows, {"COM1"}),
+              (QList<TOfferedPort>{{"COM3", "COM3 (USB Serial Port)"}, {"COM12", "COM12"}}));
+
+    const QList<TSystemPort> mac = {
+        {"tty.usbserial-1410", "/dev/tty.usbserial-1410", "FT232R"},
+        {"cu.usbserial-1410", "/dev/cu.usbserial-1410", "FT232R"},
+        {"cu.Bluetooth-Incoming-Port", "/dev/cu.Bluetooth-Incoming-Port", ""},
+    };
+    EXPECT_EQ(OtherSystemPorts(TPortPlatform::MacOS, mac, {"/dev/ttyS0"}),
+              (QList<TOfferedPort>{
+                  {"/dev/cu.usbserial-1410", "/dev/cu.usbserial-1410 (FT232R)"},
+                  {"/dev/cu.Bluetooth-Incoming-Port", "/dev/cu.Bluetooth-Incoming-Port"}}));
+
+    const QList<TSystemPort> linux = {
+        {"ttyS0", "/dev/ttyS0", ""},
+        {"ttyUSB0", "/dev/ttyUSB0", "FT232R USB UART"},
+        {"ttyUSB0", "/dev/ttyUSB0", "FT232R USB UART"},
+    };
+    EXPECT_EQ(OtherSystemPorts(TPortPlatform::Linux, linux, {"/dev/ttyS0"}),
+              (QList<TOfferedPort>{{"/dev/ttyUSB0", "/dev/ttyUSB0 (FT232R USB UART)"}}));
+}
+
+TEST(PlatformDecisions, reservedDeviceNames)
+{
+    const struct
+    {
+        const char *name;
+        bool reserved;
+        const char *written;
+    } cases[] = {
+        {"COM3.prg", true, "COM3-player.prg"}, {"com9.prg", true, "com9-player.prg"},
+        {"LPT1", true, "LPT1-player"},         {"nul.tar.gz", true, "nul-player.tar.gz"},
+        {"CON .prg", true, "CON -player.prg"}, {"AUX.prg", true, "AUX-player.prg"},
+        {"PRN.prg", true, "PRN-player.prg"},   {"COM\u00B9.prg", true, "COM\u00B9-player.prg"},
+        {"COM10.prg", false, "COM10.prg"},     {"COM.prg", false, "COM.prg"},
+        {"CONSOLE.prg", false, "CONSOLE.prg"}, {"dev_pts_3.prg", false, "dev_pts_3.prg"},
+        {"xCOM3.prg", false, "xCOM3.prg"},
+    };
+    for (const auto &c : cases) {
+        const QString name = QString::fromUtf8(c.name);
+        EXPECT_EQ(varno::IsReservedDeviceName(name), c.reserved) << c.name;
+        EXPECT_EQ(varno::NotReservedFileName(name, "-player"), QString::fromUtf8(c.written))
+            << c.name;
+    }
+}
+
+// The player's line as the Win32 API carries it: the flag word is exactly 1
+// (binary mode, nothing else), and ports above COM9 open in the device namespace.
+TEST(PlatformDecisions, win32LineOfThePlayer)
+{
+    using namespace varno::link;
+    const TWin32Line line = ToWin32Line(PlayerLineSettings());
+    EXPECT_EQ(line, (TWin32Line{57600, 8, 0, 0, 1}));
+    EXPECT_EQ(FromWin32Line(line), PlayerLineSettings());
+    TLineSettings other = PlayerLineSettings();
+    other.Parity = TParity::Even;
+    other.StopBits = TStopBits::Two;
+    other.FlowControl = TFlowControl::Hardware;
+    other.DtrAsserted = true;
+    EXPECT_EQ(ToWin32Line(other), (TWin32Line{57600, 8, 2, 2, 1 | 2 | 4 | 0x10 | 0x2000}));
+    EXPECT_EQ(FromWin32Line(ToWin32Line(other)), other);
+    EXPECT_EQ(PurgeEverything, 0x0Fu);
+
+    for (const auto &[name, opened] : {std::pair{"COM1", "COM1"},
+                                       {"COM9", "COM9"},
+                                       {"COM10", "\\\\.\\COM10"},
+                                       {"COM255", "\\\\.\\COM255"},
+                                       {"\\\\.\\COM10", "\\\\.\\COM10"},
+                                       {"/dev/ttyS0", "/dev/ttyS0"}})
+        EXPECT_EQ(Win32CreateFileName(QString::fromLatin1(name)), QString::fromLatin1(opened))
+            << name;
+}
+
+} // namespace
