@@ -601,6 +601,12 @@ TEST_F(ProjectFile, writersRefuseFilesNoLoadTakesAndNamesTheSystemCannotHold)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
+#ifndef Q_OS_UNIX
+        // The name rows count a POSIX file system's limit on one name; Windows
+        // limits whole paths instead, which the temporary folder's depth decides.
+        if (&c != &cases[0])
+            continue;
+#endif
         const QStringList before = QDir(dir.path()).entryList(QDir::Files);
         try {
             KeepPreviousVersion(c.file);
