@@ -241,7 +241,8 @@ TEST_P(Silence, GivesPlayerNotReadyAfterTheWatchdog)
 
     EXPECT_EQ(run(*link, c.Op, value), TLinkResult::PlayerNotReady);
 
-    EXPECT_GE(std::chrono::steady_clock::now() - started, Watchdog);
+    // Windows' timers may fire a few microseconds before the steady clock says.
+    EXPECT_GE(std::chrono::steady_clock::now() - started, Watchdog - std::chrono::milliseconds(1));
     EXPECT_FALSE(port->trace().contains(QLatin1Char('!')));
     // Nothing is sent after the acknowledgement that did not come.
     EXPECT_TRUE(port->trace().endsWith(QStringLiteral("r-")));
