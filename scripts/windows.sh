@@ -7,6 +7,7 @@
 #   scripts/windows.sh stage   the Windows part of make test: build and test, or
 #                              one "skipped" line where the toolchain or Wine is
 #                              missing (never a failure for that reason)
+#   scripts/windows.sh prebuild the stage's build alone, quietly
 #
 # The Qt for Windows comes from VARNO_QT_MINGW (the .tar.xz) or
 # ../shared/toolchains/qt-6.4.2-mingw64.tar.xz beside the repository; it is
@@ -145,9 +146,20 @@ do_stage() {
   echo "windows: whole stage in $(elapsed "$stage_started")"
 }
 
+# The stage's build alone, quietly, for `make test` to run beside the fuzzers
+# (they run for a fixed time, whatever the load): the stage then finds it built,
+# or builds again and shows what failed.
+do_prebuild() {
+  [ -z "$(missing_for_build)" ] || return 0
+  mkdir -p "$build"
+  VARNO_WINDOWS_PACKAGES=0 do_build varno-programmer varno-cli "${stage_tests[@]}" \
+    >"$build/prebuild.log" 2>&1 || true
+}
+
 case ${1:-} in
   build) do_build ;;
+  prebuild) do_prebuild ;;
   test) do_test ;;
   stage) do_stage ;;
-  *) sed -n '2,15p' "$0"; exit 2 ;;
+  *) sed -n '2,16p' "$0"; exit 2 ;;
 esac
