@@ -4,16 +4,18 @@
 #include <QTemporaryDir>
 #include <QtPrinters.h>
 #include <chrono>
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <model/Clock.h>
 #include <model/Csv.h>
 #include <model/FileRead.h>
 #include <model/ProgramsCsv.h>
 #include <model/ProjectFile.h>
-#include <sys/stat.h>
 #include <thread>
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -289,6 +291,7 @@ TEST(ProgramsCsv, fileFaultsNameTheirRowAndColumn)
     }
 }
 
+#ifdef Q_OS_UNIX // pipes and sparse files as POSIX makes them
 // A file to import is read as a project file is: a pipe would be read for
 // ever, a device or a huge file would fill the memory; and rows are refused
 // whose project file no load would take back.
@@ -348,6 +351,7 @@ TEST(ProgramsCsv, inputsThatWouldExhaustTheMachineOrMakeAnUnreadableFileAreRefus
     }
     closer.join();
 }
+#endif // Q_OS_UNIX
 
 TEST(ProgramsCsv, aFileThatCannotBeReadIsNamed)
 {
