@@ -10,6 +10,7 @@
 #include <editor/UserDialogs.h>
 #include <model/ProjectRecovery.h>
 #include <shell/Application.h>
+#include <shell/FileOpenRequests.h>
 #include <shell/Main.h>
 #include <shell/SettingsFile.h>
 
@@ -42,6 +43,7 @@ int main(int argc, char *argv[])
         return EXIT_FAILURE;
     }
     TApplication app(argc, argv);
+    TFileOpenRequests openRequests(&app);
     const QString projectFile = commandLine.projectFile(QCoreApplication::arguments());
     TQtUserDialogs dialogs;
     app.setDialogs(&dialogs);
@@ -51,6 +53,10 @@ int main(int argc, char *argv[])
     window.restoreWindowPlacement();
     window.show();
     window.startRecovery(TProjectRecovery::defaultFolder());
+    QObject::connect(&openRequests, &TFileOpenRequests::projectRequested, &window,
+                     &TForm1::openRequestedProject);
+    if (const QString waiting = openRequests.takeWaiting(); !waiting.isEmpty())
+        window.openRequestedProject(waiting);
     // For the start-up benchmark: leave as soon as the event loop is idle.
     if (qEnvironmentVariableIsSet("VARNO_QUIT_WHEN_IDLE"))
         QTimer::singleShot(0, &app, &QCoreApplication::quit);

@@ -15,6 +15,14 @@ for b in bench_model bench_editor bench_link bench_transfer; do
 done
 echo "running bench_shell..." >&2
 build/bench/bench_shell --benchmark_filter=Open255 >"$out/shell.txt" 2>/dev/null
+# The Windows row, where the Windows build (make windows) and Wine are there.
+: >"$out/windows.txt"
+if [ -x build-windows/bin/varno-cli.exe ] && { command -v wine64 || command -v wine; } >/dev/null; then
+  echo "running the transmit under Wine..." >&2
+  ./scripts/wine-bench.sh build-windows/bin build >"$out/windows.txt" 2>/dev/null || true
+else
+  echo "transmit 255 programs, Windows under Wine: not measured (make windows first)" >"$out/windows.txt"
+fi
 
 python3 - "$out" <<'PY'
 import json, sys, os, re
@@ -44,6 +52,10 @@ for line in open(os.path.join(out, 'shell.txt')):
     m = re.match(r'(startup|open 255 programs|peak memory[^:]*): (.*)', line.strip())
     if m:
         rows.append((m.group(1), m.group(2)))
+for line in open(os.path.join(out, 'windows.txt')):
+    name, _, value = line.strip().partition(': ')
+    if value:
+        rows.append((name, value))
 width = max(len(r[0]) for r in rows)
 print('%-*s  %s' % (width, 'figure', 'value'))
 print('%s  %s' % ('-' * width, '-' * 40))

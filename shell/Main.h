@@ -116,6 +116,9 @@ public:
     // Recent projects, dropped files, Duplicate and window places (MainFiles.cpp).
     void DuplicateProgram1Click();
     void OpenRecentProject(const QString &fileName);
+    // A project the system or a drop asks to open: once the event that brought
+    // it is over, after the save question, never during a transfer.
+    void openRequestedProject(const QString &fileName);
     void refreshRecentMenu();
     // At start-up, before the window shows, from the options file, on the
     // screens that exist now.

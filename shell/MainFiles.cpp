@@ -125,6 +125,12 @@ void TForm1::dropEvent(QDropEvent *event)
     event->acceptProposedAction();
     // Asked once the drop is over, so that the program the file came from is
     // not held while the save question waits.
+    openRequestedProject(file);
+}
+
+void TForm1::openRequestedProject(const QString &fileName)
+{
+    const QString file = QFileInfo(fileName).absoluteFilePath();
     QTimer::singleShot(0, this, [this, file] {
         if (!transferring_ && AskSaveChanges())
             LoadProjectFile(file);

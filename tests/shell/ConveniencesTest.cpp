@@ -103,13 +103,19 @@ TEST_F(Conveniences, theUsersGuideOpensInTheSystemsViewer)
     EXPECT_FALSE(window->isVisible());
 }
 
-// Installed, the guide is in the documentation folder beside the programs'
-// folder, as HTML when it was rendered there; elsewhere the source tree's.
+// Installed, the guide is in the documentation folder of the install, as HTML
+// when it was rendered there; elsewhere the source tree's.
 TEST(UsersGuide, isFoundInTheInstallElseInTheSourceTree)
 {
     QTemporaryDir prefix;
+#ifdef Q_OS_WIN
+    // The installer puts the programs at the top of the install folder.
+    const QString bin = prefix.path();
+    const QString docs = prefix.filePath("doc");
+#else
     const QString bin = prefix.filePath("bin");
     const QString docs = prefix.filePath("share/doc/varno-programmer");
+#endif
     ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(docs));
     const QString source = guide::Find(bin);
     ASSERT_TRUE(source.endsWith("/docs/guide.md")) << source.toStdString();

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileOpenEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -16,7 +17,9 @@
 #include <editor/OneProg.h>
 #include <gtest/gtest.h>
 #include <memory>
+#include <model/ProjectFile.h>
 #include <optional>
+#include <shell/FileOpenRequests.h>
 #include <shell/Main.h>
 #include <shell/ProjectLock.h>
 #include <shell/RecentProjects.h>
@@ -138,7 +141,7 @@ bool drop(QWidget *target, const QMimeData *data)
     return dropped.isAccepted();
 }
 
-TEST_F(FilesWindow, aDroppedProjectFileOpensAfterTheSaveQuestion)
+TEST_F(FilesWindow, aDroppedOrSystemOpenedProjectFileOpensAfterTheSaveQuestion)
 {
     const QString file = saveProject("dropped.PRG", 3);
     window->ClearProject();
@@ -149,11 +152,40 @@ TEST_F(FilesWindow, aDroppedProjectFileOpensAfterTheSaveQuestion)
     std::unique_ptr<QMimeData> data(urls({dir.filePath("notes.txt"), file}));
     dialogs.answers = {false}; // changes not saved
     ASSERT_TRUE(drop(window.get(), data.get()));
-    QTRY_COMPARE(window->ProjectFileName, file);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->ProjectFileName == file; }))
+        << window->ProjectFileName.toStdString();
     EXPECT_EQ(dialogs.questions,
               QStringList{text::Text(text::MainMessages::SaveChangesConfirm, text::English)});
     EXPECT_EQ(window->ProgList().count(), 3);
     EXPECT_FALSE(window->isChanged());
+
+    // A file the system asks to open (the Finder's file-open event): one sent
+    // before the window listens waits for it, a later one reaches it at once.
+    TFileOpenRequests requests(qApp);
+    for (const char *name : {"early.prg", "later.prg"}) {
+        SCOPED_TRACE(name);
+        const QString opened = dir.filePath(name);
+        TProject project;
+        for (int i = 0; i < (name[0] == 'e' ? 2 : 4); ++i)
+            project.Programs.Add()->NumOfProg = quint8(i + 1);
+        SaveProject(opened, project);
+        window->SpeedButton1Click(); // unsaved work again
+        dialogs.questions.clear();
+        dialogs.answers = {false};
+        QFileOpenEvent event(opened);
+        EXPECT_TRUE(QCoreApplication::sendEvent(qApp, &event));
+        if (name[0] == 'e') {
+            EXPECT_EQ(window->ProjectFileName, file);
+            QObject::connect(&requests, &TFileOpenRequests::projectRequested, window.get(),
+                             &TForm1::openRequestedProject);
+            window->openRequestedProject(requests.takeWaiting());
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->ProjectFileName == opened; }))
+            << window->ProjectFileName.toStdString();
+        EXPECT_EQ(dialogs.questions.size(), 1);
+        EXPECT_EQ(window->ProgList().count(), name[0] == 'e' ? 2 : 4);
+    }
+    EXPECT_TRUE(requests.takeWaiting().isEmpty());
 }
 
 TEST_F(FilesWindow, duplicateAt254And255Programs)
@@ -240,7 +272,8 @@ TEST_F(FilesWindow, windowsComeBackWhereTheyWereOrOnThePrimaryScreen)
     window->saveWindowPlacement();
     window = start();
     window->restoreWindowPlacement();
-    QTRY_VERIFY(window->ScheduleWindow1 && window->ScheduleWindow1->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window->ScheduleWindow1 && window->ScheduleWindow1->isVisible(); }));
     EXPECT_EQ(window->ScheduleWindow1->geometry(), QRect(70, 80, 520, 310));
 }
 

@@ -1,5 +1,8 @@
 // What each platform decides, with the platform's facts given: so that the
 // Linux suite covers Windows and macOS too.
+#include <QFile>
+#include <QVariant>
+#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 #include <link/ComLink.h>
 #include <link/PortList.h>
@@ -133,5 +136,60 @@ TEST(PlatformDecisions, win32LineOfThePlayer)
         EXPECT_EQ(Win32CreateFileName(QString::fromLatin1(name)), QString::fromLatin1(opened))
             << name;
 }
+
+#ifdef VARNO_INFO_PLIST
+// A property list's value, the reader on its start element.
+QVariant plistValue(QXmlStreamReader &xml)
+{
+    if (xml.name() == u"dict") {
+        QVariantMap map;
+        while (xml.readNextStartElement()) {
+            const QString key = xml.readElementText();
+            if (!xml.readNextStartElement())
+                break;
+            map.insert(key, plistValue(xml));
+        }
+        return map;
+    }
+    if (xml.name() == u"array") {
+        QVariantList list;
+        while (xml.readNextStartElement())
+            list << plistValue(xml);
+        return list;
+    }
+    if (xml.name() == u"true" || xml.name() == u"false") {
+        const bool value = xml.name() == u"true";
+        xml.skipCurrentElement();
+        return value;
+    }
+    return xml.readElementText();
+}
+
+// The macOS bundle's property list as the Finder reads it: well-formed, the
+// programmer as its executable, and .prg files as its documents.
+TEST(PlatformDecisions, theMacBundleOpensProjectFiles)
+{
+    QFile file(QStringLiteral(VARNO_INFO_PLIST));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << VARNO_INFO_PLIST;
+    QXmlStreamReader xml(&file);
+    ASSERT_TRUE(xml.readNextStartElement() && xml.name() == u"plist");
+    ASSERT_TRUE(xml.readNextStartElement());
+    const QVariantMap plist = plistValue(xml).toMap();
+    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+
+    EXPECT_EQ(plist.value("CFBundleExecutable"), "varno-programmer");
+    const QString identifier = plist.value("CFBundleIdentifier").toString();
+    EXPECT_TRUE(identifier.contains('.') && !identifier.contains('@')) << identifier.toStdString();
+    const QVariantList types = plist.value("CFBundleDocumentTypes").toList();
+    ASSERT_EQ(types.size(), 1);
+    const QVariantMap type = types[0].toMap();
+    EXPECT_EQ(type.value("CFBundleTypeExtensions").toList(), QVariantList{QStringLiteral("prg")});
+    EXPECT_EQ(type.value("CFBundleTypeRole"), "Editor");
+    const QVariantList exported = plist.value("UTExportedTypeDeclarations").toList();
+    ASSERT_EQ(exported.size(), 1);
+    EXPECT_EQ(type.value("LSItemContentTypes").toList(),
+              QVariantList{exported[0].toMap().value("UTTypeIdentifier")});
+}
+#endif
 
 } // namespace

@@ -156,11 +156,12 @@ TEST_F(ScheduleWindowFit, rememberedPlacesLargerThanTheScreenComeBackOnIt)
     const int title = window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
     ASSERT_GT(title, 0);
     EXPECT_EQ(window->geometry(), QRect(0, title, 1280, 720 - title));
-    QTRY_VERIFY(window->ScheduleWindow1 && window->ScheduleWindow1->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window->ScheduleWindow1 && window->ScheduleWindow1->isVisible(); }));
     TScheduleWindow *schedule = window->ScheduleWindow1;
     EXPECT_GE(schedule->geometry().top(), title);
     // Framed once shown: the frame too.
-    QTRY_VERIFY(screen.contains(schedule->frameGeometry()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return screen.contains(schedule->frameGeometry()); }));
     EXPECT_GT(schedule->width(), 1000);
 }
 
