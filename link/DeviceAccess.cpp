@@ -40,17 +40,22 @@ TDeviceAccess ProbeDeviceAccess(const QString &device)
 }
 
 QString DescribeOpenFailure(const QString &device, const TDeviceAccess &access,
-                            bool permissionRefused, const QString &platformText)
+                            bool permissionRefused, const QString &platformText,
+                            TPortPlatform platform)
 {
     QString reason;
     if (!access.Exists) {
         reason = QStringLiteral("%1 does not exist").arg(device);
     } else if (!access.Accessible) {
         if (access.GroupGrantsAccess) {
+            const QString join =
+                platform == TPortPlatform::MacOS
+                    ? QStringLiteral("sudo dseditgroup -o edit -a $USER -t user %1")
+                    : QStringLiteral("sudo usermod -aG %1 $USER");
             reason = QStringLiteral("No permission to use %1: members of the group \"%2\" may "
-                                    "use it. Add your user to that group (for example: sudo "
-                                    "usermod -aG %2 $USER), then log out and in again")
-                         .arg(device, access.Group);
+                                    "use it. Add your user to that group (for example: %3), "
+                                    "then log out and in again")
+                         .arg(device, access.Group, join.arg(access.Group));
         } else {
             reason = QStringLiteral("No permission to use %1: only its owner %2 may use it")
                          .arg(device, access.Owner);

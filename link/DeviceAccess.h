@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <link/PortList.h>
 
 namespace varno::link {
 
@@ -20,8 +21,10 @@ TDeviceAccess ProbeDeviceAccess(const QString &device);
 
 // The reason a caller shows when the platform refused to open a device.
 // `permissionRefused` tells that the platform reported a permission problem,
-// which for an accessible device means that another program holds it.
+// which for an accessible device means that another program holds it. The
+// advice to join the device's group names the platform's command.
 QString DescribeOpenFailure(const QString &device, const TDeviceAccess &access,
-                            bool permissionRefused, const QString &platformText);
+                            bool permissionRefused, const QString &platformText,
+                            TPortPlatform platform = ThisPortPlatform());
 
 } // namespace varno::link

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
 #include <stdexcept>
 
@@ -26,13 +27,18 @@ public:
 };
 
 // A project file that cannot be read or written. The message reads
-// "file:line: reason" (line omitted when the whole file is concerned).
+// "file:line: reason" (line omitted when the whole file is concerned), the file
+// with the platform's separators.
 class TProjectFileError : public TVarnoError
 {
 public:
     TProjectFileError(const QString &fileName, int line, const QString &reason)
-        : TVarnoError(line > 0 ? QStringLiteral("%1:%2: %3").arg(fileName).arg(line).arg(reason)
-                               : QStringLiteral("%1: %2").arg(fileName, reason)),
+        : TVarnoError(
+              line > 0 ? QStringLiteral("%1:%2: %3")
+                             .arg(QDir::toNativeSeparators(fileName))
+                             .arg(line)
+                             .arg(reason)
+                       : QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(fileName), reason)),
           fileName_(fileName), line_(line), reason_(reason)
     {
     }

@@ -103,13 +103,14 @@ bool TProjectRecovery::start(QString *error)
 {
     if (!QDir().mkpath(folder_)) {
         if (error)
-            *error = QStringLiteral("%1: cannot be created").arg(folder_);
+            *error = QStringLiteral("%1: cannot be created").arg(QDir::toNativeSeparators(folder_));
         return false;
     }
     auto lock = sessionLock(path(id_, ".lock"));
     if (!lock->tryLock(0)) {
         if (error)
-            *error = QStringLiteral("%1: cannot be locked").arg(path(id_, ".lock"));
+            *error = QStringLiteral("%1: cannot be locked")
+                         .arg(QDir::toNativeSeparators(path(id_, ".lock")));
         return false;
     }
     lock_ = std::move(lock);

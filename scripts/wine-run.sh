@@ -9,4 +9,12 @@ export WINEDEBUG=${WINEDEBUG:--all}
 if [ -z "${WINEPREFIX:-}" ]; then
   export WINEPREFIX="$(cd "$(dirname "$1")/.." && pwd)/wine-prefix"
 fi
+# A test that needs the windows platform (real fonts, real windows) gets an X
+# display of its own (such a test runs alone). Wine's desktop process keeps the
+# display of the program that started it: a server left running has none.
+if [ "${VARNO_WINE_DISPLAY:-}" = 1 ]; then
+  timeout 30 "$(dirname "$wine")/wineserver" -k 2>/dev/null || true
+  timeout 30 "$(dirname "$wine")/wineserver" -w 2>/dev/null || true
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$wine" "$@"
+fi
 exec "$wine" "$@"

@@ -18,15 +18,24 @@ QStringList TRecentProjects::files() const
     const QSettings settings(file_, QSettings::IniFormat);
     QStringList files = settings.value(kRecent).toStringList();
     files.removeAll(QString());
-    files.removeDuplicates();
-    return files.mid(0, MaxFiles); // a list edited by hand may be longer
+    QStringList once;
+    for (const QString &file : std::as_const(files))
+        if (!once.contains(file, case_))
+            once << file;
+    return once.mid(0, MaxFiles); // a list edited by hand may be longer
+}
+
+qsizetype TRecentProjects::removeFrom(QStringList &list, const QString &file,
+                                      Qt::CaseSensitivity cs)
+{
+    return list.removeIf([&](const QString &entry) { return entry.compare(file, cs) == 0; });
 }
 
 void TRecentProjects::add(const QString &fileName)
 {
     const QString file = absolute(fileName);
     QStringList list = files();
-    list.removeAll(file);
+    removeFrom(list, file, case_);
     list.prepend(file);
     write(list.mid(0, MaxFiles));
 }
@@ -34,7 +43,7 @@ void TRecentProjects::add(const QString &fileName)
 void TRecentProjects::remove(const QString &fileName)
 {
     QStringList list = files();
-    if (list.removeAll(absolute(fileName)) > 0)
+    if (removeFrom(list, absolute(fileName), case_) > 0)
         write(list);
 }
 

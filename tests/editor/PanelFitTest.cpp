@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFontDatabase>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QSignalSpy>
@@ -71,6 +72,9 @@ void expectFitsOrKeepsItsNumber(TSpeedButton *button, const QString &caption, bo
 
 TEST_F(PanelFit, everyCaptionFitsOrKeepsItsNumberWithTheFullTextAsTooltip)
 {
+    if (QFontDatabase::families().isEmpty())
+        GTEST_SKIP() << "this platform plugin has no fonts (Windows' offscreen one): the Windows "
+                        "run measures the captions again in the windows platform";
     using text::ActionTexts;
     for (quint8 language : {1, 2, 3}) {
         SCOPED_TRACE(int(language));

@@ -339,7 +339,8 @@ TEST(ProjectRecovery, leftCopiesComeNewestFirstAndUnreadableOnesAreMovedAside)
 
     ASSERT_EQ(unreadable.size(), 1u);
     EXPECT_EQ(unreadable[0].file, cut);
-    EXPECT_TRUE(unreadable[0].error.startsWith(cut + ":")) << unreadable[0].error;
+    EXPECT_TRUE(unreadable[0].error.startsWith(QDir::toNativeSeparators(cut) + ":"))
+        << unreadable[0].error;
     EXPECT_TRUE(unreadable[0].error.contains("found the end of the file")) << unreadable[0].error;
     const QString aside = QDir(folder).filePath("unreadable/" + QFileInfo(cut).fileName());
     EXPECT_EQ(unreadable[0].movedTo, aside);

@@ -1,14 +1,19 @@
 // What each platform decides, with the platform's facts given: so that the
 // Linux suite covers Windows and macOS too.
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QVariant>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 #include <link/ComLink.h>
+#include <link/DeviceAccess.h>
 #include <link/PortList.h>
+#include <link/SlowLineHint.h>
 #include <link/Win32Line.h>
 #include <model/ReservedNames.h>
 #include <shell/InstalledCopy.h>
+#include <shell/RecentProjects.h>
 
 namespace {
 
@@ -135,6 +140,79 @@ TEST(PlatformDecisions, win32LineOfThePlayer)
                                        {"/dev/ttyS0", "/dev/ttyS0"}})
         EXPECT_EQ(Win32CreateFileName(QString::fromLatin1(name)), QString::fromLatin1(opened))
             << name;
+}
+
+// What a slow line or a refused device tells the user, in each platform's terms:
+// Linux reads the adapter's timer, the others measure; no Linux command
+// elsewhere.
+TEST(PlatformDecisions, hintsSpeakOfTheirPlatform)
+{
+    using varno::link::SlowLineHint;
+    const struct
+    {
+        TPortPlatform platform;
+        std::optional<int> timer;
+        std::optional<double> msPerProgram;
+        const char *says; // nullptr: no hint
+        const char *neverSays;
+    } cases[] = {
+        {TPortPlatform::Linux, 16, std::nullopt, "ttyUSB0/latency_timer' makes it 1 ms", "Device"},
+        {TPortPlatform::Linux, 2, std::nullopt, nullptr, ""},
+        {TPortPlatform::Linux, std::nullopt, 40.0, nullptr, ""},
+        {TPortPlatform::Windows, std::nullopt, 40.0, "(40 ms a program", "sudo"},
+        {TPortPlatform::Windows, std::nullopt, 40.0, "Device Manager", "/sys"},
+        {TPortPlatform::Windows, std::nullopt, 12.0, nullptr, ""},
+        {TPortPlatform::Windows, std::nullopt, std::nullopt, nullptr, ""},
+        {TPortPlatform::MacOS, std::nullopt, 33.4, "(33 ms a program", "Device Manager"},
+        {TPortPlatform::MacOS, std::nullopt, 33.4, "latency timer", "sudo"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(int(c.platform));
+        const QString hint = SlowLineHint(c.platform, "PORT", c.timer, "ttyUSB0", c.msPerProgram);
+        if (!c.says) {
+            EXPECT_TRUE(hint.isEmpty()) << hint.toStdString();
+            continue;
+        }
+        EXPECT_TRUE(hint.startsWith("hint: ") && hint.contains("PORT")) << hint.toStdString();
+        EXPECT_TRUE(hint.contains(c.says)) << hint.toStdString();
+        EXPECT_FALSE(hint.contains(c.neverSays)) << hint.toStdString();
+    }
+
+    varno::link::TDeviceAccess groupOnly;
+    groupOnly.Accessible = false;
+    groupOnly.Group = "uucp";
+    groupOnly.GroupGrantsAccess = true;
+    using varno::link::DescribeOpenFailure;
+    EXPECT_TRUE(DescribeOpenFailure("/dev/ttyS0", groupOnly, true, {}, TPortPlatform::Linux)
+                    .contains("sudo usermod -aG uucp $USER"));
+    const QString mac =
+        DescribeOpenFailure("/dev/cu.usbserial", groupOnly, true, {}, TPortPlatform::MacOS);
+    EXPECT_TRUE(mac.contains("sudo dseditgroup -o edit -a $USER -t user uucp"))
+        << mac.toStdString();
+    EXPECT_FALSE(mac.contains("usermod"));
+}
+
+// Where the file system ignores case, one project spelt two ways is one entry
+// of the recent list, and forgetting it forgets both spellings.
+TEST(PlatformDecisions, recentProjectsCompareNamesAsTheFileSystemDoes)
+{
+    QTemporaryDir dir;
+    const auto in = [&](const QStringList &names) {
+        QStringList files;
+        for (const QString &name : names)
+            files << dir.filePath(name);
+        return files;
+    };
+    for (const auto &[cs, kept] :
+         {std::pair{Qt::CaseInsensitive, QStringList{"shop.prg", "Other.prg"}},
+          std::pair{Qt::CaseSensitive, QStringList{"shop.prg", "Other.prg", "Shop.prg"}}}) {
+        TRecentProjects recent(dir.filePath(cs == Qt::CaseSensitive ? "a.ini" : "b.ini"), cs);
+        for (const QString &file : in({"Shop.prg", "Other.prg", "shop.prg"}))
+            recent.add(file);
+        EXPECT_EQ(recent.files(), in(kept));
+        recent.remove(dir.filePath("SHOP.PRG"));
+        EXPECT_EQ(recent.files().size(), cs == Qt::CaseSensitive ? 3 : 1);
+    }
 }
 
 #ifdef VARNO_INFO_PLIST

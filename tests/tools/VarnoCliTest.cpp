@@ -1,6 +1,7 @@
 #include "CliRunner.h"
 #include "HandWrittenFile.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtPrinters.h>
@@ -136,7 +137,7 @@ TEST_F(VarnoCli, fileThatDoesNotLoadExitsOneWithTheReason)
         const CliResult run = runCli({command, file});
         EXPECT_EQ(run.exitCode, 1) << command;
         EXPECT_TRUE(run.out.isEmpty()) << command;
-        EXPECT_EQ(run.err, "varno-cli: " + file.toUtf8() +
+        EXPECT_EQ(run.err, "varno-cli: " + QDir::toNativeSeparators(file).toUtf8() +
                                ":3: expected the project name, found the end of the file\n")
             << command;
     }

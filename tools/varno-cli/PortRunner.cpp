@@ -4,6 +4,7 @@
 #include "Output.h"
 #include "Progress.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMutex>
 #include <QThread>
@@ -15,6 +16,7 @@
 #include <link/LowLatency.h>
 #include <link/PlatformSerialDevice.h>
 #include <link/PortName.h>
+#include <link/SlowLineHint.h>
 #include <memory>
 #include <text/text.h>
 #include <vector>
@@ -33,37 +35,47 @@ public:
 
     void transferStarted() override
     {
-        if (!hinted_) {
-            hinted_ = true;
-            hintAboutLatency();
+        if (!started_.isValid()) {
+            started_.start();
+            const QString device = varno::link::PortDeviceName(port_);
+            hint(varno::link::AdapterLatencyTimer(device),
+                 QFileInfo(QFileInfo(device).canonicalFilePath()).fileName(), std::nullopt);
         }
         inner_.transferStarted();
     }
-    void slotDone(int slot) override { inner_.slotDone(slot); }
+    void slotDone(int slot) override
+    {
+        // Where the system does not show the adapter's timer, its effect shows.
+        ++programsDone_;
+        if (programsDone_ == MeasuredPrograms)
+            hint(std::nullopt, {}, double(started_.elapsed()) / MeasuredPrograms);
+        inner_.slotDone(slot);
+    }
     void finalizationStep() override { inner_.finalizationStep(); }
     void linkFailure(TLinkResult result) override { inner_.linkFailure(result); }
     void phaseStarted(TTransferPhase phase) override { inner_.phaseStarted(phase); }
     bool cancelRequested() override { return InterruptHandler::requested(); }
 
 private:
-    void hintAboutLatency()
+    static constexpr int MeasuredPrograms = 32;
+
+    void hint(std::optional<int> timerMs, const QString &ttyName,
+              std::optional<double> msPerProgram)
     {
-        const QString device = varno::link::PortDeviceName(port_);
-        const auto latency = varno::link::AdapterLatencyTimer(device);
-        if (!latency || *latency <= varno::link::SlowLatencyTimerMs)
+        const QString text = varno::link::SlowLineHint(varno::link::ThisPortPlatform(), port_,
+                                                       timerMs, ttyName, msPerProgram);
+        if (hinted_ || text.isEmpty())
             return;
-        say_(QStringLiteral("hint: the USB adapter of %1 holds every answer up to %2 ms, so a "
-                            "transfer takes 10 s or more; 'echo 1 | sudo tee "
-                            "/sys/bus/usb-serial/devices/%3/latency_timer' makes it 1 ms")
-                 .arg(port_)
-                 .arg(*latency)
-                 .arg(QFileInfo(QFileInfo(device).canonicalFilePath()).fileName()));
+        hinted_ = true;
+        say_(text);
     }
 
     TTransferObserver &inner_;
     QString port_;
     std::function<void(QString)> say_;
     bool hinted_ = false;
+    QElapsedTimer started_;
+    int programsDone_ = 0;
 };
 
 // The progress of several ports: on a terminal one line per port, redrawn in

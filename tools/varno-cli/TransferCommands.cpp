@@ -18,6 +18,7 @@
 #include <link/SafeTransmit.h>
 #include <link/Transfer.h>
 #include <model/Errors.h>
+#include <model/FileNameCase.h>
 #include <model/HeldProject.h>
 #include <model/PreviousVersion.h>
 #include <model/ProjectFile.h>
@@ -135,11 +136,7 @@ QString fileForPort(const QString &directory, const QString &port)
 QString portsSharingAFile(const QString &directory, const QStringList &ports)
 {
     // Where the file system ignores case, "COM3.prg" and "com3.prg" are one file.
-#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
-    const Qt::CaseSensitivity sensitivity = Qt::CaseInsensitive;
-#else
-    const Qt::CaseSensitivity sensitivity = Qt::CaseSensitive;
-#endif
+    const Qt::CaseSensitivity sensitivity = varno::FileNameCase();
     for (qsizetype i = 0; i < ports.size(); ++i) {
         const QString file = fileForPort(directory, ports[i]);
         for (qsizetype j = 0; j < i; ++j)
