@@ -1,5 +1,3 @@
-cmake_minimum_required(VERSION 3.25)
-
 # Which library may use which: cmake -DSOURCE_DIR=<source root> -P check-layers.cmake
 #
 # Reads the #include lines of every library's and program's sources and the
@@ -11,9 +9,11 @@ cmake_minimum_required(VERSION 3.25)
 #   - a library's header including a library that the library links PRIVATE:
 #     whoever includes that header must reach it too;
 #   - a link the table does not allow, a PUBLIC link no header needs, or a
-#     link nothing includes.
+#     link nothing includes;
+#   - a library that has no line in the tables.
 # Tests, benchmarks and fuzz targets are left out: they reach into whatever
 # they exercise.
+cmake_minimum_required(VERSION 3.25)
 
 # The layers, low to high. A library includes only libraries of lower layers,
 # or of its own folder (link_dialogs uses link, resources list_glyphs). The
@@ -122,6 +122,29 @@ foreach(t IN LISTS targets)
       finding("the table lets ${t} (layer ${layer_${t}}) use ${d} (layer ${layer_${d}}): \
 only lower layers or its own folder")
     endif()
+  endforeach()
+endforeach()
+
+# Every library of the product has its line: a new one is placed in the
+# layers when it is made.
+file(GLOB tops LIST_DIRECTORIES true RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*)
+foreach(top IN LISTS tops)
+  if(NOT IS_DIRECTORY ${SOURCE_DIR}/${top} OR top MATCHES "^(\\.|build|tests$|bench$|fuzz$)")
+    continue()
+  endif()
+  file(GLOB_RECURSE lists ${SOURCE_DIR}/${top}/CMakeLists.txt)
+  foreach(cmake_file IN LISTS lists)
+    file(READ ${cmake_file} content)
+    string(REGEX REPLACE "#[^\n]*" "" content "${content}")
+    string(REGEX MATCHALL "add_library\\([^ \t\r\n)]+" made "${content}")
+    foreach(library IN LISTS made)
+      string(REGEX REPLACE "^add_library\\(" "" library "${library}")
+      if(NOT library IN_LIST targets)
+        file(RELATIVE_PATH name ${SOURCE_DIR} ${cmake_file})
+        finding("${name} makes the library ${library}, which has no line in the tables of \
+tests/layers/check-layers.cmake")
+      endif()
+    endforeach()
   endforeach()
 endforeach()
 
@@ -260,7 +283,7 @@ foreach(t IN LISTS targets)
 endforeach()
 
 if(findings GREATER 0)
-  message(FATAL_ERROR "${findings} dependencies break the layers")
+  message(FATAL_ERROR "${findings} findings above: the layers are broken")
 endif()
 list(LENGTH targets count)
 message(STATUS "The includes and links of ${count} targets keep to their layers")
