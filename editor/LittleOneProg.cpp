@@ -1,9 +1,9 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <captions/ScheduleSummary.h>
 #include <editor/KeyControl.h>
 #include <editor/LittleOneProg.h>
-#include <editor/ScheduleSummary.h>
 #include <model/ProjectClasses.h>
 #include <resources/Pictures.h>
 #include <utility>

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTimeEdit>
-#include <editor/ActionCaption.h>
+#include <captions/ActionCaption.h>
 #include <editor/ActionRules.h>
 #include <editor/ColumnMenu.h>
 #include <editor/KeyControl.h>

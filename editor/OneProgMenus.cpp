@@ -3,7 +3,7 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <editor/ActionCaption.h>
+#include <captions/ActionCaption.h>
 #include <editor/ColumnMenu.h>
 #include <editor/OneProg.h>
 #include <resources/Pictures.h>

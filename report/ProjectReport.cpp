@@ -1,11 +1,11 @@
 #include <QMap>
 #include <QStringList>
-#include <editor/ActionCaption.h>
-#include <editor/ScheduleSummary.h>
+#include <captions/ActionCaption.h>
+#include <captions/ScheduleSummary.h>
+#include <captions/ScheduleTexts.h>
 #include <model/Project.h>
 #include <model/Schedule.h>
 #include <report/ProjectReport.h>
-#include <report/ScheduleTexts.h>
 #include <text/text.h>
 
 namespace {

@@ -7,10 +7,10 @@
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <captions/ScheduleTexts.h>
 #include <model/Clock.h>
 #include <model/Project.h>
 #include <model/ProjectFile.h>
-#include <report/ScheduleTexts.h>
 #include <shell/ScheduleWindow.h>
 #include <text/text.h>
 

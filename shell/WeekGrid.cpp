@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QToolTip>
+#include <captions/ScheduleTexts.h>
 #include <model/Project.h>
-#include <report/ScheduleTexts.h>
 #include <shell/WeekGrid.h>
 #include <text/text.h>
 

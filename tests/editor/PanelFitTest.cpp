@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QTimeEdit>
 #include <QtPrinters.h>
-#include <editor/ActionCaption.h>
+#include <captions/ActionCaption.h>
 #include <editor/ColumnMenu.h>
 #include <editor/OneProg.h>
 #include <gtest/gtest.h>

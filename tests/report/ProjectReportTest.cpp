@@ -1,11 +1,11 @@
 #include <QtPrinters.h>
-#include <editor/ActionCaption.h>
-#include <editor/ScheduleSummary.h>
+#include <captions/ActionCaption.h>
+#include <captions/ScheduleSummary.h>
+#include <captions/ScheduleTexts.h>
 #include <gtest/gtest.h>
 #include <model/Clock.h>
 #include <model/Project.h>
 #include <report/ProjectReport.h>
-#include <report/ScheduleTexts.h>
 #include <text/text.h>
 
 namespace {

@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <captions/ScheduleTexts.h>
 #include <functional>
 #include <model/Clock.h>
 #include <model/Errors.h>
@@ -17,7 +18,6 @@
 #include <model/Schedule.h>
 #include <report/ProjectReport.h>
 #include <report/SaveBytes.h>
-#include <report/ScheduleTexts.h>
 #include <text/text.h>
 
 namespace {

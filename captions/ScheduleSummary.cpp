@@ -1,4 +1,4 @@
-#include <editor/ScheduleSummary.h>
+#include <captions/ScheduleSummary.h>
 #include <model/ProjectClasses.h>
 #include <text/text.h>
 

@@ -1,5 +1,5 @@
 #include <QtPrinters.h>
-#include <editor/ScheduleSummary.h>
+#include <captions/ScheduleSummary.h>
 #include <gtest/gtest.h>
 #include <model/ProjectClasses.h>
 #include <text/text.h>

@@ -1,4 +1,4 @@
-#include <editor/ActionCaption.h>
+#include <captions/ActionCaption.h>
 #include <model/ProjectClasses.h>
 #include <resources/ListGlyphs.h>
 #include <text/text.h>

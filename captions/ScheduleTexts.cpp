@@ -1,5 +1,5 @@
 #include <QStringList>
-#include <report/ScheduleTexts.h>
+#include <captions/ScheduleTexts.h>
 #include <text/text.h>
 
 namespace varno::schedule {
