@@ -30,7 +30,6 @@ struct TNarrowedNumber;
 class QTimer;
 class TComparisonWindow;
 class TProgrammerOptions;
-struct TReceivedPrograms;
 class TScheduleWindow;
 class TSettingsFile;
 class TUserDialogs;
@@ -263,7 +262,7 @@ private:
     void markPort();
     QAction *addOtherPort(const QString &name, const QString &label);
     void showLinkFailure(quint8 code);
-    void installReceived(TReceivedPrograms &received, bool complete);
+    void installReceived(TProgList &programs, bool complete);
     void addPanelsForPrograms();
     void warnSharedNumbers();
     void warnNarrowed(const QList<TNarrowedNumber> &narrowed);

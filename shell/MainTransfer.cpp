@@ -18,7 +18,6 @@
 #include <link/Transfer.h>
 #include <link/dialogs/ProgessBar.h>
 #include <link/dialogs/VerifTrame.h>
-#include <model/HeldProject.h>
 #include <shell/Main.h>
 #include <shell/SettingsFile.h>
 #include <text/text.h>
@@ -72,10 +71,9 @@ void TForm1::SpeedButton3Click()
 }
 
 // What adding each received program and opening it leaves behind, done once.
-void TForm1::installReceived(TReceivedPrograms &received, bool complete)
+void TForm1::installReceived(TProgList &programs, bool complete)
 {
-    HoldPrograms(received.programs);
-    document_.Programs = std::move(received.programs);
+    document_.Programs = std::move(programs);
     addPanelsForPrograms();
     if (complete) {
         selectLastFolded();
@@ -105,13 +103,12 @@ void TForm1::SpeedButton4Click()
     ClearProject();
     TransferDirection = 0;
     LinkResult = 0;
-    TReceivedPrograms received;
+    TReceivedProject received;
     OKBottomDlg1->Language = CurrentLanguage;
     OKBottomDlg1->Transfer = [this, &received] {
-        const TLinkResult result =
-            varno::transfer::RunReceive(link(), ComPortName, received, *OKBottomDlg1);
-        LinkResult = LinkResultCode(result);
-        installReceived(received, result == TLinkResult::Ok);
+        received = varno::transfer::ReceiveProjectPrograms(link(), ComPortName, *OKBottomDlg1);
+        LinkResult = LinkResultCode(received.result);
+        installReceived(received.project.Programs, received.complete());
     };
     setTransferring(true);
     dialogs_.exec(OKBottomDlg1);
@@ -125,17 +122,18 @@ void TForm1::SpeedButton4Click()
                                 numbers.join(QStringLiteral(", ")));
     }
 
-    QString name;
+    // What arrived is kept even after a failure, and so is its name: it is read
+    // once the receive's own warnings were shown, a failure warned at once.
     OKBottomDlg1->Transfer = nullptr;
     setTransferring(true);
-    const TLinkResult named =
-        varno::transfer::ReadProjectName(link(), ComPortName, name, *OKBottomDlg1);
+    varno::transfer::ReceiveProjectName(link(), ComPortName, received, *OKBottomDlg1);
     setTransferring(false);
-    if (named != TLinkResult::Ok)
+    if (!received.nameRead())
         return;
+    const QString name = received.project.Group.Name;
     Project().Name = name;
     updateTitle();
-    if (LinkResult == 0)
+    if (received.complete())
         clearChangeFlags(); // the name is part of what was received
     const QString question =
         text::Text(text::MainMessages::LoadAssociatedProjectConfirm, CurrentLanguage) +

@@ -18,7 +18,6 @@
 #include <link/SafeTransmit.h>
 #include <link/Transfer.h>
 #include <model/Errors.h>
-#include <model/HeldProject.h>
 #include <model/PreviousVersion.h>
 #include <model/ProjectFile.h>
 #include <model/ReservedNames.h>
@@ -243,20 +242,13 @@ int receive(const QString &output, const QString &outputDir, bool force,
     return RunOnPorts(
         "receive", options, [&](const QString &port, TComLink &link, TTransferObserver &observer) {
             const QString file = outputDir.isEmpty() ? output : fileForPort(outputDir, port);
-            TReceivedPrograms received;
-            const TLinkResult result = varno::transfer::RunReceive(link, port, received, observer);
-            if (result != TLinkResult::Ok)
-                return failed(result, link);
+            const auto received = varno::transfer::ReceiveProject(link, port, observer);
+            if (!received.complete())
+                return failed(received.result, link);
+            if (received.nameResult == TLinkResult::Cancelled)
+                return failed(received.nameResult, link);
             // Saved as the programmer holds received programs, which it shows.
-            TProject project;
-            HoldPrograms(received.programs);
-            project.Programs = std::move(received.programs);
-            QString name;
-            const TLinkResult named = varno::transfer::ReadProjectName(link, port, name, observer);
-            if (named == TLinkResult::Cancelled)
-                return failed(named, link);
-            if (named == TLinkResult::Ok)
-                project.Group.Name = name;
+            const TProject &project = received.project;
             PortResult r;
             for (int number : received.resetSchedules)
                 r.problems << QStringLiteral("warning: program %1: the date or time stored in the "
@@ -278,7 +270,7 @@ int receive(const QString &output, const QString &outputDir, bool force,
                 return r;
             }
             r.file = file;
-            if (named != TLinkResult::Ok) {
+            if (!received.nameRead()) {
                 // The programs are kept all the same; the file's name line is only a
                 // placeholder then, which must not pass for the player's name.
                 r.lines << QStringLiteral(
@@ -287,7 +279,7 @@ int receive(const QString &output, const QString &outputDir, bool force,
                                .arg(project.Programs.count())
                                .arg(file);
                 r.exit = ExitLink;
-                r.outcome = QStringLiteral("programs only: ") + linkMessage(named, link);
+                r.outcome = QStringLiteral("programs only: ") + linkMessage(received.nameResult, link);
                 return r;
             }
             r.lines << QStringLiteral("Received %1 programs of \"%2\" into %3")
