@@ -138,6 +138,22 @@ TEST_F(TransferWindow, transmitThenReceiveTheProject)
     EXPECT_FALSE(window->undoHistory().stack().canUndo()); // the programs added before
 }
 
+// The player took every block but did not answer the end of the programming:
+// without a read-back too, the user hears what to check.
+TEST_F(TransferWindow, anUnansweredFinalizeIsSaidWithoutAReadBack)
+{
+    TEmulatorOptions options;
+    options.Faults.NoFinalizeAck = true;
+    startPlayer(options);
+    addProgram(4);
+    dialogs.answers = {true};
+    window->SpeedButton3Click();
+    EXPECT_EQ(
+        dialogs.warnings,
+        QStringList{kOk + "\n" + text::Text(text::AddedTexts::FinalizeUnconfirmed, text::English)});
+    EXPECT_EQ(window->LinkResult, 0);
+}
+
 TEST_F(TransferWindow, receivingAnEmptyPlayerLeavesNoProgramsAndNoChange)
 {
     startPlayer();
