@@ -27,6 +27,7 @@ class TProjectLock;
 class TProjectRecovery;
 struct TProjectClaim;
 struct TNarrowedNumber;
+struct TProjectCheck;
 class QTimer;
 class TComparisonWindow;
 class TProgrammerOptions;
@@ -264,8 +265,8 @@ private:
     void showLinkFailure(quint8 code);
     void installReceived(TProgList &programs, bool complete);
     void addPanelsForPrograms();
-    void warnSharedNumbers();
-    void warnNarrowed(const QList<TNarrowedNumber> &narrowed);
+    void warnSharedNumbers(const QList<TProjectCheck> &checks);
+    void warnNarrowed(const QList<TProjectCheck> &checks);
     void selectLastFolded();
     TComLink &link();
     // A double click opens the row its first click was on: that click may have

@@ -14,7 +14,7 @@
 #include <link/LinkMessage.h>
 #include <link/PortList.h>
 #include <link/PortName.h>
-#include <link/ProjectCheck.h>
+#include <link/ProjectCheckText.h>
 #include <link/Transfer.h>
 #include <link/dialogs/ProgessBar.h>
 #include <link/dialogs/VerifTrame.h>

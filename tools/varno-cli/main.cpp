@@ -8,7 +8,7 @@
 #include "ScheduleCommands.h"
 
 #include <QCoreApplication>
-#include <link/ProjectCheck.h>
+#include <link/ProjectCheckText.h>
 #include <model/Errors.h>
 #include <model/HeldProject.h>
 
