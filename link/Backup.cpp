@@ -3,12 +3,12 @@
 #include <QFileInfo>
 #include <QMutex>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <algorithm>
 #include <link/Backup.h>
 #include <link/BackupImage.h>
 #include <link/EepromImage.h>
 #include <link/Transfer.h>
+#include <model/AppIdentity.h>
 #include <model/AtomicWrite.h>
 #include <model/Errors.h>
 #include <model/Project.h>
@@ -53,8 +53,7 @@ QString reserveName(const QDir &dir, const QString &base, QString &error)
 
 QString DefaultDirectory()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/backups");
+    return identity::DataFolder(identity::BackupsFolder);
 }
 
 QString FileName(const QDateTime &when, const QString &projectName)

@@ -6,7 +6,6 @@
 #include "OutputFile.h"
 #include "PortRunner.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 #include <link/Backup.h>
@@ -105,20 +104,6 @@ QString partlyWritten(const varno::transfer::TSafeTransmitReport &report, TSafeO
                       .arg(quoted(report.BackupPath), quoted(port));
 }
 
-// The programmer's own backups folder, so that its "Open backup..." finds
-// these too: the data folder of the names the programmer runs under.
-QString programmerBackups()
-{
-    const QString organization = QCoreApplication::organizationName();
-    const QString application = QCoreApplication::applicationName();
-    QCoreApplication::setOrganizationName(QStringLiteral("VARNO"));
-    QCoreApplication::setApplicationName(QStringLiteral("VARNO Programmer"));
-    const QString directory = varno::backup::DefaultDirectory();
-    QCoreApplication::setOrganizationName(organization);
-    QCoreApplication::setApplicationName(application);
-    return directory;
-}
-
 // "/dev/ttyUSB0" gives "dev_ttyUSB0.prg", "COM3" gives "COM3.prg".
 QString fileForPort(const QString &directory, const QString &port)
 {
@@ -158,7 +143,8 @@ int transmit(const TProject &project, const TransferOptions &options)
 {
     varno::transfer::TSafeTransmitOptions safety;
     safety.Backup = options.backup;
-    safety.BackupDirectory = options.backupDir.isEmpty() ? programmerBackups() : options.backupDir;
+    safety.BackupDirectory =
+        options.backupDir.isEmpty() ? varno::backup::DefaultDirectory() : options.backupDir;
     safety.Verify = options.verify;
     return RunOnPorts(
         "transmit", options, [&](const QString &port, TComLink &link, TTransferObserver &observer) {
