@@ -18,6 +18,13 @@ enum class TTransferPhase : quint8
     Restore
 };
 
+// Which way a transfer goes: from the programmer into the player, or back.
+enum class TTransferDirection : quint8
+{
+    Receive,
+    Transmit
+};
+
 // What a transfer tells the one who watches it: the progress dialog in the
 // programmer, a progress bar on a terminal.
 class TTransferObserver
@@ -30,7 +37,8 @@ public:
     virtual void slotDone(int slot) { Q_UNUSED(slot); }
     // The project name and the finalize command follow: the label shown.
     virtual void finalizationStep() {}
-    // A failure, reported as it happens (code 10 and 11 for the name bytes).
+    // A failure, reported as it happens (EepromWriteError and EepromReadError
+    // for the name bytes).
     virtual void linkFailure(TLinkResult result) { Q_UNUSED(result); }
     // A stage of a safe transmit, or a verify, begins.
     virtual void phaseStarted(TTransferPhase phase) { Q_UNUSED(phase); }

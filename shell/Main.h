@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <link/Transfer.h>
 #include <memory>
 #include <model/FileState.h>
 #include <model/Project.h>
@@ -83,10 +84,10 @@ public:
     quint8 CurrentLanguage = 2;
     QString ComPortName = QStringLiteral("COM1");
     QString ProjectFileName;
-    quint8 LinkResult = 0;
+    TLinkResult LinkResult = TLinkResult::Ok;
     bool ProjectModified = false;
     bool ProjectReadOnly = false; // open in another programmer: Save goes through Save As
-    quint8 TransferDirection = 1;
+    TTransferDirection TransferDirection = TTransferDirection::Transmit;
 
     // Commands.
     void SpeedButton1Click(); // New Program
@@ -262,7 +263,7 @@ private:
     void setLanguage(quint8 language);
     void markPort();
     QAction *addOtherPort(const QString &name, const QString &label);
-    void showLinkFailure(quint8 code);
+    void showLinkFailure(TLinkResult result);
     void installReceived(TProgList &programs, bool complete);
     void addPanelsForPrograms();
     void warnSharedNumbers(const QList<TProjectCheck> &checks);

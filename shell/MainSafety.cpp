@@ -101,7 +101,7 @@ void TForm1::transmitSafely()
     const TSafeOutcome outcome = report.outcome();
     switch (outcome) {
     case TSafeOutcome::CancelledReadingBackup:
-        LinkResult = LinkResultCode(report.Result);
+        LinkResult = report.Result;
         showLinkFailure(LinkResult); // stopped while reading: nothing was written
         return;
     case TSafeOutcome::BackupReadFailed:
@@ -112,22 +112,22 @@ void TForm1::transmitSafely()
             message += QLatin1Char('\n') + LinkResultMessage(report.Result, l, reason);
         if (!report.BackupError.isEmpty())
             message += QLatin1Char('\n') + report.BackupError;
-        LinkResult = LinkResultCode(report.Result);
+        LinkResult = report.Result;
         dialogs_.warn(this, message);
         return;
     }
     case TSafeOutcome::CancelledPartlyWritten:
     case TSafeOutcome::FailedPartlyWritten:
-        LinkResult = LinkResultCode(report.Result);
+        LinkResult = report.Result;
         transmitStoppedHalfWay(report);
         return;
     // Nothing reached the player: the failure, or the cancel, alone.
     case TSafeOutcome::CancelledBeforeWriting:
-        LinkResult = LinkResultCode(report.Result);
+        LinkResult = report.Result;
         dialogs_.warn(this, text::Text(AddedTexts::TransmitCancelled, l));
         return;
     case TSafeOutcome::FailedBeforeWriting:
-        LinkResult = LinkResultCode(report.Result);
+        LinkResult = report.Result;
         showLinkFailure(LinkResult);
         return;
     case TSafeOutcome::Written:
@@ -138,7 +138,7 @@ void TForm1::transmitSafely()
     }
 
     // The transmit succeeded; the read-back, when asked, adds its verdict.
-    LinkResult = 0;
+    LinkResult = TLinkResult::Ok;
     QString message = LinkResultMessage(TLinkResult::Ok, l);
     if (!report.FinalizeConfirmed)
         message += QLatin1Char('\n') + text::Text(AddedTexts::FinalizeUnconfirmed, l);
@@ -193,7 +193,7 @@ void TForm1::restoreBackup(const varno::transfer::TPlayerImage &image)
     runInProgressDialog(
         [&] { restored = varno::transfer::RunRestore(link(), ComPortName, image, *OKBottomDlg1); });
     const quint8 l = CurrentLanguage;
-    LinkResult = LinkResultCode(restored.Result);
+    LinkResult = restored.Result;
     if (!restored.Refused.isEmpty()) {
         dialogs_.warn(this, text::Text(AddedTexts::BackupNotRestorable, l).arg(restored.Refused));
         return;
@@ -228,7 +228,7 @@ void TForm1::VerifyPlayer1Click()
     if (result != TLinkResult::Ok) {
         // Failures were shown as they happened; a cancel is said here.
         if (result == TLinkResult::Cancelled)
-            showLinkFailure(LinkResultCode(result));
+            showLinkFailure(result);
         return;
     }
     ComparisonWindow->showDifferences(differences, CurrentLanguage);

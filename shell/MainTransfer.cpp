@@ -44,9 +44,8 @@ void TForm1::setTransferring(bool running)
     ScrollBox1->setEnabled(!running);
 }
 
-void TForm1::showLinkFailure(quint8 code)
+void TForm1::showLinkFailure(TLinkResult result)
 {
-    const auto result = TLinkResult(code);
     dialogs_.warn(this, LinkResultMessage(result, CurrentLanguage, link().lastErrorReason()));
 }
 
@@ -65,8 +64,8 @@ void TForm1::SpeedButton3Click()
                     FindingLines(findings, CurrentLanguage).join(QStringLiteral("\n\u2022 "));
     if (!dialogs_.askYesNo(this, question))
         return;
-    TransferDirection = 1;
-    LinkResult = 0;
+    TransferDirection = TTransferDirection::Transmit;
+    LinkResult = TLinkResult::Ok;
     transmitSafely();
 }
 
@@ -101,13 +100,13 @@ void TForm1::SpeedButton4Click()
     const QString lastFolder = lastProjectFolder();
     ResetPropertiesDialog();
     ClearProject();
-    TransferDirection = 0;
-    LinkResult = 0;
+    TransferDirection = TTransferDirection::Receive;
+    LinkResult = TLinkResult::Ok;
     TReceivedProject received;
     OKBottomDlg1->Language = CurrentLanguage;
     OKBottomDlg1->Transfer = [this, &received] {
         received = varno::transfer::ReceiveProjectPrograms(link(), ComPortName, *OKBottomDlg1);
-        LinkResult = LinkResultCode(received.result);
+        LinkResult = received.result;
         installReceived(received.project.Programs, received.complete());
     };
     setTransferring(true);
