@@ -3,11 +3,12 @@
 #include <QFileInfo>
 #include <QMutex>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <algorithm>
 #include <link/Backup.h>
 #include <link/BackupImage.h>
 #include <link/EepromImage.h>
+#include <link/Transfer.h>
+#include <model/AppIdentity.h>
 #include <model/AtomicWrite.h>
 #include <model/Errors.h>
 #include <model/Project.h>
@@ -52,8 +53,7 @@ QString reserveName(const QDir &dir, const QString &base, QString &error)
 
 QString DefaultDirectory()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/backups");
+    return identity::DataFolder(identity::BackupsFolder);
 }
 
 QString FileName(const QDateTime &when, const QString &projectName)
@@ -71,21 +71,16 @@ QString FileName(const QDateTime &when, const QString &projectName)
 
 TProject ProjectFromImage(const transfer::TPlayerImage &image, QList<int> &resetSchedules)
 {
-    TProject project;
-    TVARNOProg placeholder;
-    placeholder.DefaultInActiveProg();
+    // Decoded as a receive decodes the same blocks.
+    TReceivedPrograms received;
+    TReceivedDecoder decoder(received);
     for (const QByteArray &bytes : image.Slots) {
-        if (bytes.size() != eeprom::BlockSize)
-            continue;
-        const TTrameList block = eeprom::fromBytes(bytes);
-        if (IsEmptySlot(block))
-            continue;
-        TVARNOProg *program = project.Programs.Add();
-        // A date or a time that does not exist takes the placeholder's; the
-        // part that decodes is kept.
-        if (!TramesToProgWithFallback(*program, block, placeholder))
-            resetSchedules << int(program->NumOfProg);
+        if (bytes.size() == eeprom::BlockSize)
+            decoder.add(eeprom::fromBytes(bytes));
     }
+    TProject project;
+    project.Programs = std::move(received.programs);
+    resetSchedules << received.resetSchedules;
     project.Group.Name = eeprom::ReceivedProjectName(image.Name);
     return project;
 }

@@ -16,7 +16,7 @@ namespace varno::backup {
 
 inline constexpr int KeptBackups = 30;
 
-// <application data>/backups.
+// The backups folder of the user's data (model/AppIdentity.h).
 QString DefaultDirectory();
 
 // "2026-12-08_14-55-03_Name.prg"; characters unfit for a file name become '_'.

@@ -51,32 +51,35 @@ public:
 
     // Opens the port exclusively (see PortDeviceName for the device a name
     // stands for), applies the line settings and time-outs and purges it.
-    // Returns 0, 1, 4, 5, 6 or 7. A port this link already holds open, or one
-    // in use elsewhere, gives 4; after a failure nothing stays open.
+    // Returns Ok, PurgeError, OpenError, ParametersError, SettingError or
+    // TimeoutsError. A port this link already holds open, or one in use
+    // elsewhere, gives OpenError; after a failure nothing stays open.
     TLinkResult OpenComPort(const QString &portName);
-    // Returns 0, or 8 when the platform reports failure. Closing a link that
-    // holds no open port succeeds.
+    // Returns Ok, or CloseError when the platform reports failure. Closing a
+    // link that holds no open port succeeds.
     TLinkResult CloseComPort();
-    // Returns 0, or 1.
+    // Returns Ok, or PurgeError.
     TLinkResult PurgeComPort();
 
     // Write program block: → 0x0A ← 0x01, → the block's bytes ← 0x01.
-    // Returns 0, 1, 2, 3 or 9.
+    // Returns Ok, PurgeError, WriteError, ReadError or PlayerNotReady.
     TLinkResult WriteBlock(const TTrameList &block);
     // Read program block: → 0x0B ← 0x01, → slot ← 0x01, ← 24 bytes, ← 0x01.
     // The block is made 24 frames long and filled. A data byte that does not
-    // arrive within its time-out gives 3: the block would be incomplete. A
-    // missing or wrong trailing acknowledgement is not an error. Returns 0, 1,
-    // 2, 3 or 9.
+    // arrive within its time-out gives ReadError: the block would be
+    // incomplete. A missing or wrong trailing acknowledgement is not an error.
+    // Returns Ok, PurgeError, WriteError, ReadError or PlayerNotReady.
     TLinkResult ReadBlock(quint8 slot, TTrameList &block);
-    // Write EEPROM byte: → 0x08 ← 0x01, → a1 a2 value ← 0x01. Returns 0, 1, 2, 3 or 9.
+    // Write EEPROM byte: → 0x08 ← 0x01, → a1 a2 value ← 0x01. Returns Ok,
+    // PurgeError, WriteError, ReadError or PlayerNotReady.
     TLinkResult WriteEepromByte(quint8 address1, quint8 address2, quint8 value);
     // Read EEPROM byte: → 0x09 ← 0x01, → a1 a2, ← value, ← 0x01. The value is 0
     // until the value byte has been read; as for a block, a value byte that does
-    // not arrive within its time-out gives 3. Returns 0, 1, 2, 3 or 9.
+    // not arrive within its time-out gives ReadError. Returns Ok, PurgeError,
+    // WriteError, ReadError or PlayerNotReady.
     TLinkResult ReadEepromByte(quint8 address1, quint8 address2, quint8 &value);
     // Finalize: → 0x0C ← 0x01 ← 0x01, each acknowledgement with its own watchdog
-    // period; no purge. Returns 0, 2, 3 or 9.
+    // period; no purge. Returns Ok, WriteError, ReadError or PlayerNotReady.
     TLinkResult SendFinalize();
 
     bool isOpen() const;

@@ -8,7 +8,6 @@
 #include <model/DateTime.h>
 #include <model/Project.h>
 #include <model/Schedule.h>
-#include <text/text.h>
 
 namespace {
 
@@ -31,16 +30,18 @@ bool isKnownKind(quint8 kind)
     }
 }
 
-QString programAt(const TProgList &programs, int position)
+TProjectCheck about(TCheckKind kind, const TProgList &programs, int position)
 {
-    return QStringLiteral("program %1 (position %2)")
-        .arg(programs.at(position).NumOfProg)
-        .arg(position + 1);
+    TProjectCheck check;
+    check.kind = kind;
+    check.program = programs.at(position).NumOfProg;
+    check.position = position + 1;
+    return check;
 }
 
 // Which program each step sends, and what the player keeps of it: the block
 // lands under the number it carries, a later block over an earlier one.
-void checkSteps(const TProgList &programs, QStringList &warnings)
+void checkSteps(const TProgList &programs, QList<TProjectCheck> &checks)
 {
     const std::vector<varno::eeprom::TransmitStep> steps = varno::eeprom::TransmitSteps(programs);
     QList<int> sentAt(programs.count(), 0);
@@ -60,18 +61,19 @@ void checkSteps(const TProgList &programs, QStringList &warnings)
         if (position < 0)
             continue;
         const int number = steps[i].block[1].Value;
-        if (number != step)
-            warnings << QStringLiteral("step %1 sends %2, not a program numbered %1")
-                            .arg(step)
-                            .arg(programAt(programs, position));
+        if (number != step) {
+            TProjectCheck check = about(TCheckKind::StepSendsOther, programs, position);
+            check.step = step;
+            checks << check;
+        }
         if (number == 0) {
-            warnings << QStringLiteral("%1 is sent with number 0, which names no slot of the "
-                                       "player")
-                            .arg(programAt(programs, position));
+            checks << about(TCheckKind::SentAsZero, programs, position);
         } else if (keptUnder.contains(number)) {
-            warnings << QStringLiteral("%1 is sent after %2 and replaces it in the player")
-                            .arg(programAt(programs, position),
-                                 programAt(programs, keptUnder.value(number)));
+            TProjectCheck check = about(TCheckKind::ReplacesEarlier, programs, position);
+            const int earlier = keptUnder.value(number);
+            check.earlierProgram = programs.at(earlier).NumOfProg;
+            check.earlierPosition = earlier + 1;
+            checks << check;
         }
         keptUnder.insert(number, position);
     }
@@ -79,18 +81,18 @@ void checkSteps(const TProgList &programs, QStringList &warnings)
         if (sentAt[position] != 0)
             continue;
         const int number = programs.at(position).NumOfProg;
-        QString warning = programAt(programs, position) + QStringLiteral(" is never sent");
+        TProjectCheck check = about(TCheckKind::NeverSent, programs, position);
         if (number != 0 && !keptUnder.contains(number))
-            warning +=
-                QStringLiteral("; the player keeps what it held under number %1").arg(number);
-        warnings << warning;
+            check.value = number;
+        checks << check;
     }
 }
 
 // A kind of 16 or more does not fit its four bits: the encoder keeps its low
 // four bits and, in slots 2, 4 and 6, adds the rest to the kind before it.
-void checkKinds(const TVARNOProg &p, const QString &where, QStringList &warnings)
+void checkKinds(const TProgList &programs, int position, QList<TProjectCheck> &checks)
 {
+    const TVARNOProg &p = programs.at(position);
     TTrameList block;
     ProgToTrames(p, block, false);
     const auto sentKind = [&block](int slot) {
@@ -101,86 +103,89 @@ void checkKinds(const TVARNOProg &p, const QString &where, QStringList &warnings
         const quint8 kind = p.ActionKind[std::size_t(slot)];
         if (kind <= 15)
             continue;
-        QString warning = QStringLiteral("%1: action %2 has kind %3, which does not fit in four "
-                                         "bits; the player receives kind %4 for it")
-                              .arg(where)
-                              .arg(slot + 1)
-                              .arg(kind)
-                              .arg(sentKind(slot));
+        TProjectCheck check = about(TCheckKind::KindTooWide, programs, position);
+        check.action = slot + 1;
+        check.value = kind;
+        check.sent = sentKind(slot);
         const int before = slot - 1;
-        if (slot % 2 == 1 && sentKind(before) != (p.ActionKind[std::size_t(before)] & 0x0F))
-            warning += QStringLiteral(", and kind %1 instead of %2 for action %3")
-                           .arg(sentKind(before))
-                           .arg(p.ActionKind[std::size_t(before)])
-                           .arg(before + 1);
-        warnings << warning;
+        if (slot % 2 == 1 && sentKind(before) != (p.ActionKind[std::size_t(before)] & 0x0F)) {
+            check.beforeAction = before + 1;
+            check.beforeValue = p.ActionKind[std::size_t(before)];
+            check.beforeSent = sentKind(before);
+        }
+        checks << check;
     }
 }
 
-void checkProgram(const TVARNOProg &p, int position, QStringList &warnings)
+void checkProgram(const TProgList &programs, int position, QList<TProjectCheck> &checks)
 {
-    const QString where = QStringLiteral("program %1 (position %2)").arg(p.NumOfProg).arg(position);
-    const auto warn = [&](const QString &what) { warnings << where + QStringLiteral(": ") + what; };
-
+    const TVARNOProg &p = programs.at(position);
+    const auto check = [&](TCheckKind kind, int value) {
+        TProjectCheck found = about(kind, programs, position);
+        found.value = value;
+        return found;
+    };
     if (p.WeekDay < 1 || p.WeekDay > 7)
-        warn(QStringLiteral("weekday %1 is outside 1..7").arg(p.WeekDay));
+        checks << check(TCheckKind::WeekDayOutOfRange, p.WeekDay);
     if (p.DateMode > 2)
-        warn(QStringLiteral("date mode %1 is outside 0..2").arg(p.DateMode));
+        checks << check(TCheckKind::DateModeOutOfRange, p.DateMode);
     if (p.ActionCount > TVARNOProg::ActionSlots)
-        warn(QStringLiteral("action count %1 is outside 0..6").arg(p.ActionCount));
+        checks << check(TCheckKind::ActionCountOutOfRange, p.ActionCount);
     const int used = qMin<int>(p.ActionCount, TVARNOProg::ActionSlots);
     for (int slot = 0; slot < used; ++slot) {
         const quint8 kind = p.ActionKind[std::size_t(slot)];
-        if (kind <= 15 && !isKnownKind(kind))
-            warn(QStringLiteral("action %1 has kind %2, which names no action")
-                     .arg(slot + 1)
-                     .arg(kind));
+        if (kind <= 15 && !isKnownKind(kind)) {
+            TProjectCheck found = check(TCheckKind::UnknownKind, kind);
+            found.action = slot + 1;
+            checks << found;
+        }
     }
-    checkKinds(p, where, warnings);
+    checkKinds(programs, position, checks);
     const int year = p.GetYear();
-    if (year < 2000 || year > 2099)
-        warn(QStringLiteral("year %1 reaches the player as %2").arg(year).arg(2000 + year % 100));
+    if (year < 2000 || year > 2099) {
+        TProjectCheck found = check(TCheckKind::YearOutOfRange, year);
+        found.sent = 2000 + year % 100;
+        checks << found;
+    }
 }
 
 } // namespace
 
-QStringList CheckProject(const TProject &project, const QList<TNarrowedNumber> &narrowed)
+QList<TProjectCheck> ProjectChecks(const TProject &project, const QList<TNarrowedNumber> &narrowed)
 {
-    QStringList warnings;
+    QList<TProjectCheck> checks;
     for (const TNarrowedNumber &n : narrowed) {
-        if (n.flag != TNarrowedNumber::TFlag::None)
-            warnings << QStringLiteral("line %1: program %2: %3 \"%4\" is read as no (only "
-                                       "\"yes\" sets it)")
-                            .arg(n.line)
-                            .arg(n.program)
-                            .arg(n.what, n.spelling);
-        else
-            warnings << QStringLiteral("line %1: %2 %3 is stored as %4")
-                            .arg(n.line)
-                            .arg(n.what)
-                            .arg(n.written)
-                            .arg(n.held);
+        TProjectCheck check;
+        check.kind = n.flag != TNarrowedNumber::TFlag::None ? TCheckKind::FlagReadAsNo
+                                                            : TCheckKind::NarrowedNumber;
+        check.program = n.program;
+        check.narrowed = n;
+        checks << check;
     }
 
     const QString &name = project.Group.Name;
-    if (name.size() > TVARNOGroup::MaxNameLength)
-        warnings << QStringLiteral("the project name has %1 characters; the player keeps the "
-                                   "first %2")
-                        .arg(name.size())
-                        .arg(TVARNOGroup::MaxNameLength);
-    if (!varno::cp1252::canEncode(name))
-        warnings << QStringLiteral("the project name has characters the player cannot store; "
-                                   "they are sent as '?'");
+    if (name.size() > TVARNOGroup::MaxNameLength) {
+        TProjectCheck check;
+        check.kind = TCheckKind::NameTooLong;
+        check.value = int(name.size());
+        checks << check;
+    }
+    if (!varno::cp1252::canEncode(name)) {
+        TProjectCheck check;
+        check.kind = TCheckKind::NameNotEncodable;
+        checks << check;
+    }
 
-    checkSteps(project.Programs, warnings);
+    checkSteps(project.Programs, checks);
     for (int i = 0; i < project.Programs.count(); ++i)
-        checkProgram(project.Programs.at(i), i + 1, warnings);
-    // Shared numbers and years are said above in the transmit's own terms.
-    for (const TFinding &finding : TransmitFindings(project))
-        if (finding.kind != TFindingKind::SharedNumber &&
-            finding.kind != TFindingKind::ImpossibleDate)
-            warnings << FindingText(finding, text::English);
-    return warnings;
+        checkProgram(project.Programs, i, checks);
+    for (const TFinding &finding : TransmitFindings(project)) {
+        TProjectCheck check;
+        check.kind = TCheckKind::Transmit;
+        check.finding = finding;
+        checks << check;
+    }
+    return checks;
 }
 
 namespace {
@@ -262,45 +267,4 @@ QList<TFinding> TransmitFindings(const TProject &project)
         if (it.value() > 1)
             findings << TFinding{TFindingKind::SharedNumber, {it.key()}, it.value()};
     return findings;
-}
-
-QString FindingText(const TFinding &finding, quint8 language)
-{
-    using text::AddedTexts;
-    QStringList numbers;
-    for (int n : finding.numbers)
-        numbers << QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0'));
-    const QString programs = numbers.join(QStringLiteral(", "));
-    const auto padded = [](int n) { return QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0')); };
-    switch (finding.kind) {
-    case TFindingKind::MissingJump:
-        return text::Text(AddedTexts::FindingMissingJump, language)
-            .arg(programs, padded(finding.value));
-    case TFindingKind::InactiveTimer:
-        return text::Text(AddedTexts::FindingInactiveTimer, language).arg(programs);
-    case TFindingKind::Clash:
-        return text::Text(AddedTexts::FindingClash, language)
-            .arg(programs, QStringLiteral("%1:%2")
-                               .arg(finding.value / 60, 2, 10, QLatin1Char('0'))
-                               .arg(finding.value % 60, 2, 10, QLatin1Char('0')));
-    case TFindingKind::ImpossibleDate:
-        return text::Text(AddedTexts::FindingImpossibleDate, language)
-            .arg(programs)
-            .arg(finding.value);
-    case TFindingKind::SharedNumber:
-        return text::Text(AddedTexts::FindingSharedNumber, language)
-            .arg(finding.value)
-            .arg(programs);
-    }
-    return {};
-}
-
-QStringList FindingLines(const QList<TFinding> &findings, quint8 language, int shown)
-{
-    QStringList lines;
-    for (qsizetype i = 0; i < findings.size() && i < shown; ++i)
-        lines << FindingText(findings[i], language);
-    if (findings.size() > shown)
-        lines << text::Text(text::AddedTexts::FindingsMore, language).arg(findings.size() - shown);
-    return lines;
 }

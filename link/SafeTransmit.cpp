@@ -42,6 +42,28 @@ struct TWriteWatcher : TTransferObserver
 
 } // namespace
 
+TSafeOutcome TSafeTransmitReport::outcome() const
+{
+    const bool cancelled = Result == TLinkResult::Cancelled;
+    if (BackupFailed) {
+        if (cancelled)
+            return TSafeOutcome::CancelledReadingBackup;
+        return Result != TLinkResult::Ok ? TSafeOutcome::BackupReadFailed
+                                         : TSafeOutcome::BackupNotSaved;
+    }
+    if (Phase == TTransferPhase::Transmit && Result != TLinkResult::Ok) {
+        if (PartlyWritten)
+            return cancelled ? TSafeOutcome::CancelledPartlyWritten
+                             : TSafeOutcome::FailedPartlyWritten;
+        return cancelled ? TSafeOutcome::CancelledBeforeWriting : TSafeOutcome::FailedBeforeWriting;
+    }
+    if (Phase != TTransferPhase::Verify)
+        return TSafeOutcome::Written;
+    if (Result != TLinkResult::Ok)
+        return TSafeOutcome::VerifyFailed;
+    return Differences.isEmpty() ? TSafeOutcome::Verified : TSafeOutcome::VerifyDiffers;
+}
+
 TSafeTransmitReport RunSafeTransmit(TComLink &link, const QString &portName,
                                     const TProject &project, const TSafeTransmitOptions &options,
                                     TTransferObserver &observer)

@@ -20,6 +20,23 @@ struct TSafeTransmitOptions
     bool Verify = true;
 };
 
+// What a safe transmit came to, as the front ends tell it. Result, BackupError,
+// BackupPath and Differences of the report give the details.
+enum class TSafeOutcome : quint8
+{
+    Written,                // transmitted; no read-back was asked
+    Verified,               // transmitted and read back the same
+    VerifyDiffers,          // transmitted, and the read-back differs (Differences)
+    VerifyFailed,           // transmitted; the read-back failed or was cancelled (Result)
+    CancelledReadingBackup, // stopped while the player was read: nothing written
+    BackupReadFailed,       // the player could not be read (Result): nothing written
+    BackupNotSaved,         // what it held could not be saved (BackupError): nothing written
+    CancelledBeforeWriting, // stopped before the player took a block
+    FailedBeforeWriting,    // failed before the player took a block (Result)
+    CancelledPartlyWritten, // stopped once the player had taken a block
+    FailedPartlyWritten,    // failed once the player had taken a block (Result)
+};
+
 struct TSafeTransmitReport
 {
     // The result of the last stage that ran (Cancelled when the user stopped it).
@@ -47,6 +64,7 @@ struct TSafeTransmitReport
     {
         return Result == TLinkResult::Ok && !BackupFailed && Differences.isEmpty();
     }
+    TSafeOutcome outcome() const;
 };
 
 // Backup (when asked), transmit, verify (when asked), each stage announced to

@@ -3,7 +3,22 @@
 #include <link/Transfer.h>
 #include <link/TransmitImage.h>
 #include <model/Errors.h>
+#include <model/HeldProject.h>
 #include <model/Project.h>
+
+TReceivedDecoder::TReceivedDecoder(TReceivedPrograms &into) : into_(into)
+{
+    placeholder_.DefaultInActiveProg();
+}
+
+void TReceivedDecoder::add(const TTrameList &block)
+{
+    if (IsEmptySlot(block))
+        return;
+    TVARNOProg *program = into_.programs.Add();
+    if (!TramesToProgWithFallback(*program, block, placeholder_))
+        into_.resetSchedules << int(program->NumOfProg);
+}
 
 namespace varno::transfer {
 
@@ -53,8 +68,7 @@ TLinkResult ReceivePrograms(TComLink &link, TReceivedPrograms &received,
                             TTransferObserver &observer)
 {
     observer.transferStarted();
-    TVARNOProg placeholder;
-    placeholder.DefaultInActiveProg();
+    TReceivedDecoder decoder(received);
     for (int slot = 1; slot <= eeprom::SlotCount; ++slot) {
         if (observer.cancelRequested())
             return TLinkResult::Cancelled; // what arrived is kept
@@ -66,13 +80,7 @@ TLinkResult ReceivePrograms(TComLink &link, TReceivedPrograms &received,
             observer.slotDone(slot);
             return result;
         }
-        if (!IsEmptySlot(block)) {
-            TVARNOProg *program = received.programs.Add();
-            // A date or a time that does not exist takes the placeholder's; the
-            // part that decodes is kept.
-            if (!TramesToProgWithFallback(*program, block, placeholder))
-                received.resetSchedules << int(program->NumOfProg);
-        }
+        decoder.add(block);
         observer.slotDone(slot);
     }
     observer.finalizationStep();
@@ -143,6 +151,39 @@ TLinkResult ReadProjectName(TComLink &link, const QString &portName, QString &na
     // The name ends at its first zero byte; what follows it means nothing.
     name = eeprom::ReceivedProjectName(block);
     return TLinkResult::Ok;
+}
+
+TReceivedProject ReceiveProjectPrograms(TComLink &link, const QString &portName,
+                                        TTransferObserver &observer)
+{
+    TReceivedProject received;
+    TReceivedPrograms programs;
+    received.result = RunReceive(link, portName, programs, observer);
+    HoldPrograms(programs.programs);
+    received.project.Programs = std::move(programs.programs);
+    received.resetSchedules = programs.resetSchedules;
+    return received;
+}
+
+void ReceiveProjectName(TComLink &link, const QString &portName, TReceivedProject &received,
+                        TTransferObserver &observer)
+{
+    if (received.result == TLinkResult::Cancelled)
+        return;
+    QString name;
+    received.nameTried = true;
+    received.nameResult = ReadProjectName(link, portName, name, observer);
+    if (received.nameResult == TLinkResult::Ok)
+        received.project.Group.Name = name;
+}
+
+TReceivedProject ReceiveProject(TComLink &link, const QString &portName,
+                                TTransferObserver &observer)
+{
+    TReceivedProject received = ReceiveProjectPrograms(link, portName, observer);
+    if (received.complete())
+        ReceiveProjectName(link, portName, received, observer);
+    return received;
 }
 
 } // namespace varno::transfer

@@ -3,10 +3,10 @@
 #include <QList>
 #include <QString>
 #include <link/LinkResult.h>
-#include <model/ProgList.h>
+#include <link/Trame.h>
+#include <model/Project.h>
 
 class TComLink;
-class TProject;
 
 // The stages of a transmit made safe: read the player first, write, read back;
 // and the write of a backup's raw image back into the player.
@@ -16,6 +16,13 @@ enum class TTransferPhase : quint8
     Transmit,
     Verify,
     Restore
+};
+
+// Which way a transfer goes: from the programmer into the player, or back.
+enum class TTransferDirection : quint8
+{
+    Receive,
+    Transmit
 };
 
 // What a transfer tells the one who watches it: the progress dialog in the
@@ -30,7 +37,8 @@ public:
     virtual void slotDone(int slot) { Q_UNUSED(slot); }
     // The project name and the finalize command follow: the label shown.
     virtual void finalizationStep() {}
-    // A failure, reported as it happens (code 10 and 11 for the name bytes).
+    // A failure, reported as it happens (EepromWriteError and EepromReadError
+    // for the name bytes).
     virtual void linkFailure(TLinkResult result) { Q_UNUSED(result); }
     // A stage of a safe transmit, or a verify, begins.
     virtual void phaseStarted(TTransferPhase phase) { Q_UNUSED(phase); }
@@ -46,6 +54,35 @@ struct TReceivedPrograms
     // Numbers of the programs whose stored date or time did not exist; they
     // were kept with the placeholder's date and clock.
     QList<int> resetSchedules;
+};
+
+// Turns the blocks read from the slots into programs, in the order given: an
+// empty slot adds none; a date or a time that does not exist takes the one of
+// a placeholder made once, and the part that decodes is kept.
+class TReceivedDecoder
+{
+public:
+    explicit TReceivedDecoder(TReceivedPrograms &into);
+    void add(const TTrameList &block);
+
+private:
+    TReceivedPrograms &into_;
+    TVARNOProg placeholder_;
+};
+
+// What a receive of a whole project brought back, for a front end to show or
+// save: the programs held as the programmer holds what it shows, so that both
+// programs keep the same bytes, and the player's name once it was read.
+struct TReceivedProject
+{
+    TProject project; // the programs that arrived; the name when it was read
+    QList<int> resetSchedules;
+    TLinkResult result = TLinkResult::Ok; // of the programs
+    bool nameTried = false;
+    TLinkResult nameResult = TLinkResult::Ok; // of the name, when it was tried
+
+    bool complete() const { return result == TLinkResult::Ok; }
+    bool nameRead() const { return nameTried && nameResult == TLinkResult::Ok; }
 };
 
 // Transmit and receive over an open link. Each stops at the first failure,
@@ -78,5 +115,18 @@ TLinkResult RunReceive(TComLink &link, const QString &portName, TReceivedProgram
 // ends at the first zero byte.
 TLinkResult ReadProjectName(TComLink &link, const QString &portName, QString &name,
                             TTransferObserver &observer);
+
+// A receive in its two transfers. The programs first (RunReceive), held; what
+// arrived is kept when it fails.
+TReceivedProject ReceiveProjectPrograms(TComLink &link, const QString &portName,
+                                        TTransferObserver &observer);
+// Then the name (ReadProjectName), into the project when it is read; after a
+// cancel nothing more is asked of the player. A failed receive still has its
+// name read for a front end that keeps what arrived.
+void ReceiveProjectName(TComLink &link, const QString &portName, TReceivedProject &received,
+                        TTransferObserver &observer);
+// Both, the name only once every program arrived.
+TReceivedProject ReceiveProject(TComLink &link, const QString &portName,
+                                TTransferObserver &observer);
 
 } // namespace varno::transfer

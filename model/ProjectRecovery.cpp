@@ -2,9 +2,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QStandardPaths>
 #include <QUuid>
 #include <algorithm>
+#include <model/AppIdentity.h>
 #include <model/AtomicWrite.h>
 #include <model/Errors.h>
 #include <model/ProjectFile.h>
@@ -78,8 +78,7 @@ std::unique_ptr<QLockFile> takeLeftLock(const QString &path)
 
 QString TProjectRecovery::defaultFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/recovery");
+    return varno::identity::DataFolder(varno::identity::RecoveryFolder);
 }
 
 TProjectRecovery::TProjectRecovery(const QString &folder)

@@ -44,7 +44,7 @@ public:
         QString movedTo; // where it is now; empty when it could not be moved
     };
 
-    // QStandardPaths::AppDataLocation + "/recovery".
+    // The recovery folder of the user's data (model/AppIdentity.h).
     static QString defaultFolder();
 
     explicit TProjectRecovery(const QString &folder);

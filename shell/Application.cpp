@@ -1,15 +1,15 @@
 #include <QTextStream>
 #include <editor/UserDialogs.h>
+#include <model/AppIdentity.h>
 #include <model/Errors.h>
 #include <shell/Application.h>
 
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
-    setApplicationName(QStringLiteral("VARNO Programmer"));
+    varno::identity::UseProgrammerNames();
     // No display name: the platform would append it to every window title.
     // The desktop entry ties the windows to the programmer instead.
     setDesktopFileName(QStringLiteral("varno-programmer"));
-    setOrganizationName(QStringLiteral("VARNO"));
     setApplicationVersion(QStringLiteral("2.1"));
 }
 

@@ -97,11 +97,11 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, const QString &pr
     ProgPanel->GoToProgramMenu->grid()->installEventFilter(this); // the titles' tooltips
     buildUndo();
     clearChangeFlags();
-    TransferDirection = 1;
+    TransferDirection = TTransferDirection::Transmit;
 
     OKBottomDlg = new TOKBottomDlg(this);
     OKBottomDlg1 = new TOKBottomDlg1(this);
-    OKBottomDlg1->ShowFailure = [this](TLinkResult result) { showLinkFailure(quint8(result)); };
+    OKBottomDlg1->ShowFailure = [this](TLinkResult result) { showLinkFailure(result); };
     ComparisonWindow = new TComparisonWindow(this);
     Form2 = new TForm2(this);
     Form3 = new TForm3(this);

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <link/Transfer.h>
 #include <memory>
 #include <model/FileState.h>
 #include <model/Project.h>
@@ -27,10 +28,10 @@ class TProjectLock;
 class TProjectRecovery;
 struct TProjectClaim;
 struct TNarrowedNumber;
+struct TProjectCheck;
 class QTimer;
 class TComparisonWindow;
 class TProgrammerOptions;
-struct TReceivedPrograms;
 class TScheduleWindow;
 class TSettingsFile;
 class TUserDialogs;
@@ -83,10 +84,10 @@ public:
     quint8 CurrentLanguage = 2;
     QString ComPortName = QStringLiteral("COM1");
     QString ProjectFileName;
-    quint8 LinkResult = 0;
+    TLinkResult LinkResult = TLinkResult::Ok;
     bool ProjectModified = false;
     bool ProjectReadOnly = false; // open in another programmer: Save goes through Save As
-    quint8 TransferDirection = 1;
+    TTransferDirection TransferDirection = TTransferDirection::Transmit;
 
     // Commands.
     void SpeedButton1Click(); // New Program
@@ -265,11 +266,11 @@ private:
     void setLanguage(quint8 language);
     void markPort();
     QAction *addOtherPort(const QString &name, const QString &label);
-    void showLinkFailure(quint8 code);
-    void installReceived(TReceivedPrograms &received, bool complete);
+    void showLinkFailure(TLinkResult result);
+    void installReceived(TProgList &programs, bool complete);
     void addPanelsForPrograms();
-    void warnSharedNumbers();
-    void warnNarrowed(const QList<TNarrowedNumber> &narrowed);
+    void warnSharedNumbers(const QList<TProjectCheck> &checks);
+    void warnNarrowed(const QList<TProjectCheck> &checks);
     void selectLastFolded();
     TComLink &link();
     // A double click opens the row its first click was on: that click may have

@@ -3,11 +3,11 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QMap>
 #include <QTimer>
 #include <editor/LittleOneProg.h>
 #include <editor/OneProg.h>
 #include <editor/UserDialogs.h>
+#include <link/ProjectCheckText.h>
 #include <model/Errors.h>
 #include <model/HeldProject.h>
 #include <model/PreviousVersion.h>
@@ -142,56 +142,29 @@ bool TForm1::LoadProjectFile(QString fileName)
     updateTitle();
     clearChangeFlags();
     rememberRecent(fileName);
-    warnNarrowed(narrowed);
-    warnSharedNumbers();
+    const QList<TProjectCheck> checks = ProjectChecks(document_, narrowed);
+    warnNarrowed(checks);
+    warnSharedNumbers(checks);
     return true;
 }
 
 // Only a file made by hand holds two programs under one number (the number
 // box offers free numbers only); the player keeps one of them.
-void TForm1::warnSharedNumbers()
+void TForm1::warnSharedNumbers(const QList<TProjectCheck> &checks)
 {
-    QMap<int, int> count;
-    for (const auto &program : ProgList())
-        ++count[program->NumOfProg];
-    QStringList shared;
-    for (auto it = count.cbegin(); it != count.cend(); ++it)
-        if (it.value() > 1)
-            shared << QString::number(it.key());
-    if (!shared.isEmpty())
-        dialogs_.warn(this, text::Text(text::AddedTexts::SharedNumbers, CurrentLanguage) +
-                                shared.join(QStringLiteral(", ")));
+    if (const QString warning = SharedNumbersWarning(checks, CurrentLanguage); !warning.isEmpty())
+        dialogs_.warn(this, warning);
 }
 
 // A number the player cannot hold, or a flag written "Yes" that reads as no,
 // changes at the next save: the user hears of it now, once for the numbers and
 // once for the flags, rather than finding another value in the file later.
-void TForm1::warnNarrowed(const QList<TNarrowedNumber> &narrowed)
+void TForm1::warnNarrowed(const QList<TProjectCheck> &checks)
 {
-    using text::AddedTexts;
-    using Flag = TNarrowedNumber::TFlag;
-    const quint8 l = CurrentLanguage;
-    QStringList numbers, flags;
-    for (const TNarrowedNumber &n : narrowed) {
-        if (n.flag == Flag::None) {
-            numbers
-                << text::Text(AddedTexts::NarrowedNumber, l).arg(n.line).arg(n.written).arg(n.held);
-            continue;
-        }
-        const AddedTexts name = n.flag == Flag::Priority ? AddedTexts::FieldPrioritary
-                                : n.flag == Flag::Timer  ? AddedTexts::FieldTimerOn
-                                                         : AddedTexts::FieldActive;
-        flags << text::Text(AddedTexts::FlagReadAsNo, l)
-                     .arg(n.line)
-                     .arg(n.program)
-                     .arg(text::Text(name, l), n.spelling);
-    }
-    if (!numbers.isEmpty())
-        dialogs_.warn(
-            this, text::Text(AddedTexts::NarrowedNumbers, l).arg(numbers.join(QLatin1Char('\n'))));
-    if (!flags.isEmpty())
-        dialogs_.warn(this,
-                      text::Text(AddedTexts::FlagsReadAsNo, l).arg(flags.join(QLatin1Char('\n'))));
+    for (const QString &warning : {NarrowedNumbersWarning(checks, CurrentLanguage),
+                                   FlagsReadAsNoWarning(checks, CurrentLanguage)})
+        if (!warning.isEmpty())
+            dialogs_.warn(this, warning);
 }
 
 // What adding each program through New Program and opening it in turn leaves

@@ -97,48 +97,55 @@ void TForm1::transmitSafely()
     });
     const quint8 l = CurrentLanguage;
     const QString reason = link().lastErrorReason();
-
-    if (report.BackupFailed && report.Result == TLinkResult::Cancelled) {
-        LinkResult = LinkResultCode(report.Result);
+    using varno::transfer::TSafeOutcome;
+    const TSafeOutcome outcome = report.outcome();
+    switch (outcome) {
+    case TSafeOutcome::CancelledReadingBackup:
+        LinkResult = report.Result;
         showLinkFailure(LinkResult); // stopped while reading: nothing was written
         return;
-    }
-    if (report.BackupFailed) {
+    case TSafeOutcome::BackupReadFailed:
+    case TSafeOutcome::BackupNotSaved: {
         // A link failure was shown as it happened; now why nothing was written.
         QString message = text::Text(AddedTexts::BackupFailed, l);
-        if (report.Result != TLinkResult::Ok)
+        if (outcome == TSafeOutcome::BackupReadFailed)
             message += QLatin1Char('\n') + LinkResultMessage(report.Result, l, reason);
         if (!report.BackupError.isEmpty())
             message += QLatin1Char('\n') + report.BackupError;
-        LinkResult = LinkResultCode(report.Result);
+        LinkResult = report.Result;
         dialogs_.warn(this, message);
         return;
     }
-    if (report.Phase == TTransferPhase::Transmit) {
-        LinkResult = LinkResultCode(report.Result);
-        if (report.PartlyWritten) {
-            transmitStoppedHalfWay(report);
-            return;
-        }
-        // Nothing reached the player: the failure, or the cancel, alone.
-        if (report.Result == TLinkResult::Cancelled)
-            dialogs_.warn(this, text::Text(AddedTexts::TransmitCancelled, l));
-        else
-            showLinkFailure(LinkResult);
+    case TSafeOutcome::CancelledPartlyWritten:
+    case TSafeOutcome::FailedPartlyWritten:
+        LinkResult = report.Result;
+        transmitStoppedHalfWay(report);
         return;
+    // Nothing reached the player: the failure, or the cancel, alone.
+    case TSafeOutcome::CancelledBeforeWriting:
+        LinkResult = report.Result;
+        dialogs_.warn(this, text::Text(AddedTexts::TransmitCancelled, l));
+        return;
+    case TSafeOutcome::FailedBeforeWriting:
+        LinkResult = report.Result;
+        showLinkFailure(LinkResult);
+        return;
+    case TSafeOutcome::Written:
+    case TSafeOutcome::Verified:
+    case TSafeOutcome::VerifyDiffers:
+    case TSafeOutcome::VerifyFailed:
+        break;
     }
 
     // The transmit succeeded; the read-back, when asked, adds its verdict.
-    LinkResult = 0;
+    LinkResult = TLinkResult::Ok;
     QString message = LinkResultMessage(TLinkResult::Ok, l);
     if (!report.FinalizeConfirmed)
         message += QLatin1Char('\n') + text::Text(AddedTexts::FinalizeUnconfirmed, l);
-    if (report.Phase == TTransferPhase::Verify) {
-        if (report.Verified)
-            message += QLatin1Char('\n') + text::Text(AddedTexts::Verified, l);
-        else if (report.Result != TLinkResult::Ok)
-            message += QLatin1Char('\n') + LinkResultMessage(report.Result, l, reason);
-    }
+    if (outcome == TSafeOutcome::Verified)
+        message += QLatin1Char('\n') + text::Text(AddedTexts::Verified, l);
+    else if (outcome == TSafeOutcome::VerifyFailed)
+        message += QLatin1Char('\n') + LinkResultMessage(report.Result, l, reason);
     if (!report.ResetSchedules.isEmpty()) {
         QStringList numbers;
         for (int number : report.ResetSchedules)
@@ -157,7 +164,7 @@ void TForm1::transmitStoppedHalfWay(const varno::transfer::TSafeTransmitReport &
 {
     using text::AddedTexts;
     const quint8 l = CurrentLanguage;
-    QString message = report.Result == TLinkResult::Cancelled
+    QString message = report.outcome() == varno::transfer::TSafeOutcome::CancelledPartlyWritten
                           ? text::Text(AddedTexts::TransmitCancelled, l)
                           : LinkResultMessage(report.Result, l, link().lastErrorReason()) +
                                 QLatin1Char('\n') + text::Text(AddedTexts::TransmitFailedPartly, l);
@@ -186,7 +193,7 @@ void TForm1::restoreBackup(const varno::transfer::TPlayerImage &image)
     runInProgressDialog(
         [&] { restored = varno::transfer::RunRestore(link(), ComPortName, image, *OKBottomDlg1); });
     const quint8 l = CurrentLanguage;
-    LinkResult = LinkResultCode(restored.Result);
+    LinkResult = restored.Result;
     if (!restored.Refused.isEmpty()) {
         dialogs_.warn(this, text::Text(AddedTexts::BackupNotRestorable, l).arg(restored.Refused));
         return;
@@ -221,7 +228,7 @@ void TForm1::VerifyPlayer1Click()
     if (result != TLinkResult::Ok) {
         // Failures were shown as they happened; a cancel is said here.
         if (result == TLinkResult::Cancelled)
-            showLinkFailure(LinkResultCode(result));
+            showLinkFailure(result);
         return;
     }
     ComparisonWindow->showDifferences(differences, CurrentLanguage);

@@ -14,11 +14,10 @@
 #include <link/LinkMessage.h>
 #include <link/PortList.h>
 #include <link/PortName.h>
-#include <link/ProjectCheck.h>
+#include <link/ProjectCheckText.h>
 #include <link/Transfer.h>
 #include <link/dialogs/ProgessBar.h>
 #include <link/dialogs/VerifTrame.h>
-#include <model/HeldProject.h>
 #include <shell/Main.h>
 #include <shell/SettingsFile.h>
 #include <text/text.h>
@@ -45,9 +44,8 @@ void TForm1::setTransferring(bool running)
     ScrollBox1->setEnabled(!running);
 }
 
-void TForm1::showLinkFailure(quint8 code)
+void TForm1::showLinkFailure(TLinkResult result)
 {
-    const auto result = TLinkResult(code);
     dialogs_.warn(this, LinkResultMessage(result, CurrentLanguage, link().lastErrorReason()));
 }
 
@@ -66,16 +64,15 @@ void TForm1::SpeedButton3Click()
                     FindingLines(findings, CurrentLanguage).join(QStringLiteral("\n\u2022 "));
     if (!dialogs_.askYesNo(this, question))
         return;
-    TransferDirection = 1;
-    LinkResult = 0;
+    TransferDirection = TTransferDirection::Transmit;
+    LinkResult = TLinkResult::Ok;
     transmitSafely();
 }
 
 // What adding each received program and opening it leaves behind, done once.
-void TForm1::installReceived(TReceivedPrograms &received, bool complete)
+void TForm1::installReceived(TProgList &programs, bool complete)
 {
-    HoldPrograms(received.programs);
-    document_.Programs = std::move(received.programs);
+    document_.Programs = std::move(programs);
     addPanelsForPrograms();
     if (complete) {
         selectLastFolded();
@@ -103,15 +100,14 @@ void TForm1::SpeedButton4Click()
     const QString lastFolder = lastProjectFolder();
     ResetPropertiesDialog();
     ClearProject();
-    TransferDirection = 0;
-    LinkResult = 0;
-    TReceivedPrograms received;
+    TransferDirection = TTransferDirection::Receive;
+    LinkResult = TLinkResult::Ok;
+    TReceivedProject received;
     OKBottomDlg1->Language = CurrentLanguage;
     OKBottomDlg1->Transfer = [this, &received] {
-        const TLinkResult result =
-            varno::transfer::RunReceive(link(), ComPortName, received, *OKBottomDlg1);
-        LinkResult = LinkResultCode(result);
-        installReceived(received, result == TLinkResult::Ok);
+        received = varno::transfer::ReceiveProjectPrograms(link(), ComPortName, *OKBottomDlg1);
+        LinkResult = received.result;
+        installReceived(received.project.Programs, received.complete());
     };
     setTransferring(true);
     dialogs_.exec(OKBottomDlg1);
@@ -125,17 +121,18 @@ void TForm1::SpeedButton4Click()
                                 numbers.join(QStringLiteral(", ")));
     }
 
-    QString name;
+    // What arrived is kept even after a failure, and so is its name: it is read
+    // once the receive's own warnings were shown, a failure warned at once.
     OKBottomDlg1->Transfer = nullptr;
     setTransferring(true);
-    const TLinkResult named =
-        varno::transfer::ReadProjectName(link(), ComPortName, name, *OKBottomDlg1);
+    varno::transfer::ReceiveProjectName(link(), ComPortName, received, *OKBottomDlg1);
     setTransferring(false);
-    if (named != TLinkResult::Ok)
+    if (!received.nameRead())
         return;
+    const QString name = received.project.Group.Name;
     Project().Name = name;
     updateTitle();
-    if (LinkResult == 0)
+    if (received.complete())
         clearChangeFlags(); // the name is part of what was received
     const QString question =
         text::Text(text::MainMessages::LoadAssociatedProjectConfirm, CurrentLanguage) +

@@ -1,7 +1,7 @@
 #include <QtPrinters.h>
 #include <functional>
 #include <gtest/gtest.h>
-#include <link/ProjectCheck.h>
+#include <link/ProjectCheckText.h>
 #include <model/Clock.h>
 #include <model/DateTime.h>
 #include <model/Project.h>

@@ -252,5 +252,58 @@ TEST(Backups, nameFromTheDateAndThePlayerAndOnlyTheThirtyMostRecentKept)
     EXPECT_TRUE(left.contains(varno::backup::FileName(when.addDays(-28), "Old 3")));
 }
 
+// Both front ends word the outcome alone: each report a safe transmit can end
+// with must come to the one outcome it means.
+TEST(SafeOutcome, eachWayAReportEndsHasItsOutcome)
+{
+    using varno::transfer::TSafeOutcome;
+    using varno::transfer::TSafeTransmitReport;
+    using R = TLinkResult;
+    using P = TTransferPhase;
+    struct Row
+    {
+        const char *what;
+        R result;
+        P phase;
+        bool backupFailed;
+        bool partly;
+        bool differs;
+        TSafeOutcome expected;
+    };
+    const Row rows[] = {
+        {"nothing ran", R::Ok, P::Backup, false, false, false, TSafeOutcome::Written},
+        {"written, no read-back", R::Ok, P::Transmit, false, false, false, TSafeOutcome::Written},
+        {"read back the same", R::Ok, P::Verify, false, false, false, TSafeOutcome::Verified},
+        {"read back otherwise", R::Ok, P::Verify, false, false, true, TSafeOutcome::VerifyDiffers},
+        {"read-back failed", R::ReadError, P::Verify, false, false, false,
+         TSafeOutcome::VerifyFailed},
+        {"read-back cancelled", R::Cancelled, P::Verify, false, false, false,
+         TSafeOutcome::VerifyFailed},
+        {"cancelled reading the backup", R::Cancelled, P::Backup, true, false, false,
+         TSafeOutcome::CancelledReadingBackup},
+        {"backup read failed", R::PlayerNotReady, P::Backup, true, false, false,
+         TSafeOutcome::BackupReadFailed},
+        {"backup not saved", R::Ok, P::Backup, true, false, false, TSafeOutcome::BackupNotSaved},
+        {"cancelled before writing", R::Cancelled, P::Transmit, false, false, false,
+         TSafeOutcome::CancelledBeforeWriting},
+        {"failed before writing", R::OpenError, P::Transmit, false, false, false,
+         TSafeOutcome::FailedBeforeWriting},
+        {"cancelled half-way", R::Cancelled, P::Transmit, false, true, false,
+         TSafeOutcome::CancelledPartlyWritten},
+        {"failed half-way", R::ReadError, P::Transmit, false, true, false,
+         TSafeOutcome::FailedPartlyWritten},
+    };
+    for (const Row &row : rows) {
+        TSafeTransmitReport report;
+        report.Result = row.result;
+        report.Phase = row.phase;
+        report.BackupFailed = row.backupFailed;
+        report.PartlyWritten = row.partly;
+        if (row.differs)
+            report.Differences << TFieldDifference{};
+        EXPECT_EQ(int(report.outcome()), int(row.expected)) << row.what;
+    }
+}
+
 } // namespace
 } // namespace varno::test

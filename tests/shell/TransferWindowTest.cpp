@@ -109,7 +109,7 @@ TEST_F(TransferWindow, transmitThenReceiveTheProject)
     window->SpeedButton3Click();
     EXPECT_EQ(dialogs.questions.value(0), "Do you want to transmit the programs to the player?");
     EXPECT_EQ(dialogs.warnings, QStringList{kOk});
-    EXPECT_EQ(window->LinkResult, 0);
+    EXPECT_EQ(window->LinkResult, TLinkResult::Ok);
     EXPECT_EQ(window->OKBottomDlg1->windowTitle(), "Program(s) : 255 to 255 ");
     EXPECT_EQ(window->OKBottomDlg1->ProgressBar1->value(), 254);
     EXPECT_EQ(finalizes.load(), 1);
@@ -138,6 +138,22 @@ TEST_F(TransferWindow, transmitThenReceiveTheProject)
     EXPECT_FALSE(window->undoHistory().stack().canUndo()); // the programs added before
 }
 
+// The player took every block but did not answer the end of the programming:
+// without a read-back too, the user hears what to check.
+TEST_F(TransferWindow, anUnansweredFinalizeIsSaidWithoutAReadBack)
+{
+    TEmulatorOptions options;
+    options.Faults.NoFinalizeAck = true;
+    startPlayer(options);
+    addProgram(4);
+    dialogs.answers = {true};
+    window->SpeedButton3Click();
+    EXPECT_EQ(
+        dialogs.warnings,
+        QStringList{kOk + "\n" + text::Text(text::AddedTexts::FinalizeUnconfirmed, text::English)});
+    EXPECT_EQ(window->LinkResult, TLinkResult::Ok);
+}
+
 TEST_F(TransferWindow, receivingAnEmptyPlayerLeavesNoProgramsAndNoChange)
 {
     startPlayer();
@@ -164,7 +180,7 @@ TEST_F(TransferWindow, silentPlayerReportsTwiceAndAddsNoProgram)
     dialogs.answers = {true};
     window->SpeedButton3Click();
     EXPECT_EQ(dialogs.warnings, (QStringList{kNotReady, kNotReady}));
-    EXPECT_EQ(window->LinkResult, 9);
+    EXPECT_EQ(window->LinkResult, TLinkResult::PlayerNotReady);
 }
 
 TEST_F(TransferWindow, aSecondTransferCannotStartWhileOneRuns)
@@ -256,7 +272,7 @@ TEST_F(TransferWindow, lineUnpluggedDuringAReceiveKeepsWhatArrived)
     EXPECT_FALSE(window->ProgPanel->isHidden()); // the last program stays open
     EXPECT_EQ(window->ProgPanel->Prog, &window->ProgList().at(0));
     EXPECT_TRUE(window->menuBar()->isEnabled());
-    EXPECT_NE(window->LinkResult, 0);
+    EXPECT_NE(window->LinkResult, TLinkResult::Ok);
 }
 
 TEST_F(TransferWindow, portOfTheSettingsIsMarkedInThePortMenu)
@@ -290,7 +306,7 @@ TEST_F(TransferWindow, choosingCom3OpensItsDevice)
               QSysInfo::productType() == QLatin1String("windows") ? "COM3" : "/dev/ttyS2");
     ASSERT_EQ(dialogs.warnings.size(), 2); // at once, and again after the dialog
     EXPECT_EQ(dialogs.warnings[0], "Parameters access Error of COM port");
-    EXPECT_EQ(window->LinkResult, 5);
+    EXPECT_EQ(window->LinkResult, TLinkResult::ParametersError);
 }
 
 // Before its first slot the progress dialog is titled in the user's language,

@@ -146,7 +146,7 @@ TEST(SameBytes, imageCliTransmitAndProgrammerTransmitAgree)
         ASSERT_TRUE(window.LoadProjectFile(file));
         dialogs.answers = {true};
         window.SpeedButton3Click();
-        ASSERT_EQ(window.LinkResult, 0);
+        ASSERT_EQ(window.LinkResult, TLinkResult::Ok);
     }
 
     const QList<QByteArray> fromImage = imageOfCli(image.out);

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtPrinters.h>
@@ -101,6 +102,13 @@ TEST_F(CliTransfer, receivePrintsItsPhasesBeforeItsResult)
 {
     startPlayer();
     ASSERT_EQ(runCli({"transmit", save(sample()), "--port", port}).exitCode, 0);
+    // Without --backup-dir the backup lands where the programmer's "Open backup..." looks.
+    if (QSysInfo::kernelType() == QLatin1String("linux")) {
+        EXPECT_EQ(QDir(dir.filePath("data/VARNO/VARNO Programmer/backups"))
+                      .entryList({"*.prg"}, QDir::Files)
+                      .size(),
+                  1);
+    }
     const QString back = dir.filePath("back.prg");
     QProcess cli;
     cli.setProcessChannelMode(QProcess::MergedChannels);

@@ -4,7 +4,7 @@
 #include "Output.h"
 
 #include <link/EepromImage.h>
-#include <link/ProjectCheck.h>
+#include <link/ProjectCheckText.h>
 #include <link/TransmitImage.h>
 #include <model/Project.h>
 

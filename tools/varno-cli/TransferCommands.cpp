@@ -6,7 +6,6 @@
 #include "OutputFile.h"
 #include "PortRunner.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 #include <link/Backup.h>
@@ -19,13 +18,14 @@
 #include <link/Transfer.h>
 #include <model/Errors.h>
 #include <model/FileNameCase.h>
-#include <model/HeldProject.h>
 #include <model/PreviousVersion.h>
 #include <model/ProjectFile.h>
 #include <model/ReservedNames.h>
 #include <text/text.h>
 
 namespace {
+
+using varno::transfer::TSafeOutcome;
 
 QString linkMessage(TLinkResult result, const TComLink &link)
 {
@@ -90,33 +90,19 @@ QString quoted(const QString &argument)
 }
 
 // A transmit that stopped once it had begun to write, and how to undo it.
-QString partlyWritten(const varno::transfer::TSafeTransmitReport &report, const QString &port)
+QString partlyWritten(const varno::transfer::TSafeTransmitReport &report, TSafeOutcome outcome,
+                      const QString &port)
 {
-    QString line = report.Result == TLinkResult::Cancelled
+    const bool cancelled = outcome == TSafeOutcome::CancelledPartlyWritten;
+    QString line = cancelled
                        ? QStringLiteral("interrupted: the player now holds part of the new "
                                         "programs")
                        : QStringLiteral("the transmit failed half-way: the player now holds part "
                                         "of the new project and part of its former content");
     if (report.BackupPath.isEmpty())
-        return report.Result == TLinkResult::Cancelled
-                   ? line
-                   : line + QStringLiteral("; no backup was made");
+        return cancelled ? line : line + QStringLiteral("; no backup was made");
     return line + QStringLiteral("; to put back what it held, run: varno-cli restore %1 --port %2")
                       .arg(quoted(report.BackupPath), quoted(port));
-}
-
-// The programmer's own backups folder, so that its "Open backup..." finds
-// these too: the data folder of the names the programmer runs under.
-QString programmerBackups()
-{
-    const QString organization = QCoreApplication::organizationName();
-    const QString application = QCoreApplication::applicationName();
-    QCoreApplication::setOrganizationName(QStringLiteral("VARNO"));
-    QCoreApplication::setApplicationName(QStringLiteral("VARNO Programmer"));
-    const QString directory = varno::backup::DefaultDirectory();
-    QCoreApplication::setOrganizationName(organization);
-    QCoreApplication::setApplicationName(application);
-    return directory;
 }
 
 // "/dev/ttyUSB0" gives "dev_ttyUSB0.prg", "COM3" gives "COM3.prg".
@@ -154,30 +140,35 @@ int transmit(const TProject &project, const TransferOptions &options)
 {
     varno::transfer::TSafeTransmitOptions safety;
     safety.Backup = options.backup;
-    safety.BackupDirectory = options.backupDir.isEmpty() ? programmerBackups() : options.backupDir;
+    safety.BackupDirectory =
+        options.backupDir.isEmpty() ? varno::backup::DefaultDirectory() : options.backupDir;
     safety.Verify = options.verify;
     return RunOnPorts(
         "transmit", options, [&](const QString &port, TComLink &link, TTransferObserver &observer) {
             const auto report =
                 varno::transfer::RunSafeTransmit(link, port, project, safety, observer);
+            const TSafeOutcome outcome = report.outcome();
             PortResult r;
-            if (report.BackupFailed) {
+            switch (outcome) {
+            case TSafeOutcome::CancelledReadingBackup:
                 r = failed(report.Result, link);
-                if (r.exit == ExitInterrupted) {
-                    r.problems << QStringLiteral("interrupted while reading the player; nothing "
-                                                 "was written");
-                } else {
-                    r.exit = report.Result == TLinkResult::Ok ? ExitFailed : ExitLink;
-                    const QString why = report.Result == TLinkResult::Ok
-                                            ? report.BackupError
-                                            : linkMessage(report.Result, link);
-                    r.outcome = QStringLiteral("backup failed, nothing written: ") + why;
-                    r.problems << QStringLiteral(
-                                      "the backup of the player failed (%1); nothing was "
-                                      "written; --no-backup transmits without it")
-                                      .arg(why);
-                }
+                r.problems << QStringLiteral("interrupted while reading the player; nothing "
+                                             "was written");
                 return r;
+            case TSafeOutcome::BackupReadFailed:
+            case TSafeOutcome::BackupNotSaved: {
+                const bool notSaved = outcome == TSafeOutcome::BackupNotSaved;
+                r.exit = notSaved ? ExitFailed : ExitLink;
+                const QString why =
+                    notSaved ? report.BackupError : linkMessage(report.Result, link);
+                r.outcome = QStringLiteral("backup failed, nothing written: ") + why;
+                r.problems << QStringLiteral("the backup of the player failed (%1); nothing was "
+                                             "written; --no-backup transmits without it")
+                                  .arg(why);
+                return r;
+            }
+            default:
+                break;
             }
             if (!report.BackupPath.isEmpty())
                 r.lines << QStringLiteral("Backup of the player: ") + report.BackupPath;
@@ -188,27 +179,35 @@ int transmit(const TProject &project, const TransferOptions &options)
                                              "bytes as read")
                                   .arg(number);
             r.file = report.BackupPath;
-            if (report.Phase == TTransferPhase::Transmit && report.Result != TLinkResult::Ok) {
+            switch (outcome) {
+            case TSafeOutcome::CancelledPartlyWritten:
+            case TSafeOutcome::FailedPartlyWritten:
+                r.problems << partlyWritten(report, outcome, port);
+                [[fallthrough]];
+            case TSafeOutcome::CancelledBeforeWriting:
+            case TSafeOutcome::FailedBeforeWriting: {
                 const PortResult failure = failed(report.Result, link);
                 r.exit = failure.exit;
                 r.outcome = failure.outcome;
-                if (report.PartlyWritten)
-                    r.problems << partlyWritten(report, port);
                 return r;
+            }
+            default:
+                break;
             }
             r.lines << LinkResultMessage(TLinkResult::Ok, text::English);
             r.outcome = QStringLiteral("ok");
             if (!report.FinalizeConfirmed)
                 r.problems << QStringLiteral("warning: the player did not confirm the end of the "
                                              "programming; check that it plays the new programs");
-            if (report.Phase != TTransferPhase::Verify)
+            if (outcome == TSafeOutcome::Written)
                 return r;
-            r.verified = report.Verified ? QStringLiteral("yes") : QStringLiteral("no");
-            if (report.Result != TLinkResult::Ok) {
+            r.verified =
+                outcome == TSafeOutcome::Verified ? QStringLiteral("yes") : QStringLiteral("no");
+            if (outcome == TSafeOutcome::VerifyFailed) {
                 const PortResult failure = failed(report.Result, link);
                 r.exit = failure.exit;
                 r.outcome = QStringLiteral("written, verify ") + failure.outcome;
-            } else if (!report.Differences.isEmpty()) {
+            } else if (outcome == TSafeOutcome::VerifyDiffers) {
                 r.lines << differenceLines(report.Differences);
                 r.exit = ExitFailed;
                 r.outcome = QStringLiteral("written, differs");
@@ -240,20 +239,13 @@ int receive(const QString &output, const QString &outputDir, bool force,
     return RunOnPorts(
         "receive", options, [&](const QString &port, TComLink &link, TTransferObserver &observer) {
             const QString file = outputDir.isEmpty() ? output : fileForPort(outputDir, port);
-            TReceivedPrograms received;
-            const TLinkResult result = varno::transfer::RunReceive(link, port, received, observer);
-            if (result != TLinkResult::Ok)
-                return failed(result, link);
+            const auto received = varno::transfer::ReceiveProject(link, port, observer);
+            if (!received.complete())
+                return failed(received.result, link);
+            if (received.nameResult == TLinkResult::Cancelled)
+                return failed(received.nameResult, link);
             // Saved as the programmer holds received programs, which it shows.
-            TProject project;
-            HoldPrograms(received.programs);
-            project.Programs = std::move(received.programs);
-            QString name;
-            const TLinkResult named = varno::transfer::ReadProjectName(link, port, name, observer);
-            if (named == TLinkResult::Cancelled)
-                return failed(named, link);
-            if (named == TLinkResult::Ok)
-                project.Group.Name = name;
+            const TProject &project = received.project;
             PortResult r;
             for (int number : received.resetSchedules)
                 r.problems << QStringLiteral("warning: program %1: the date or time stored in the "
@@ -275,7 +267,7 @@ int receive(const QString &output, const QString &outputDir, bool force,
                 return r;
             }
             r.file = file;
-            if (named != TLinkResult::Ok) {
+            if (!received.nameRead()) {
                 // The programs are kept all the same; the file's name line is only a
                 // placeholder then, which must not pass for the player's name.
                 r.lines << QStringLiteral(
@@ -284,7 +276,8 @@ int receive(const QString &output, const QString &outputDir, bool force,
                                .arg(project.Programs.count())
                                .arg(file);
                 r.exit = ExitLink;
-                r.outcome = QStringLiteral("programs only: ") + linkMessage(named, link);
+                r.outcome =
+                    QStringLiteral("programs only: ") + linkMessage(received.nameResult, link);
                 return r;
             }
             r.lines << QStringLiteral("Received %1 programs of \"%2\" into %3")

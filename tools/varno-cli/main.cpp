@@ -8,7 +8,8 @@
 #include "ScheduleCommands.h"
 
 #include <QCoreApplication>
-#include <link/ProjectCheck.h>
+#include <link/ProjectCheckText.h>
+#include <model/AppIdentity.h>
 #include <model/Errors.h>
 #include <model/HeldProject.h>
 
@@ -59,7 +60,8 @@ int main(int argc, char *argv[])
 {
     PrepareConsole();
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("varno-cli"));
+    // The programmer's names: the folders it finds, its backups', are the programmer's.
+    varno::identity::UseProgrammerNames();
     QCoreApplication::setApplicationVersion(QStringLiteral("2.1"));
 
     const Invocation call = ParseCommandLine(QCoreApplication::arguments());
