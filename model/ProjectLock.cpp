@@ -37,7 +37,7 @@ TProjectLock::TProjectLock(const QString &fileName)
 
 TProjectLock::State TProjectLock::tryLock()
 {
-    if (lock_.tryLock(0))
+    if (lock_.take())
         return State::Locked;
     if (lock_.error() != QLockFile::LockFailedError)
         return State::Unavailable;
@@ -53,7 +53,7 @@ TProjectLock::State TProjectLock::tryLock()
         return State::HeldElsewhere;
     if (!lock_.removeStaleLockFile())
         return State::HeldElsewhere;
-    if (lock_.tryLock(0))
+    if (lock_.take())
         return State::Locked;
     return lock_.error() == QLockFile::LockFailedError ? State::HeldElsewhere : State::Unavailable;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QLockFile>
 #include <QString>
+#include <model/HeldLockFile.h>
 
 // The lock a running programmer keeps beside the project file it has open
 // (NAME.prg.lock), so that a second programmer opening the same file can say so
@@ -35,5 +35,5 @@ public:
 private:
     QString fileName_;
     QString lockFilePath_;
-    QLockFile lock_;
+    THeldLockFile lock_;
 };

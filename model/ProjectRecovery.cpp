@@ -7,6 +7,7 @@
 #include <model/AppIdentity.h>
 #include <model/AtomicWrite.h>
 #include <model/Errors.h>
+#include <model/HeldLockFile.h>
 #include <model/ProjectFile.h>
 #include <model/ProjectRecovery.h>
 #ifdef Q_OS_UNIX
@@ -17,9 +18,9 @@
 
 namespace {
 
-std::unique_ptr<QLockFile> sessionLock(const QString &path)
+std::unique_ptr<THeldLockFile> sessionLock(const QString &path)
 {
-    auto lock = std::make_unique<QLockFile>(path);
+    auto lock = std::make_unique<THeldLockFile>(path);
     // The programmer may run for days: only a dead owner makes a lock stale, never
     // its age (which Qt would go by where the file system cannot lock files).
     lock->setStaleLockTime(0);
@@ -63,13 +64,13 @@ void removeOwnerlessLock(const QString &path)
 
 // The session lock of a copy another programmer left, when no running
 // programmer holds it.
-std::unique_ptr<QLockFile> takeLeftLock(const QString &path)
+std::unique_ptr<THeldLockFile> takeLeftLock(const QString &path)
 {
     auto lock = sessionLock(path);
-    if (lock->tryLock(0))
+    if (lock->take())
         return lock;
     removeOwnerlessLock(path);
-    if (!lock->tryLock(0))
+    if (!lock->take())
         return nullptr;
     return lock;
 }
@@ -106,7 +107,7 @@ bool TProjectRecovery::start(QString *error)
         return false;
     }
     auto lock = sessionLock(path(id_, ".lock"));
-    if (!lock->tryLock(0)) {
+    if (!lock->take()) {
         if (error)
             *error = QStringLiteral("%1: cannot be locked")
                          .arg(QDir::toNativeSeparators(path(id_, ".lock")));
@@ -205,7 +206,7 @@ TProjectRecovery::leftCopies(std::vector<UnreadableCopy> *unreadable)
     for (const QFileInfo &file : locks) {
         const QString id = file.completeBaseName();
         if (id != id_ && !leftLocks_.count(id) && !QFileInfo::exists(path(id, ".prg")))
-            sessionLock(file.filePath())->tryLock(0); // unlocked, so deleted, at once
+            sessionLock(file.filePath())->take(); // unlocked, so deleted, at once
     }
     std::stable_sort(copies.begin(), copies.end(),
                      [](const LeftCopy &a, const LeftCopy &b) { return a.written > b.written; });

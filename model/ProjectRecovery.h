@@ -8,7 +8,7 @@
 #include <model/Project.h>
 #include <vector>
 
-class QLockFile;
+class THeldLockFile;
 
 // Recovery copies of projects with unsaved changes, so that a crash, a kill or a
 // power cut loses at most the last few seconds of work. They live in one folder
@@ -87,8 +87,8 @@ private:
 
     QString folder_;
     QString id_;
-    std::unique_ptr<QLockFile> lock_;
+    std::unique_ptr<THeldLockFile> lock_;
     QByteArray written_; // what the copy holds, empty when there is none
     bool closed_ = false;
-    std::map<QString, std::unique_ptr<QLockFile>> leftLocks_;
+    std::map<QString, std::unique_ptr<THeldLockFile>> leftLocks_;
 };

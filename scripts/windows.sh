@@ -22,7 +22,7 @@ wine=${VARNO_WINE:-$(command -v wine64 || command -v wine || echo /usr/lib/wine/
 
 # The part of the Windows tests make test runs: the portable test programs that
 # cover the most in the least building (make test-windows runs them all).
-stage_tests=(test_program_model test_project_file test_eeprom_image test_link test_text
+stage_tests=(test_program_model test_project_file test_eeprom_image test_link test_text test_captions
   test_report test_varno_cli test_settings_file test_user_dialogs test_shell_dialogs)
 
 now() { date +%s; }

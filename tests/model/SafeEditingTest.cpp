@@ -85,25 +85,34 @@ TEST(ProjectLock, aLiveOwnerIsReportedAndADeadOnesLockTakenOver)
         EXPECT_EQ(lock.ownerPid(), QCoreApplication::applicationPid());
     }
 
-    ASSERT_TRUE(writeStaleLock(lockPath));
-    {
-        TProjectLock lock(file);
-        EXPECT_EQ(lock.tryLock(), TProjectLock::State::Locked);
-        TProjectLock second(file);
-        EXPECT_EQ(second.tryLock(), TProjectLock::State::HeldElsewhere);
+    // Left by a dead process, or by an earlier one that had this process's id.
+    for (bool ourId : {false, true}) {
+        SCOPED_TRACE(ourId ? "our id" : "a dead process");
+        ASSERT_TRUE(ourId ? writeLockOfOurId(lockPath) : writeStaleLock(lockPath));
+        {
+            TProjectLock lock(file);
+            EXPECT_EQ(lock.tryLock(), TProjectLock::State::Locked);
+            TProjectLock second(file);
+            EXPECT_EQ(second.tryLock(), TProjectLock::State::HeldElsewhere);
+        }
+        EXPECT_FALSE(QFile::exists(lockPath)); // released with its holder
     }
-    EXPECT_FALSE(QFile::exists(lockPath)); // released with its holder
 }
 
-// The contents of the lock file this process would write, for a lock that
-// names a live process (this one) without holding the file-system lock.
-QByteArray liveOwnersContents()
+// The contents of the lock file a programmer on another machine writes (one
+// with this process's id), for a lock without the file-system lock: two
+// machines sharing a folder that takes no file-system locks.
+QByteArray otherMachinesContents()
 {
     QTemporaryDir dir;
     QLockFile probe(dir.filePath("probe.lock"));
     if (!probe.tryLock(0))
         return {};
-    return readFile(dir.filePath("probe.lock"));
+    QList<QByteArray> lines = readFile(dir.filePath("probe.lock")).split('\n');
+    if (lines.size() < 3)
+        return {};
+    lines[2] = "another-machine";
+    return lines.join('\n');
 }
 
 bool writeAged(const QString &path, const QByteArray &contents, int secondsOld)
@@ -127,7 +136,7 @@ TEST(ProjectLock, whoHoldsAFileAndWhichLockFilesAreStale)
         LiveLockThroughTheLink, // a programmer opened the file by its symbolic link
         EmptyFile,              // a power cut while a lock was written
         EmptyFileHeldOpen,      // a running owner that has not written its name yet
-        LiveOwnerWithoutFsLock, // a network share that takes no file-system locks
+        LiveOwnerWithoutFsLock, // another machine, on a share that takes no file-system locks
     };
     struct Case
     {
@@ -148,7 +157,7 @@ TEST(ProjectLock, whoHoldsAFileAndWhichLockFilesAreStale)
          TProjectLock::State::Locked, false},
         {"an empty lock file its owner holds", Left::EmptyFileHeldOpen, "real/shop.prg",
          TProjectLock::State::HeldElsewhere, true},
-        {"a live owner without file-system lock, 60 s old", Left::LiveOwnerWithoutFsLock,
+        {"another machine's lock without file-system lock, 60 s old", Left::LiveOwnerWithoutFsLock,
          "real/shop.prg", TProjectLock::State::HeldElsewhere, true},
     };
     for (const Case &c : cases) {
@@ -186,7 +195,7 @@ TEST(ProjectLock, whoHoldsAFileAndWhichLockFilesAreStale)
 #endif
             break;
         case Left::LiveOwnerWithoutFsLock:
-            ASSERT_TRUE(writeAged(lockFile, liveOwnersContents(), 60));
+            ASSERT_TRUE(writeAged(lockFile, otherMachinesContents(), 60));
             break;
         }
         const QByteArray before = readFile(lockFile);
@@ -235,7 +244,8 @@ struct Ending
     bool stillRunning;
     bool killedWithItsLock; // a stale lock file stays behind
     bool offered;
-    bool emptyLock = false; // a power cut left the lock file empty
+    bool emptyLock = false;   // a power cut left the lock file empty
+    bool lockOfOurId = false; // it had the id this process has now
 };
 
 TEST(ProjectRecovery, onlyCopiesOfProgrammersThatDidNotCloseNormallyAreOffered)
@@ -246,6 +256,7 @@ TEST(ProjectRecovery, onlyCopiesOfProgrammersThatDidNotCloseNormallyAreOffered)
         {"closed normally", true, false, false, false},
         {"still running", false, true, false, false},
         {"power cut", false, false, false, true, true},
+        {"crashed, its id now this process's", false, false, false, true, false, true},
     };
     for (const Ending &ending : endings) {
         SCOPED_TRACE(ending.name);
@@ -261,6 +272,9 @@ TEST(ProjectRecovery, onlyCopiesOfProgrammersThatDidNotCloseNormallyAreOffered)
             first.reset();
         if (ending.killedWithItsLock) {
             ASSERT_TRUE(writeStaleLock(QString(copy).replace(".prg", ".lock")));
+        }
+        if (ending.lockOfOurId) {
+            ASSERT_TRUE(writeLockOfOurId(QString(copy).replace(".prg", ".lock")));
         }
         if (ending.emptyLock) {
             QFile empty(QString(copy).replace(".prg", ".lock"));

@@ -39,3 +39,18 @@ inline bool writeStaleLock(const QString &path)
     return stale.open(QIODevice::WriteOnly) &&
            stale.write(QByteArray::number(pid) + contents.mid(firstLineEnd)) > 0;
 }
+
+// Writes at path the lock file an earlier process with this process's id left
+// (ids are reused): complete, naming this process, held by nobody.
+inline bool writeLockOfOurId(const QString &path)
+{
+    QTemporaryDir dir;
+    const QString probePath = dir.filePath(QStringLiteral("probe.lock"));
+    QLockFile probe(probePath);
+    if (!probe.tryLock(0))
+        return false;
+    QFile probeFile(probePath);
+    QFile left(path);
+    return probeFile.open(QIODevice::ReadOnly) && left.open(QIODevice::WriteOnly) &&
+           left.write(probeFile.readAll()) > 0;
+}
