@@ -30,6 +30,11 @@ QList<TOfferedPort> OtherSystemPorts(TPortPlatform platform, const QList<TSystem
     return offered;
 }
 
+bool StandardPortOffered(TPortPlatform platform, bool deviceExists, bool inUse)
+{
+    return platform != TPortPlatform::MacOS || deviceExists || inUse;
+}
+
 TPortPlatform ThisPortPlatform()
 {
 #if defined(Q_OS_WIN)

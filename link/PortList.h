@@ -38,6 +38,11 @@ struct TOfferedPort
 QList<TOfferedPort> OtherSystemPorts(TPortPlatform platform, const QList<TSystemPort> &ports,
                                      const QStringList &standardDevices);
 
+// Whether the menu offers the standard name COMn: on Windows and Linux always
+// (COM1 to COM6 are the built-in ports); on macOS, which has no such ports, only
+// where COMn's device exists, or where it is the port in use.
+bool StandardPortOffered(TPortPlatform platform, bool deviceExists, bool inUse);
+
 TPortPlatform ThisPortPlatform();
 
 } // namespace varno::link

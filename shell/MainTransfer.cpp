@@ -159,8 +159,13 @@ void TForm1::refreshPortMenu()
     }
     OtherPorts.clear();
     QStringList standardDevices;
-    for (int tag = 1; tag <= 6; ++tag)
-        standardDevices << varno::link::PortDeviceName(QStringLiteral("COM%1").arg(tag));
+    for (int tag = 1; tag <= 6; ++tag) {
+        const QString name = QStringLiteral("COM%1").arg(tag);
+        standardDevices << varno::link::PortDeviceName(name);
+        ComItems[tag - 1]->setVisible(varno::link::StandardPortOffered(
+            varno::link::ThisPortPlatform(), QFileInfo::exists(standardDevices.last()),
+            name == ComPortName || name == settingsPortName_));
+    }
     QList<varno::link::TSystemPort> system;
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
         system.append({info.portName(), info.systemLocation(), info.description()});

@@ -215,6 +215,18 @@ TEST(PlatformDecisions, recentProjectsCompareNamesAsTheFileSystemDoes)
     }
 }
 
+// COM1 to COM6 are built-in ports on Windows and Linux; on macOS a name the
+// menu offers must mean a device, unless it is the port in use.
+TEST(PlatformDecisions, standardPortsOnlyWhereTheyMeanADevice)
+{
+    using varno::link::StandardPortOffered;
+    for (TPortPlatform platform : {TPortPlatform::Windows, TPortPlatform::Linux})
+        EXPECT_TRUE(StandardPortOffered(platform, false, false));
+    EXPECT_FALSE(StandardPortOffered(TPortPlatform::MacOS, false, false));
+    EXPECT_TRUE(StandardPortOffered(TPortPlatform::MacOS, true, false));
+    EXPECT_TRUE(StandardPortOffered(TPortPlatform::MacOS, false, true));
+}
+
 #ifdef VARNO_INFO_PLIST
 // A property list's value, the reader on its start element.
 QVariant plistValue(QXmlStreamReader &xml)
