@@ -170,6 +170,9 @@ private:
         Recount
     };
     void setActionSlot(quint8 kind, int number, CountRule rule);
+    // Commits any open editor, then applies change to the bound program as one
+    // undo step and redraws the panel; without a bound program, nothing more.
+    template <typename Change> void editProg(Change change);
     void limitComment();
 
     TUserDialogs *dialogs_ = nullptr;
