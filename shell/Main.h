@@ -85,7 +85,7 @@ public:
     TFrame1 *SelectedPanel = nullptr;
     TFrame2 *ProgPanel = nullptr; // the one program panel, shown in place of the open program's row
     quint8 CurrentLanguage = 2;   // 1 French, 2 English, 3 Spanish; kept in the settings file
-    // The serial port of the transfers: COM1..COM6 or one the system lists.
+    // The serial port of the transfers: COM1..COM6 or another port's name.
     QString ComPortName = QStringLiteral("COM1");
     QString ProjectFileName; // the project's file; empty until it is opened or saved
     quint8 LinkResult = 0;   // the result code of the last transfer, 0 when it succeeded
