@@ -22,26 +22,27 @@ class TFrame1 : public QFrame
     Q_OBJECT
 
 public:
-    static constexpr int PanelWidth = 855;
-    static constexpr int PanelHeight = 32;
+    static constexpr int PanelWidth = 855; // in pixels, as wide as the program panel
+    static constexpr int PanelHeight = 32; // in pixels
 
     explicit TFrame1(QWidget *parent = nullptr);
 
     TVARNOProg *Prog = nullptr; // owned by the program list
-    quint8 Language = 2;
+    quint8 Language = 2;        // of the schedule summary: 1 French, 2 English, 3 Spanish
 
+    // Redraws the row from its program: number, title, colour, timer picture, schedule.
     void ShowLittleProg();
     // The main window marks the selected row by its background.
     void setSelected(bool selected);
     bool isSelected() const { return selected_; }
 
-    QWidget *Panel1;
-    TShape *Shape8;
-    TStaticText *StaticText6;
-    TStaticText *StaticText1;
-    TImage *Image32;
-    QLabel *Label1;
-    TSpeedButton *SpeedButton2;
+    QWidget *Panel1;            // the background, darker on the selected row
+    TShape *Shape8;             // the program's colour
+    TStaticText *StaticText6;   // the number box
+    TStaticText *StaticText1;   // the title
+    TImage *Image32;            // the timer picture, shown when the timer is on
+    QLabel *Label1;             // the schedule summary, or "..." with the timer off
+    TSpeedButton *SpeedButton2; // the expand button: opens the program in the program panel
 
 signals:
     // A click on the background, the number or the title.
@@ -54,11 +55,12 @@ signals:
     void stepRequested(int step);
 
 protected:
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;     // a click on the background
+    void mouseDoubleClickEvent(QMouseEvent *event) override; // a double-click on the background
+    // Enter opens, Space selects, Up and Down step; other keys and modified ones pass on.
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    bool selected_ = false;
-    TClickTracker clicks_;
+    bool selected_ = false; // the row is the selected one
+    TClickTracker clicks_;  // keeps the release ending a double-click from being a click
 };

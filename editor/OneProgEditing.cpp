@@ -134,6 +134,17 @@ void TFrame2::ValidateEdits()
         Memo2Exit();
 }
 
+// The editors are committed first, so that their commit stays a step of its own.
+template <typename Change> void TFrame2::editProg(Change change)
+{
+    ValidateEdits();
+    if (!Prog)
+        return;
+    const TEditStep step(*this);
+    change(*Prog);
+    ShowProg();
+}
+
 void TFrame2::StaticText1Click()
 {
     ValidateEdits();
@@ -219,7 +230,8 @@ void TFrame2::Memo2Exit()
     committing_ = false;
 }
 
-// The dialog opens on the program's own colour.
+// The dialog opens on the program's own colour. The step begins only once a
+// colour is chosen, and only the colour bar is redrawn.
 void TFrame2::Shape8MouseDown()
 {
     ValidateEdits();
@@ -242,85 +254,49 @@ void TFrame2::StaticText6Click()
 
 void TFrame2::Image35Click()
 {
-    ValidateEdits();
-    if (!Prog)
-        return;
-    const TEditStep step(*this);
-    Prog->Active ^= 1;
-    ShowProg();
+    editProg([](TVARNOProg &p) { p.Active ^= 1; });
 }
 
 void TFrame2::Image19Click()
 {
-    ValidateEdits();
-    if (!Prog)
-        return;
-    const TEditStep step(*this);
-    Prog->Prioritary ^= 1;
-    ShowProg();
+    editProg([](TVARNOProg &p) { p.Prioritary ^= 1; });
 }
 
 void TFrame2::Image5Click()
 {
-    ValidateEdits();
-    if (!Prog)
-        return;
-    const TEditStep step(*this);
-    Prog->TimerOn ^= 1;
-    ShowProg();
+    editProg([](TVARNOProg &p) { p.TimerOn ^= 1; });
 }
 
 void TFrame2::Image16Click()
 {
-    ValidateEdits();
-    if (!Prog)
-        return;
-    const TEditStep step(*this);
-    Prog->DateMode = 0;
-    ShowProg();
+    editProg([](TVARNOProg &p) { p.DateMode = 0; });
 }
 
 void TFrame2::Image17Click()
 {
-    ValidateEdits();
-    if (!Prog)
-        return;
-    const TEditStep step(*this);
-    Prog->DateMode = 1;
-    ShowProg();
+    editProg([](TVARNOProg &p) { p.DateMode = 1; });
 }
 
 void TFrame2::Image18Click()
 {
-    ValidateEdits();
-    if (!Prog)
-        return;
-    const TEditStep step(*this);
-    Prog->DateMode = 2;
-    ShowProg();
+    editProg([](TVARNOProg &p) { p.DateMode = 2; });
 }
 
 void TFrame2::DateTimePicker2Change()
 {
-    ValidateEdits();
-    if (!Prog)
-        return;
-    const TEditStep step(*this);
-    const QTime time = DateTimePicker2->time();
-    Prog->Clock = varno::datetime::encodeTime(time.hour(), time.minute(), 0, 0);
-    ShowProg();
+    editProg([this](TVARNOProg &p) {
+        const QTime time = DateTimePicker2->time();
+        p.Clock = varno::datetime::encodeTime(time.hour(), time.minute(), 0, 0);
+    });
 }
 
 void TFrame2::DateTimePicker1Change()
 {
-    ValidateEdits();
-    if (!Prog)
-        return;
-    const TEditStep step(*this);
-    Prog->SetDate(varno::datetime::fromDate(DateTimePicker1->date()));
-    ShowProg();
+    editProg(
+        [this](TVARNOProg &p) { p.SetDate(varno::datetime::fromDate(DateTimePicker1->date())); });
 }
 
+// No day chosen (-1) is no edit, but the open editors are committed all the same.
 void TFrame2::ComboBox2Change()
 {
     ValidateEdits();

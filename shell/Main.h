@@ -57,7 +57,9 @@ class TForm1 : public QMainWindow
     Q_OBJECT
 
 public:
+    // The window title before the project name.
     static inline const QString TitlePrefix = QStringLiteral("VARNO Programmer : ");
+    // The file dialogs' filter of project files.
     static inline const QString FileFilter = QStringLiteral("Program (*.prg)");
 
     // Where the settings file lives and how questions are asked are injected so
@@ -74,56 +76,66 @@ public:
     ~TForm1() override;
 
     // Application state.
+    // The project's properties (name, subject, author...) and its programs, in row order.
     TVARNOGroup &Project() { return document_.Group; }
     const TVARNOGroup &Project() const { return document_.Group; }
     TProgList &ProgList() { return document_.Programs; }
     const TProgList &ProgList() const { return document_.Programs; }
-    QList<TFrame1 *> PanelList;
+    QList<TFrame1 *> PanelList; // one compact row per program, in the order of ProgList
+    // The selected row: Delete, Duplicate and Verif act on its program.
     TFrame1 *SelectedPanel = nullptr;
-    TFrame2 *ProgPanel = nullptr;
-    quint8 CurrentLanguage = 2;
+    TFrame2 *ProgPanel = nullptr; // the one program panel, shown in place of the open program's row
+    quint8 CurrentLanguage = 2;   // 1 French, 2 English, 3 Spanish; kept in the settings file
+    // The serial port of the transfers: COM1..COM6 or another port's name.
     QString ComPortName = QStringLiteral("COM1");
-    QString ProjectFileName;
-    TLinkResult LinkResult = TLinkResult::Ok;
+    QString ProjectFileName; // the project's file; empty until it is opened or saved
+    TLinkResult LinkResult = TLinkResult::Ok; // the result of the last transfer
+    // Set by a change to the project, cleared at save and load; isChanged() decides.
     bool ProjectModified = false;
     bool ProjectReadOnly = false; // open in another programmer: Save goes through Save As
+    // The direction of the last transfer; nothing reads it.
     TTransferDirection TransferDirection = TTransferDirection::Transmit;
 
     // Commands.
     void SpeedButton1Click(); // New Program
     void SpeedButton2Click(); // Delete Program
     void New2Click();         // New Project
-    void Property1Click();
-    void About1Click();
-    void Open1Click();
+    void Property1Click();    // the Project Properties dialog; its accepted fields are one step
+    void About1Click();       // the About box
+    void Open1Click();        // after the save question, opens a project file chosen in a dialog
+    // Writes the project to its file, asking first when another program changed it;
+    // without a file on the disk, or read-only, through Save As.
     void Save1Click();
-    void SaveAs1Click();
-    void Exit1Click();
-    void English1Click();
-    void French1Click();
-    void Espaol1Click();
-    void SpeedButton3Click(); // Transmit
-    void SpeedButton4Click(); // Receive
-    void Com11Click(QAction *item);
+    void SaveAs1Click();  // writes the project to a file chosen, unless another programmer has it
+    void Exit1Click();    // closes the window; closeEvent asks the save question
+    void English1Click(); // switches the interface to English and captions it again
+    void French1Click();  // switches the interface to French and captions it again
+    void Espaol1Click();  // switches the interface to Spanish and captions it again
+    void SpeedButton3Click();       // Transmit
+    void SpeedButton4Click();       // Receive
+    void Com11Click(QAction *item); // a port menu item: the port the next transfers use
+    // The verification window: the bytes a transmit sends for the selected program.
     void Verif1Click();
     // The schedule window, the project report and the programs as CSV (MainSchedule.cpp).
-    void Schedule1Click();
-    void ExportReport1Click();
-    void PrintReport1Click();
-    void ExportCsv1Click();
-    void ImportCsv1Click();
-    void VerifyPlayer1Click();
-    void OpenBackup1Click();
+    void Schedule1Click();     // opens the schedule window, or brings it to the front
+    void ExportReport1Click(); // writes the project report as HTML or PDF
+    void PrintReport1Click();  // prints the project report
+    void ExportCsv1Click();    // writes the programs as CSV
+    void ImportCsv1Click();    // adds or replaces programs from a CSV file, as one step
+    void VerifyPlayer1Click(); // compares the player with the project and shows the differences
+    void OpenBackup1Click();   // opens a project file from the backup folder of transmits
     // Recent projects, dropped files, Duplicate and window places (MainFiles.cpp).
-    void DuplicateProgram1Click();
+    void DuplicateProgram1Click(); // adds a copy of the selected program under a free number, open
+    // A Recent Projects item: opens it, or forgets it when gone.
     void OpenRecentProject(const QString &fileName);
     // A project the system or a drop asks to open: once the event that brought
     // it is over, after the save question, never during a transfer.
     void openRequestedProject(const QString &fileName);
-    void refreshRecentMenu();
+    void refreshRecentMenu(); // fills the Recent Projects menu from the options file
     // At start-up, before the window shows, from the options file, on the
     // screens that exist now.
     void restoreWindowPlacement();
+    // At close: the main and schedule windows' places, to the options file.
     void saveWindowPlacement();
 
     // The user's guide, the names file dialogs propose, the status line after a
@@ -131,9 +143,11 @@ public:
     void UsersGuide1Click();
     // The project's name as a file name with suffix, in the folder of the last project.
     QString proposedFileName(const QString &suffix) const;
+    // The project file's folder, else the newest recent one's; or empty.
     QString lastProjectFolder() const;
     // The project file named after projectName in folder when there is one, else folder.
     QString associatedProjectFile(const QString &projectName, const QString &folder) const;
+    // Says in the status line that the file was written.
     void showFileWritten(const QString &fileName);
 
     // The options beyond the settings file; tests point them at a file of their own.
@@ -143,111 +157,123 @@ public:
     // The serial link the transfers use; tests give one with a short watchdog.
     // Not owned; the window's own link is used when none is set.
     void setLink(TComLink *link);
-    bool transferRunning() const { return transferring_; }
+    bool transferRunning() const { return transferring_; } // the window takes no command meanwhile
     // Lists the system's serial ports in the port menu; run when it opens.
     void refreshPortMenu();
 
     // Operations other parts use.
-    bool isChanged() const;
+    bool isChanged() const; // Save would write other bytes than were last loaded, saved or received
     // False when the user wanted the changes saved and they were not: the
     // command that asked must then stop.
     bool AskSaveChanges();
-    void ClearProject();
-    void ResetPropertiesDialog();
+    void ClearProject();          // an empty project without a file: no rows, no history, no lock
+    void ResetPropertiesDialog(); // the Project Properties dialog back to a new project's fields
+    // Shows the row's program in the program panel, in place of the row.
     void OpenProg(TFrame1 *panel);
-    void ActualizeOneProg(TFrame1 *panel);
-    void ActualizeBVProg();
-    void ActiveSelected(TFrame1 *panel);
-    void HighlightPanel(TFrame1 *panel);
-    void LayoutFolded();
-    void LayoutPanels();
-    void UpdateNumberMenu();
-    void SelectAPopUpMenuNumOfProg(int number);
-    void markGoToNumbers();
-    void DeleteSelectedProg();
-    void TranslateMainWindow();
-    void ReadSettings();
-    void WriteSettings();
+    void ActualizeOneProg(TFrame1 *panel); // folds the open program, if any, then opens the row's
+    void ActualizeBVProg();                // folds the open program back into its row
+    void ActiveSelected(TFrame1 *panel);   // selects the row, folding the open program first
+    void HighlightPanel(TFrame1 *panel);   // marks the row as the selected one, and no other
+    void LayoutFolded();                   // stacks every row folded, the program panel hidden
+    void LayoutPanels();     // stacks the rows, the program panel in place of the hidden one
+    void UpdateNumberMenu(); // the number menu offers only the numbers no program bears
+    void SelectAPopUpMenuNumOfProg(int number); // a number menu choice: renumbers the open program
+    void markGoToNumbers();    // marks the go-to menu's numbers programs bear, titles as tooltips
+    void DeleteSelectedProg(); // deletes the selected program and its row, as one step; no question
+    void TranslateMainWindow(); // captions the whole window again in CurrentLanguage
+    void ReadSettings();        // language, port and last project from the settings file
+    void WriteSettings();       // language, port and project file to the settings file
     // Replaces the project by the file's, only when the whole file reads; a
     // file that does not shows an error and leaves the window as after New
     // Project, with no file name. True when loaded.
     bool LoadProjectFile(QString fileName); // by value: callers pass ProjectFileName
-    void updateTitle();
+    void updateTitle(); // the title: prefix, project name and the read-only mark
     // Keeps a recovery copy of unsaved changes in folder (the user's data folder;
     // a temporary one in tests), checked every intervalMs; first offers the copies
     // a programmer that did not close normally left.
     void startRecovery(const QString &folder, int intervalMs = 10000);
-    void writeRecoveryCopy();
+    void writeRecoveryCopy(); // one check of the timer: the copy follows the unsaved changes
 
     // Undo and redo (shell/MainUndo.cpp): the history, and what its steps do.
-    TProjectUndo &undoHistory() { return *undo_; }
+    TProjectUndo &undoHistory() { return *undo_; } // the history behind Undo and Redo
+    // A program's record back, shown open.
     void restoreProgram(int position, const TVARNOProg &record);
+    // A deleted program back in its place, open.
     void insertProgram(int position, const TVARNOProg &record);
-    void removeProgram(int position);
-    void restoreProperties(const TVARNOGroup &group);
+    void removeProgram(int position);                 // an added program deleted again
+    void restoreProperties(const TVARNOGroup &group); // the project's properties back
+    // The whole list back, as before or after an import.
     void restorePrograms(const QList<TVARNOProg> &records);
+    // Tells the user the step found nothing to apply to.
     void stepNotApplied(const QString &stepName);
 
     // Controls.
-    QAction *File1, *New2, *Property1, *Open1, *Save1, *SaveAs1, *Export1, *Exit1;
-    QAction *Edit1, *New1, *Delete1, *Couper1, *Copier1, *Coller1;
-    QAction *RS2321, *Transmit1, *Receive1, *PortCOM1;
-    QList<QAction *> ComItems;   // Com11..Com61
+    QAction *File1, *New2, *Property1, *Open1, *Save1, *SaveAs1, *Export1, *Exit1; // the File menu
+    QAction *Edit1, *New1, *Delete1, *Couper1, *Copier1, *Coller1;                 // the Edit menu
+    QAction *RS2321, *Transmit1, *Receive1, *PortCOM1; // the RS232 menu and its port menu
+    QList<QAction *> ComItems;                         // Com11..Com61
     QList<QAction *> OtherPorts; // the system's serial ports, and a port name of the settings
-    QAction *Verif1;
+    QAction *Verif1;             // Edit menu: the verification window
+    // Schedule, report and CSV items.
     QAction *Schedule1, *ExportReport1, *PrintReport1, *ExportCsv1, *ImportCsv1;
-    QToolButton *ScheduleButton;
+    QToolButton *ScheduleButton;                // the toolbar's schedule button
     TScheduleWindow *ScheduleWindow1 = nullptr; // created when first opened
-    QAction *OpenBackup1, *BackupBefore1, *VerifyAfter1, *VerifyPlayer1;
-    QAction *Language1, *English1, *French1, *Espaol1;
-    QAction *Help1, *About1;
-    QAction *UsersGuide1 = nullptr;
-    QToolBar *ToolBar1;
+    QAction *OpenBackup1, *BackupBefore1, *VerifyAfter1, *VerifyPlayer1; // backups and read-backs
+    QAction *Language1, *English1, *French1, *Espaol1;                   // the Language menu
+    QAction *Help1, *About1;                                             // the Help menu
+    QAction *UsersGuide1 = nullptr; // Help menu: the user's guide
+    QToolBar *ToolBar1;             // the toolbar
+    // The toolbar buttons: new, delete, transmit, receive; 5 to 7 hidden.
     QToolButton *SpeedButton1, *SpeedButton2, *SpeedButton3, *SpeedButton4, *SpeedButton5,
         *SpeedButton6, *SpeedButton7;
-    QScrollArea *ScrollBox1;
-    QStatusBar *StatusBar1;
-    TForm2 *Form2;
-    TForm3 *Form3;
-    TOKBottomDlg *OKBottomDlg;   // verification window
-    TOKBottomDlg1 *OKBottomDlg1; // progress dialog
-    TComparisonWindow *ComparisonWindow;
-    QAction *RecentProjects1 = nullptr, *DuplicateProgram1 = nullptr;
+    QScrollArea *ScrollBox1;             // the scrolled list of the rows and the program panel
+    QStatusBar *StatusBar1;              // the status line: files written, recovery copies failing
+    TForm2 *Form2;                       // the About box
+    TForm3 *Form3;                       // the Project Properties dialog
+    TOKBottomDlg *OKBottomDlg;           // verification window
+    TOKBottomDlg1 *OKBottomDlg1;         // progress dialog
+    TComparisonWindow *ComparisonWindow; // the differences between the player and the project
+    QAction *RecentProjects1 = nullptr, *DuplicateProgram1 = nullptr; // File and Edit menu items
 
 protected:
+    // The save question, then the settings and window places; refused during a transfer.
     void closeEvent(QCloseEvent *event) override;
+    // Tab onto a row selects it; the go-to menu's tooltips; double clicks below the rows.
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
+    void showEvent(QShowEvent *event) override; // kept on screen, scrolled to the selection
+    // Accepts a dragged project file, but not during a transfer.
     void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
+    void dropEvent(QDropEvent *event) override; // opens the project file once the drop is over
 
 private:
-    void buildMenus();
-    void buildUndo();
-    void buildToolbar();
-    void buildScheduleCommands();
-    void buildFilesItems();
-    void buildConveniences();
-    void translateConveniences();
-    void translateFilesItems();
-    void rememberRecent(const QString &fileName);
-    void restoreSchedulePlacement();
-    void translateScheduleCommands();
-    void openProgramAt(int position);
-    QString reportHtml();
-    void bindPanel(TFrame1 *panel);
-    TFrame1 *createPanel(TVARNOProg *program);
+    void buildMenus();   // the File, Edit, RS232, Language and Help menus
+    void buildUndo();    // the history, its Edit menu items, and the panel's edits recorded
+    void buildToolbar(); // the toolbar's buttons
+    void buildScheduleCommands(); // schedule, report and CSV items; the schedule button
+    void buildFilesItems();       // Recent Projects and Duplicate program; drops accepted
+    void buildConveniences();     // Ctrl+Q and the user's guide item
+    void translateConveniences(); // captions of buildConveniences's items
+    void translateFilesItems();   // captions of buildFilesItems's items
+    void rememberRecent(const QString &fileName); // the file first among the recent projects
+    void restoreSchedulePlacement();  // the schedule window where it was, or beside this one
+    void translateScheduleCommands(); // captions of buildScheduleCommands's items
+    void openProgramAt(int position); // the schedule window's request: that program open
+    QString reportHtml(); // the project report for the schedule window's week, or this week
+    void bindPanel(TFrame1 *panel);            // connects the row's clicks and keys to the window
+    TFrame1 *createPanel(TVARNOProg *program); // a row for the program, added to PanelList
     // Adds the row of a program just added last to the list, opens it and
     // records the step (New Program, Duplicate program).
     void installAddedProgram(TVARNOProg *program);
-    void placeAndScroll(int contentHeight);
-    void scrollToSelected();
-    bool keysInList() const;
+    void placeAndScroll(int contentHeight); // sizes the list, chains Tab through it, scrolls
+    void scrollToSelected(); // the selected row, or the panel in its place, at the top
+    bool keysInList() const; // the keyboard focus is in the list
+    // The focus back on the selection when the list has or had it.
     void keepFocusOn(TFrame1 *selected, bool hadKeys = false);
     // While a transfer runs the window takes no command.
     void setTransferring(bool running);
-    void clearChangeFlags();
-    void copyPropertiesFromDialog();
+    void clearChangeFlags(); // the project counts as saved: flags, bytes, history, recovery copy
+    void copyPropertiesFromDialog(); // the Project Properties dialog's fields into the project
+    // Writes the project, its previous version kept; true if written.
     bool saveTo(const QString &fileName);
     // Files other programs change (shell/MainFiles.cpp). At Save: Overwrite
     // when the project file is as this window last read or wrote it, else
@@ -263,64 +289,74 @@ private:
     // chosen is a project (this window's or any other) or is locked by another
     // running programmer.
     bool refusedAsExport(const QString &fileName);
+    // CurrentLanguage, its menu mark, the toolkit's texts; no captions.
     void setLanguage(quint8 language);
-    void markPort();
+    void markPort(); // marks ComPortName in the port menu, added when missing
+    // A port menu item beyond COM1..COM6.
     QAction *addOtherPort(const QString &name, const QString &label);
-    void showLinkFailure(TLinkResult result);
+    void showLinkFailure(TLinkResult result); // the message of a link result
+    // The programs received become the project, all or what came.
     void installReceived(TProgList &programs, bool complete);
-    void addPanelsForPrograms();
+    void addPanelsForPrograms(); // one row for each program
+    // Warns of the numbers two programs of the file bear.
     void warnSharedNumbers(const QList<TProjectCheck> &checks);
+    // Warns of the numbers and flags the next save writes otherwise.
     void warnNarrowed(const QList<TProjectCheck> &checks);
-    void selectLastFolded();
-    TComLink &link();
+    void selectLastFolded(); // every row folded, the last program selected
+    TComLink &link();        // the link setLink gave, else the window's own
     // A double click opens the row its first click was on: that click may have
     // folded the open program and moved another row, or none, under the pointer.
-    void rowClicked(TFrame1 *row);
-    void openDoubleClickedRow(TFrame1 *under);
+    void rowClicked(TFrame1 *row);             // notes the row and the time of a click
+    void openDoubleClickedRow(TFrame1 *under); // opens that row
     // Recovery copies (shell/Recovery.cpp).
-    void discardRecoveryCopy();
-    void closeRecoveryNormally();
-    void offerLeftCopies();
+    void discardRecoveryCopy();   // deletes the recovery copy: nothing is unsaved
+    void closeRecoveryNormally(); // a normal close: nothing to offer at the next start
+    void offerLeftCopies();       // offers the copies a programmer that did not close normally left
+    // A recovered project becomes the window's, unsaved.
     void installRecovered(TProject project, const QString &sourceFile);
+    // Says in the status line, once, that the copies stop or come back.
     void setRecoveryFailing(bool failing, const QString &reason);
-    void translateRecoveryState();
+    void translateRecoveryState(); // the status line's warning in the new language
     // Project locks (shell/ProjectLock.cpp). ask: question the user when another
     // programmer holds the file, rather than take it read-only.
     TProjectClaim claimProjectFile(const QString &fileName, bool ask);
+    // Keeps the claim's lock; read-only when another programmer has the file.
     void holdProjectFile(TProjectClaim claim);
-    void releaseProjectFile();
+    void releaseProjectFile(); // gives the lock up; no longer read-only
+    // Open Backup and the RS232 menu's safety items.
     void buildSafetyItems(QMenu *file, QMenu *rs232);
-    void translateSafetyItems();
-    void syncSafetyItems();
-    void transmitSafely();
+    void translateSafetyItems(); // captions of buildSafetyItems's items
+    void syncSafetyItems();      // the backup and read-back items show the options
+    void transmitSafely();       // the transmit, with the backup and read-back the options ask for
     // A transmit that stopped once it had begun to write: says so, names the
     // backup and offers to put it back.
     void transmitStoppedHalfWay(const varno::transfer::TSafeTransmitReport &report);
+    // Writes the backup back to the player.
     void restoreBackup(const varno::transfer::TPlayerImage &image);
     // Runs one transfer in the progress dialog, the window locked meanwhile.
     void runInProgressDialog(const std::function<void()> &transfer);
 
-    TUserDialogs &dialogs_;
-    TSettingsFile &settings_;
-    TProject document_;
-    QWidget *rows_;
-    QActionGroup *languageGroup_;
-    QActionGroup *portGroup_;
-    QMenu *portMenu_;
-    QAction *otherPortsHeading_;
-    std::unique_ptr<TComLink> ownLink_;
-    std::unique_ptr<TProgrammerOptions> options_;
-    TComLink *link_ = nullptr;
-    bool transferring_ = false;
-    QString settingsPortName_; // the port the settings named, kept in the port menu
-    bool closing_ = false;
-    QPointer<TFrame1> clickedRow_;
-    QElapsedTimer clickedAt_;
-    std::unique_ptr<TProjectRecovery> recovery_;
-    QTimer *recoveryTimer_ = nullptr;
-    bool recoveryFailing_ = false; // the user was told the copies cannot be written
-    std::unique_ptr<TProjectLock> projectLock_;
-    TFileState fileState_; // the project file as last opened or saved here
-    std::unique_ptr<TProjectUndo> undo_;
+    TUserDialogs &dialogs_;             // every question, message and file dialog; tests script it
+    TSettingsFile &settings_;           // language, port and last project
+    TProject document_;                 // the project: properties and programs
+    QWidget *rows_;                     // inside ScrollBox1: the rows and the program panel
+    QActionGroup *languageGroup_;       // the Language items, one checked
+    QActionGroup *portGroup_;           // the port items, one checked
+    QMenu *portMenu_;                   // the port menu
+    QAction *otherPortsHeading_;        // over the system's ports in the port menu
+    std::unique_ptr<TComLink> ownLink_; // the window's own link, made when first needed
+    std::unique_ptr<TProgrammerOptions> options_; // backups, read-backs, recent projects, places
+    TComLink *link_ = nullptr;                    // the link setLink gave, not owned
+    bool transferring_ = false;                   // a transfer runs
+    QString settingsPortName_;     // the port the settings named, kept in the port menu
+    bool closing_ = false;         // a close was accepted: the save question is not asked again
+    QPointer<TFrame1> clickedRow_; // the row of the last click
+    QElapsedTimer clickedAt_;      // and its time, for a double click
+    std::unique_ptr<TProjectRecovery> recovery_; // the recovery copies, once startRecovery ran
+    QTimer *recoveryTimer_ = nullptr;            // the recovery checks
+    bool recoveryFailing_ = false;               // the user was told the copies cannot be written
+    std::unique_ptr<TProjectLock> projectLock_;  // the project file's lock, when this window has it
+    TFileState fileState_;                       // the project file as last opened or saved here
+    std::unique_ptr<TProjectUndo> undo_;         // the history of Undo and Redo
     QByteArray savedState_; // the project file's bytes when last loaded, saved or received
 };
