@@ -1,6 +1,7 @@
 // Transmit and receive, the port menu and the verification window of the main
 // window.
 
+#include <QFileInfo>
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
