@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QMutex>
 #include <QSysInfo>
+#include <QTemporaryDir>
 #include <model/HeldLockFile.h>
 
 namespace {
@@ -13,6 +14,22 @@ QHash<QString, int> &held()
 {
     static QHash<QString, int> files;
     return files;
+}
+
+// The machine's name as Qt writes it into lock files, which is not always
+// QSysInfo's (on Windows it is COMPUTERNAME): asked of a lock once.
+QString lockHostName()
+{
+    static const QString name = [] {
+        QTemporaryDir dir;
+        QLockFile probe(dir.filePath(QStringLiteral("probe.lock")));
+        qint64 pid = 0;
+        QString host, application;
+        return probe.tryLock(0) && probe.getLockInfo(&pid, &host, &application)
+                   ? host
+                   : QSysInfo::machineHostName();
+    }();
+    return name;
 }
 
 } // namespace
@@ -34,7 +51,7 @@ bool THeldLockFile::take()
         qint64 pid = 0;
         QString host, application;
         if (error() != LockFailedError || !getLockInfo(&pid, &host, &application) ||
-            pid != QCoreApplication::applicationPid() || host != QSysInfo::machineHostName() ||
+            pid != QCoreApplication::applicationPid() || host != lockHostName() ||
             held().contains(path_) || !removeStaleLockFile() || !tryLock(0))
             return false;
     }
