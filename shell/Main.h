@@ -207,11 +207,11 @@ public:
         *SpeedButton6, *SpeedButton7;
     QScrollArea *ScrollBox1;
     QStatusBar *StatusBar1;
-    TForm2 *Form2;
-    TForm3 *Form3;
+    TForm2 *Form2 = nullptr; // these three made when first opened (MadeOnUse.h)
+    TForm3 *Form3 = nullptr;
     TOKBottomDlg *OKBottomDlg;   // verification window
     TOKBottomDlg1 *OKBottomDlg1; // progress dialog
-    TComparisonWindow *ComparisonWindow;
+    TComparisonWindow *ComparisonWindow = nullptr;
     QAction *RecentProjects1 = nullptr, *DuplicateProgram1 = nullptr;
 
 protected:
