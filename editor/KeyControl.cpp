@@ -122,6 +122,10 @@ public:
 
 QAccessibleInterface *stateFactory(const QString &, QObject *object)
 {
+    // Asked of every widget that shows: most have no dynamic property at all,
+    // and looking a name up among the declared ones first costs far more.
+    if (!object || !object->dynamicPropertyNames().contains(kRole))
+        return nullptr;
     auto *control = qobject_cast<QWidget *>(object);
     if (!control)
         return nullptr;

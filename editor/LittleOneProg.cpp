@@ -1,4 +1,5 @@
 #include <QGuiApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <captions/ScheduleSummary.h>
@@ -13,6 +14,26 @@ namespace {
 const QColor kSelected(179, 179, 179);
 const QColor kUnselected(212, 208, 200);
 const QColor kSilver(192, 192, 192);
+
+// label->adjustSize(), with each text measured once: a project opens with its
+// rows' summaries laid out together, and many of them read alike ("...").
+void fitToText(QLabel *label)
+{
+    // Never destroyed: a font must not be destroyed after the application.
+    static auto *const measuredIn = new QFont;
+    static int measuredAt = 0;                            // dots per inch
+    static auto *const sizes = new QHash<QString, QSize>; // by text, in that font
+    if (label->font() != *measuredIn || label->logicalDpiY() != measuredAt ||
+        sizes->size() >= 4096) { // a few projects' worth
+        *measuredIn = label->font();
+        measuredAt = label->logicalDpiY();
+        sizes->clear();
+    }
+    if (const auto known = sizes->constFind(label->text()); known != sizes->cend())
+        return label->resize(*known);
+    label->adjustSize();
+    sizes->insert(label->text(), label->size());
+}
 
 } // namespace
 
@@ -79,7 +100,7 @@ void TFrame1::ShowLittleProg()
     Shape8->setBrush(colorFromRecord(Prog->Color));
     Image32->setVisible(Prog->TimerOn == 1);
     Label1->setText(ScheduleSummary(*Prog, Language));
-    Label1->adjustSize();
+    fitToText(Label1);
     setAccessibleName(StaticText6->text() + QLatin1Char(' ') + StaticText1->text());
     setAccessibleDescription(Label1->text());
 }

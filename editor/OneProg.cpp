@@ -19,6 +19,7 @@ namespace {
 const QColor kBody(179, 179, 179);
 const QColor kBox(212, 208, 200);
 const QColor kSilver(192, 192, 192);
+const char *const kFitWhenShown = "varnoFitWhenShown";
 
 // Palettes rather than style sheets: a style sheet costs a style of its own.
 void setBase(QWidget *editor, const QColor &color)
@@ -99,6 +100,14 @@ void TFrame2::loadPictures()
 
 void TFrame2::showEvent(QShowEvent *event)
 {
+    // The bits' captions are sized to their text when the panel first shows:
+    // their bold font is loaded then, not at start-up, where the panel is hidden.
+    for (QLabel *label : Panel1->findChildren<QLabel *>()) {
+        if (label->property(kFitWhenShown).toBool()) {
+            label->adjustSize();
+            label->setProperty(kFitWhenShown, QVariant());
+        }
+    }
     loadPictures();
     QFrame::showEvent(event);
 }
@@ -200,7 +209,7 @@ void TFrame2::buildControls()
             QPalette p = label->palette();
             p.setColor(QPalette::WindowText, kBox);
             label->setPalette(p); // no background of its own: the box shows through
-            label->adjustSize();
+            label->setProperty(kFitWhenShown, true);
         }
     }
 

@@ -27,40 +27,55 @@ int byteFor(char32_t codePoint)
     return -1;
 }
 
+// Calls f with each code point of text; a surrogate without its other half is
+// one code point that Windows-1252 cannot hold, as QStringView::toUcs4() sees
+// it. Walks the string in place: projects are encoded whole at each save and
+// each check for changes.
+template <class F> bool allCodePoints(QStringView text, F f)
+{
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t unit = text[i].unicode();
+        char32_t codePoint = unit;
+        if (QChar::isHighSurrogate(unit) && i + 1 < size && text[i + 1].isLowSurrogate())
+            codePoint = QChar::surrogateToUcs4(unit, text[++i].unicode());
+        else if (QChar::isSurrogate(unit))
+            codePoint = QChar::ReplacementCharacter;
+        if (!f(codePoint))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QString decode(const QByteArray &bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
     for (char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
-        if (b >= 0x80 && b < 0xA0)
-            text.append(QChar(kHighControls[b - 0x80]));
-        else
-            text.append(QChar(char16_t(b)));
+        *out++ = QChar(b >= 0x80 && b < 0xA0 ? kHighControls[b - 0x80] : char16_t(b));
     }
     return text;
 }
 
 QByteArray encode(const QString &text)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (char32_t codePoint : QStringView(text).toUcs4()) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char *out = bytes.data();
+    allCodePoints(text, [&out](char32_t codePoint) {
         const int b = byteFor(codePoint);
-        bytes.append(b < 0 ? '?' : char(b));
-    }
+        *out++ = b < 0 ? '?' : char(b);
+        return true;
+    });
+    bytes.truncate(out - bytes.constData());
     return bytes;
 }
 
 bool canEncode(const QString &text)
 {
-    for (char32_t codePoint : QStringView(text).toUcs4()) {
-        if (byteFor(codePoint) < 0)
-            return false;
-    }
-    return true;
+    return allCodePoints(text, [](char32_t codePoint) { return byteFor(codePoint) >= 0; });
 }
 
 } // namespace varno::cp1252

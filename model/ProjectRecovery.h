@@ -15,7 +15,8 @@ class THeldLockFile;
 // of the user's data (defaultFolder()), never beside the user's own file.
 //
 // Each running programmer is a session with a random id:
-//   ID.lock    held while the programmer runs (a QLockFile: a dead owner is seen)
+//   ID.lock    held while the programmer runs, from its first copy on (a
+//              QLockFile: a dead owner is seen)
 //   ID.prg     the copy, a project file written through SaveProject
 //   ID.source  the path of the user's file in UTF-8, empty for a project never saved
 // The copy exists only while the project has unsaved changes: it goes when they

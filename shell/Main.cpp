@@ -21,6 +21,7 @@
 #include <model/ProjectRecovery.h>
 #include <resources/Pictures.h>
 #include <shell/Help.h>
+#include <shell/MadeOnUse.h>
 #include <shell/Main.h>
 #include <shell/ProgrammerOptions.h>
 #include <shell/ProjectLock.h>
@@ -102,9 +103,6 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, const QString &pr
     OKBottomDlg = new TOKBottomDlg(this);
     OKBottomDlg1 = new TOKBottomDlg1(this);
     OKBottomDlg1->ShowFailure = [this](TLinkResult result) { showLinkFailure(result); };
-    ComparisonWindow = new TComparisonWindow(this);
-    Form2 = new TForm2(this);
-    Form3 = new TForm3(this);
 
     ReadSettings();
     // A file named on the command line takes the last project's place.
@@ -404,6 +402,6 @@ void TForm1::WriteSettings()
 
 void TForm1::About1Click()
 {
-    Form2->Language = CurrentLanguage;
+    madeOnUse(Form2, this)->Language = CurrentLanguage;
     dialogs_.exec(Form2);
 }

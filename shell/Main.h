@@ -226,13 +226,14 @@ public:
     // The toolbar buttons: new, delete, transmit, receive; 5 to 7 hidden.
     QToolButton *SpeedButton1, *SpeedButton2, *SpeedButton3, *SpeedButton4, *SpeedButton5,
         *SpeedButton6, *SpeedButton7;
-    QScrollArea *ScrollBox1;             // the scrolled list of the rows and the program panel
-    QStatusBar *StatusBar1;              // the status line: files written, recovery copies failing
-    TForm2 *Form2;                       // the About box
-    TForm3 *Form3;                       // the Project Properties dialog
-    TOKBottomDlg *OKBottomDlg;           // verification window
-    TOKBottomDlg1 *OKBottomDlg1;         // progress dialog
-    TComparisonWindow *ComparisonWindow; // the differences between the player and the project
+    QScrollArea *ScrollBox1; // the scrolled list of the rows and the program panel
+    QStatusBar *StatusBar1;  // the status line: files written, recovery copies failing
+    // The next three are made when first opened (MadeOnUse.h).
+    TForm2 *Form2 = nullptr;                       // the About box
+    TForm3 *Form3 = nullptr;                       // the Project Properties dialog
+    TOKBottomDlg *OKBottomDlg;                     // verification window
+    TOKBottomDlg1 *OKBottomDlg1;                   // progress dialog
+    TComparisonWindow *ComparisonWindow = nullptr; // the differences between player and project
     QAction *RecentProjects1 = nullptr, *DuplicateProgram1 = nullptr; // File and Edit menu items
 
 protected:

@@ -224,5 +224,5 @@ void TForm1::saveWindowPlacement()
     placement::save(settings, kMainWindow, *this);
     if (ScheduleWindow1)
         placement::save(settings, kScheduleWindow, *ScheduleWindow1);
-    settings.setValue(kScheduleOpen, ScheduleWindow1 && ScheduleWindow1->isVisible());
+    placement::keep(settings, kScheduleOpen, ScheduleWindow1 && ScheduleWindow1->isVisible());
 }

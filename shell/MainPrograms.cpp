@@ -291,8 +291,11 @@ void TForm1::LayoutPanels()
 
 void TForm1::HighlightPanel(TFrame1 *panel)
 {
+    // Only the row marked before changes: a palette set on every row costs
+    // more than the rest of opening a large project.
     for (TFrame1 *p : PanelList)
-        p->setSelected(false);
+        if (p != panel && p->isSelected())
+            p->setSelected(false);
     if (panel)
         panel->setSelected(true);
     keepFocusOn(panel);

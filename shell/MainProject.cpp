@@ -12,6 +12,7 @@
 #include <model/HeldProject.h>
 #include <model/PreviousVersion.h>
 #include <model/ProjectFile.h>
+#include <shell/MadeOnUse.h>
 #include <shell/Main.h>
 #include <shell/ProjectLock.h>
 #include <shell/ProjectUndo.h>
@@ -77,12 +78,13 @@ void TForm1::ClearProject()
 
 void TForm1::ResetPropertiesDialog()
 {
-    Form3->ResetPropertiesDialog();
+    if (Form3) // one made later starts reset
+        Form3->ResetPropertiesDialog();
 }
 
 void TForm1::copyPropertiesFromDialog()
 {
-    Form3->copyTo(Project());
+    madeOnUse(Form3, this)->copyTo(Project());
     updateTitle();
 }
 
@@ -91,7 +93,7 @@ void TForm1::New2Click()
     if (!AskSaveChanges())
         return;
     ResetPropertiesDialog();
-    Form3->Language = CurrentLanguage;
+    madeOnUse(Form3, this)->Language = CurrentLanguage;
     if (dialogs_.exec(Form3) != QDialog::Accepted)
         return;
     ClearProject();
@@ -101,7 +103,7 @@ void TForm1::New2Click()
 
 void TForm1::Property1Click()
 {
-    Form3->fillFrom(Project());
+    madeOnUse(Form3, this)->fillFrom(Project());
     Form3->Language = CurrentLanguage;
     if (dialogs_.exec(Form3) != QDialog::Accepted)
         return;

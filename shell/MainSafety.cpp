@@ -17,6 +17,7 @@
 #include <link/dialogs/ProgessBar.h>
 #include <model/Errors.h>
 #include <model/ProjectFile.h>
+#include <shell/MadeOnUse.h>
 #include <shell/Main.h>
 #include <shell/ProgrammerOptions.h>
 #include <text/text.h>
@@ -155,7 +156,7 @@ void TForm1::transmitSafely()
     }
     dialogs_.warn(this, message);
     if (!report.Differences.isEmpty()) {
-        ComparisonWindow->showDifferences(report.Differences, l);
+        madeOnUse(ComparisonWindow, this)->showDifferences(report.Differences, l);
         dialogs_.exec(ComparisonWindow);
     }
 }
@@ -209,7 +210,7 @@ void TForm1::restoreBackup(const varno::transfer::TPlayerImage &image)
                text::Text(restored.Verified ? AddedTexts::Verified : AddedTexts::RestoreDiffers, l);
     dialogs_.warn(this, message);
     if (!restored.Differences.isEmpty()) {
-        ComparisonWindow->showDifferences(restored.Differences, l);
+        madeOnUse(ComparisonWindow, this)->showDifferences(restored.Differences, l);
         dialogs_.exec(ComparisonWindow);
     }
 }
@@ -231,7 +232,7 @@ void TForm1::VerifyPlayer1Click()
             showLinkFailure(result);
         return;
     }
-    ComparisonWindow->showDifferences(differences, CurrentLanguage);
+    madeOnUse(ComparisonWindow, this)->showDifferences(differences, CurrentLanguage);
     dialogs_.exec(ComparisonWindow);
 }
 

@@ -50,5 +50,7 @@ void TRecentProjects::remove(const QString &fileName)
 void TRecentProjects::write(const QStringList &files) const
 {
     QSettings settings(file_, QSettings::IniFormat);
-    settings.setValue(kRecent, files);
+    // Reopening the newest project changes nothing: no write to wait for.
+    if (settings.value(kRecent).toStringList() != files)
+        settings.setValue(kRecent, files);
 }

@@ -15,13 +15,11 @@
 void TForm1::startRecovery(const QString &folder, int intervalMs)
 {
     recovery_ = std::make_unique<TProjectRecovery>(folder);
-    QString error;
-    // A folder that cannot be used now is tried again at each check; the user
-    // hears of it once there are changes it does not protect.
-    if (recovery_->start(&error))
-        offerLeftCopies();
-    else
-        qWarning("No recovery copies for now: %s", qPrintable(error));
+    // The session's lock is taken with its first copy (update()): a run that
+    // changes nothing never waits for the disk to create and remove it. A
+    // folder that cannot be used is tried at each check; the user hears of it
+    // once there are changes it does not protect.
+    offerLeftCopies();
     if (!recoveryTimer_) {
         recoveryTimer_ = new QTimer(this);
         connect(recoveryTimer_, &QTimer::timeout, this, &TForm1::writeRecoveryCopy);

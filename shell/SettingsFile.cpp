@@ -124,9 +124,15 @@ bool TSettingsFile::WriteSettings(const TSettings &settings, QString *error) con
                             .arg(QDir::toNativeSeparators(path_)));
         return false;
     }
+    // A file that already says so is left alone: a close that changed nothing
+    // does not wait for the disk.
+    const QByteArray bytes = format(settings);
+    QString unread;
+    if (varno::ReadSmallFile(path_, &unread) == bytes)
+        return true;
     // Written beside and then put in place, so a failed write leaves the old file.
     QString reason;
-    if (!varno::WriteFileAtomically(path_, format(settings), &reason)) {
+    if (!varno::WriteFileAtomically(path_, bytes, &reason)) {
         setError(error, QStringLiteral("The settings file %1 cannot be written: %2")
                             .arg(QDir::toNativeSeparators(path_), reason));
         return false;

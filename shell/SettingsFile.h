@@ -52,8 +52,9 @@ public:
     // empty or missing port line reads as "COM1".
     bool ReadSettings(TSettings &settings, QString *error = nullptr) const;
 
-    // Creates or replaces the file with the seven lines of settings. The previous
-    // file stays whole when the write fails; returns false and sets *error then.
+    // Creates or replaces the file with the seven lines of settings; a file that
+    // already holds them is not written again. The previous file stays whole when
+    // the write fails; returns false and sets *error then.
     // A project path that Windows-1252 cannot hold is written as an empty line 7
     // (no project reopened rather than a wrong path).
     bool WriteSettings(const TSettings &settings, QString *error = nullptr) const;

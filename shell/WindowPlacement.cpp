@@ -125,11 +125,19 @@ void keepOnScreen(QWidget &window)
     window.setGeometry(fitted(window.geometry(), area, frameOf(window)));
 }
 
+void keep(QSettings &settings, const QString &key, const QVariant &value)
+{
+    QVariant stored = settings.value(key);
+    if (stored.isValid() && stored.convert(value.metaType()) && stored == value)
+        return;
+    settings.setValue(key, value);
+}
+
 void save(QSettings &settings, const QString &group, const QWidget &window)
 {
     // The size it gets back when no longer maximised.
-    settings.setValue(key(group, "geometry"), window.normalGeometry());
-    settings.setValue(key(group, "maximized"), window.isMaximized());
+    keep(settings, key(group, "geometry"), window.normalGeometry());
+    keep(settings, key(group, "maximized"), window.isMaximized());
 }
 
 bool restore(const QSettings &settings, const QString &group, QWidget &window)

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QSettings;
+class QVariant;
 class QWidget;
 
 // Size, position and maximised state of a top-level window, kept in the
@@ -47,6 +48,10 @@ QRect areaFor(const QRect &rect);
 // Brings a shown window back onto its screen, its frame now known, when it
 // does not fit there.
 void keepOnScreen(QWidget &window);
+
+// Sets key to value unless settings already hold it: a file whose values did
+// not change is not written again (each write waits for the disk).
+void keep(QSettings &settings, const QString &key, const QVariant &value);
 
 void save(QSettings &settings, const QString &group, const QWidget &window);
 // False, leaving the window as it is, when nothing was saved for group.

@@ -50,6 +50,20 @@ TEST(Cp1252, charactersOutsideTheCodePageBecomeOneQuestionMarkEach)
     const QString text = QStringLiteral("a\u0416b") + QString::fromUcs4(U"\U0001F600") + "c";
     EXPECT_EQ(varno::cp1252::encode(text), QByteArray("a?b?c"));
     EXPECT_FALSE(varno::cp1252::canEncode(text));
+    // Half a surrogate pair is one character too, and takes nothing after it along.
+    const QChar high(char16_t(0xD83D)), low(char16_t(0xDE00));
+    const struct
+    {
+        QString text;
+        QByteArray bytes;
+    } halves[] = {{QString("a") + high + "b", "a?b"},
+                  {QString(low) + "c", "?c"},
+                  {QString("x") + high, "x?"},
+                  {QString(high) + high + low, "??"}};
+    for (const auto &c : halves) {
+        EXPECT_EQ(varno::cp1252::encode(c.text), c.bytes) << c.bytes.constData();
+        EXPECT_FALSE(varno::cp1252::canEncode(c.text)) << c.bytes.constData();
+    }
 }
 
 } // namespace

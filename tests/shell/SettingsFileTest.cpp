@@ -236,6 +236,20 @@ TEST_F(SettingsFile, writingReplacesTheWholeFile)
     EXPECT_EQ(readBytes(cfgPath()), kDefaultFile);
 }
 
+// A file that already holds the settings is not written again (a close that
+// changed nothing does not wait for the disk); one that differs in any byte is.
+TEST_F(SettingsFile, aFileThatAlreadyHoldsTheSettingsIsLeftAsItIs)
+{
+    ASSERT_TRUE(writeBytes(cfgPath(), kDefaultFile));
+    varno::atomicwrite::failNthWrite(1); // the next write fails
+    EXPECT_TRUE(file.WriteSettings(TSettings()));
+    ASSERT_TRUE(writeBytes(cfgPath(), QByteArray(kDefaultFile).replace("\r\n", "\n")));
+    EXPECT_FALSE(file.WriteSettings(TSettings()));
+    varno::atomicwrite::failNthWrite(0);
+    ASSERT_TRUE(file.WriteSettings(TSettings()));
+    EXPECT_EQ(readBytes(cfgPath()), kDefaultFile);
+}
+
 TEST_F(SettingsFile, fileThatCannotBeOpenedIsAnErrorWithTheDefaults)
 {
     // A folder in the file's place can be neither read nor replaced.
