@@ -228,7 +228,7 @@ public:
         *SpeedButton6, *SpeedButton7;
     QScrollArea *ScrollBox1; // the scrolled list of the rows and the program panel
     QStatusBar *StatusBar1;  // the status line: files written, recovery copies failing
-    // The next three are made when first opened (MadeOnUse.h).
+    // Form2, Form3 and ComparisonWindow are made when first opened (MadeOnUse.h).
     TForm2 *Form2 = nullptr;                       // the About box
     TForm3 *Form3 = nullptr;                       // the Project Properties dialog
     TOKBottomDlg *OKBottomDlg;                     // verification window
