@@ -24,7 +24,7 @@
 #include <shell/MadeOnUse.h>
 #include <shell/Main.h>
 #include <shell/ProgrammerOptions.h>
-#include <shell/ProjectLock.h>
+#include <shell/ProjectClaim.h>
 #include <shell/ProjectUndo.h>
 #include <shell/ProjetProperty.h>
 #include <shell/SettingsFile.h>

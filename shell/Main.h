@@ -309,7 +309,7 @@ private:
     // folded the open program and moved another row, or none, under the pointer.
     void rowClicked(TFrame1 *row);             // notes the row and the time of a click
     void openDoubleClickedRow(TFrame1 *under); // opens that row
-    // Recovery copies (shell/Recovery.cpp).
+    // Recovery copies (shell/MainRecovery.cpp).
     void discardRecoveryCopy();   // deletes the recovery copy: nothing is unsaved
     void closeRecoveryNormally(); // a normal close: nothing to offer at the next start
     void offerLeftCopies();       // offers the copies a programmer that did not close normally left
@@ -318,7 +318,7 @@ private:
     // Says in the status line, once, that the copies stop or come back.
     void setRecoveryFailing(bool failing, const QString &reason);
     void translateRecoveryState(); // the status line's warning in the new language
-    // Project locks (shell/ProjectLock.cpp). ask: question the user when another
+    // Project locks (shell/ProjectClaim.cpp). ask: question the user when another
     // programmer holds the file, rather than take it read-only.
     TProjectClaim claimProjectFile(const QString &fileName, bool ask);
     // Keeps the claim's lock; read-only when another programmer has the file.

@@ -17,7 +17,7 @@
 #include <model/PreviousVersion.h>
 #include <shell/Main.h>
 #include <shell/ProgrammerOptions.h>
-#include <shell/ProjectLock.h>
+#include <shell/ProjectClaim.h>
 #include <shell/RecentProjects.h>
 #include <shell/ScheduleWindow.h>
 #include <shell/WindowPlacement.h>

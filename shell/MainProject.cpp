@@ -14,7 +14,7 @@
 #include <model/ProjectFile.h>
 #include <shell/MadeOnUse.h>
 #include <shell/Main.h>
-#include <shell/ProjectLock.h>
+#include <shell/ProjectClaim.h>
 #include <shell/ProjectUndo.h>
 #include <shell/ProjetProperty.h>
 #include <shell/WindowPlacement.h>

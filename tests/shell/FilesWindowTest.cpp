@@ -21,7 +21,7 @@
 #include <optional>
 #include <shell/FileOpenRequests.h>
 #include <shell/Main.h>
-#include <shell/ProjectLock.h>
+#include <shell/ProjectClaim.h>
 #include <shell/RecentProjects.h>
 #include <shell/ScheduleWindow.h>
 #include <shell/SettingsFile.h>

@@ -9,7 +9,7 @@
 #include <model/Errors.h>
 #include <model/ProjectRecovery.h>
 #include <shell/Main.h>
-#include <shell/ProjectLock.h>
+#include <shell/ProjectClaim.h>
 #include <text/text.h>
 
 void TForm1::startRecovery(const QString &folder, int intervalMs)

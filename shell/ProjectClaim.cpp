@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <editor/UserDialogs.h>
 #include <shell/Main.h>
-#include <shell/ProjectLock.h>
+#include <shell/ProjectClaim.h>
 #include <text/text.h>
 
 bool SameProjectFile(const QString &a, const QString &b)
