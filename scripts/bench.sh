@@ -17,7 +17,8 @@ echo "running bench_shell..." >&2
 build/bench/bench_shell --benchmark_filter=Open255 >"$out/shell.txt" 2>/dev/null
 # The Windows row, where the Windows build (make windows) and Wine are there.
 : >"$out/windows.txt"
-if [ -x build-windows/bin/varno-cli.exe ] && { command -v wine64 || command -v wine; } >/dev/null; then
+wine=${VARNO_WINE:-$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)}
+if [ -f build-windows/bin/varno-cli.exe ] && [ -x "$wine" ]; then
   echo "running the transmit under Wine..." >&2
   ./scripts/wine-bench.sh build-windows/bin build >"$out/windows.txt" 2>/dev/null || true
 else
