@@ -77,11 +77,8 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, const QString &pr
     StatusBar1->setFixedHeight(20);
     setStatusBar(StatusBar1);
 
-    // FormCreate.
-    document_.Clear();
-    ProjectFileName.clear();
+    // FormCreate: the document starts as an empty project without a file.
     updateTitle();
-    ProjectModified = false;
     CurrentLanguage = text::English;
     ComPortName = QStringLiteral("COM1");
     ProgPanel = new TFrame2(rows_);
@@ -97,7 +94,7 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, const QString &pr
     connect(ProgPanel->PopupMenu1, &QMenu::aboutToShow, this, &TForm1::markGoToNumbers);
     ProgPanel->GoToProgramMenu->grid()->installEventFilter(this); // the titles' tooltips
     buildUndo();
-    clearChangeFlags();
+    followDocument();
     TransferDirection = TTransferDirection::Transmit;
 
     OKBottomDlg = new TOKBottomDlg(this);
@@ -111,11 +108,11 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, const QString &pr
     // is reported and leaves no name either, nor one the user declined to open
     // (held by another programmer): Save would write the empty window over it.
     if (!projectFile.isEmpty()) {
-        ProjectFileName.clear();
+        document_.setFileName(QString());
         LoadProjectFile(projectFile);
-    } else if (ProjectFileName.isEmpty() || varno::PathNamesNothing(ProjectFileName) ||
-               !LoadProjectFile(ProjectFileName)) {
-        ProjectFileName.clear();
+    } else if (ProjectFileName().isEmpty() || varno::PathNamesNothing(ProjectFileName()) ||
+               !LoadProjectFile(ProjectFileName())) {
+        document_.setFileName(QString());
     }
     buildScheduleCommands();
     buildFilesItems();
@@ -286,8 +283,8 @@ void TForm1::buildToolbar()
 void TForm1::updateTitle()
 {
     setWindowTitle(TitlePrefix + Project().Name +
-                   (ProjectReadOnly ? text::Text(text::AddedTexts::ReadOnlyMark, CurrentLanguage)
-                                    : QString()));
+                   (ProjectReadOnly() ? text::Text(text::AddedTexts::ReadOnlyMark, CurrentLanguage)
+                                      : QString()));
 }
 
 void TForm1::TranslateMainWindow()
@@ -309,7 +306,7 @@ void TForm1::TranslateMainWindow()
     Couper1->setText(text::Text(EditMenuTexts::Cut, l));
     Copier1->setText(text::Text(EditMenuTexts::Copy, l));
     Coller1->setText(text::Text(EditMenuTexts::Paste, l));
-    undo_->setLanguage(l);
+    document_.history().setLanguage(l);
     using text::RS232MenuTexts;
     RS2321->setText(text::Text(RS232MenuTexts::RS232Menu, l));
     Transmit1->setText(text::Text(RS232MenuTexts::Transmit, l));
@@ -386,7 +383,7 @@ void TForm1::ReadSettings()
     ComPortName = settings.ComPortName;
     settingsPortName_ = settings.ComPortName;
     markPort();
-    ProjectFileName = settings.ProjectFileName;
+    document_.setFileName(settings.ProjectFileName);
 }
 
 void TForm1::WriteSettings()
@@ -394,7 +391,7 @@ void TForm1::WriteSettings()
     TSettings settings;
     settings.Language = CurrentLanguage;
     settings.ComPortName = ComPortName;
-    settings.ProjectFileName = ProjectFileName;
+    settings.ProjectFileName = ProjectFileName();
     QString error;
     if (!settings_.WriteSettings(settings, &error))
         dialogs_.showError(this, error);

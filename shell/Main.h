@@ -6,8 +6,8 @@
 #include <functional>
 #include <link/Transfer.h>
 #include <memory>
-#include <model/FileState.h>
 #include <model/Project.h>
+#include <shell/ProjectDocument.h>
 
 class QAction;
 class QActionGroup;
@@ -24,9 +24,6 @@ class TFrame1;
 class TFrame2;
 class TOKBottomDlg;
 class TOKBottomDlg1;
-class TProjectLock;
-class TProjectRecovery;
-struct TProjectClaim;
 struct TNarrowedNumber;
 struct TProjectCheck;
 class QTimer;
@@ -41,8 +38,10 @@ struct TPlayerImage;
 struct TSafeTransmitReport;
 } // namespace varno::transfer
 
-// The main window: owner of the project, of one compact row per program and of
-// the one program panel, with the menus, the toolbar and the project commands.
+// The main window: the view of the project document (ProjectDocument.h), with
+// one compact row per program and the one program panel, the menus, the
+// toolbar and the project commands. The rows and the panel follow the
+// document's signals; the commands ask the user, then call its operations.
 //
 // Controls (objectName = member name):
 //   File1: New2, Property1, Open1, Save1, SaveAs1, Export1 (hidden), Exit1
@@ -77,10 +76,12 @@ public:
 
     // Application state.
     // The project's properties (name, subject, author...) and its programs, in row order.
-    TVARNOGroup &Project() { return document_.Group; }
-    const TVARNOGroup &Project() const { return document_.Group; }
-    TProgList &ProgList() { return document_.Programs; }
-    const TProgList &ProgList() const { return document_.Programs; }
+    TVARNOGroup &Project() { return document_.group(); }
+    const TVARNOGroup &Project() const { return document_.group(); }
+    TProgList &ProgList() { return document_.programs(); }
+    const TProgList &ProgList() const { return document_.programs(); }
+    // The project, its file, its history: what the window shows.
+    TProjectDocument &document() { return document_; }
     QList<TFrame1 *> PanelList; // one compact row per program, in the order of ProgList
     // The selected row: Delete, Duplicate and Verif act on its program.
     TFrame1 *SelectedPanel = nullptr;
@@ -88,11 +89,13 @@ public:
     quint8 CurrentLanguage = 2;   // 1 French, 2 English, 3 Spanish; kept in the settings file
     // The serial port of the transfers: COM1..COM6 or another port's name.
     QString ComPortName = QStringLiteral("COM1");
-    QString ProjectFileName; // the project's file; empty until it is opened or saved
+    // The project's file; empty until it is opened or saved.
+    const QString &ProjectFileName() const { return document_.fileName(); }
     TLinkResult LinkResult = TLinkResult::Ok; // the result of the last transfer
     // Set by a change to the project, cleared at save and load; isChanged() decides.
-    bool ProjectModified = false;
-    bool ProjectReadOnly = false; // open in another programmer: Save goes through Save As
+    bool ProjectModified() const { return document_.modified(); }
+    // Open in another programmer: Save goes through Save As.
+    bool ProjectReadOnly() const { return document_.readOnly(); }
     // The direction of the last transfer; nothing reads it.
     TTransferDirection TransferDirection = TTransferDirection::Transmit;
 
@@ -162,7 +165,8 @@ public:
     void refreshPortMenu();
 
     // Operations other parts use.
-    bool isChanged() const; // Save would write other bytes than were last loaded, saved or received
+    // Save would write other bytes than were last loaded, saved or received.
+    bool isChanged() const { return document_.isChanged(); }
     // False when the user wanted the changes saved and they were not: the
     // command that asked must then stop.
     bool AskSaveChanges();
@@ -186,7 +190,7 @@ public:
     // Replaces the project by the file's, only when the whole file reads; a
     // file that does not shows an error and leaves the window as after New
     // Project, with no file name. True when loaded.
-    bool LoadProjectFile(QString fileName); // by value: callers pass ProjectFileName
+    bool LoadProjectFile(QString fileName); // by value: callers pass ProjectFileName()
     void updateTitle(); // the title: prefix, project name and the read-only mark
     // Keeps a recovery copy of unsaved changes in folder (the user's data folder;
     // a temporary one in tests), checked every intervalMs; first offers the copies
@@ -194,18 +198,8 @@ public:
     void startRecovery(const QString &folder, int intervalMs = 10000);
     void writeRecoveryCopy(); // one check of the timer: the copy follows the unsaved changes
 
-    // Undo and redo (shell/MainUndo.cpp): the history, and what its steps do.
-    TProjectUndo &undoHistory() { return *undo_; } // the history behind Undo and Redo
-    // A program's record back, shown open.
-    void restoreProgram(int position, const TVARNOProg &record);
-    // A deleted program back in its place, open.
-    void insertProgram(int position, const TVARNOProg &record);
-    void removeProgram(int position);                 // an added program deleted again
-    void restoreProperties(const TVARNOGroup &group); // the project's properties back
-    // The whole list back, as before or after an import.
-    void restorePrograms(const QList<TVARNOProg> &records);
-    // Tells the user the step found nothing to apply to.
-    void stepNotApplied(const QString &stepName);
+    // Undo and redo (shell/MainUndo.cpp).
+    TProjectUndo &undoHistory() { return document_.history(); } // the history behind Undo and Redo
 
     // Controls.
     QAction *File1, *New2, *Property1, *Open1, *Save1, *SaveAs1, *Export1, *Exit1; // the File menu
@@ -262,18 +256,15 @@ private:
     QString reportHtml(); // the project report for the schedule window's week, or this week
     void bindPanel(TFrame1 *panel);            // connects the row's clicks and keys to the window
     TFrame1 *createPanel(TVARNOProg *program); // a row for the program, added to PanelList
-    // Adds the row of a program just added last to the list, opens it and
-    // records the step (New Program, Duplicate program).
-    void installAddedProgram(TVARNOProg *program);
-    void placeAndScroll(int contentHeight); // sizes the list, chains Tab through it, scrolls
+    void placeAndScroll(int contentHeight);    // sizes the list, chains Tab through it, scrolls
     void scrollToSelected(); // the selected row, or the panel in its place, at the top
     bool keysInList() const; // the keyboard focus is in the list
     // The focus back on the selection when the list has or had it.
     void keepFocusOn(TFrame1 *selected, bool hadKeys = false);
     // While a transfer runs the window takes no command.
     void setTransferring(bool running);
-    void clearChangeFlags(); // the project counts as saved: flags, bytes, history, recovery copy
-    void copyPropertiesFromDialog(); // the Project Properties dialog's fields into the project
+    // An empty project without a file, with the Project Properties dialog's fields.
+    void clearToDialogProperties();
     // Writes the project, its previous version kept; true if written.
     bool saveTo(const QString &fileName);
     // Files other programs change (shell/MainFiles.cpp). At Save: Overwrite
@@ -298,7 +289,15 @@ private:
     void showLinkFailure(TLinkResult result); // the message of a link result
     // The programs received become the project, all or what came.
     void installReceived(TProgList &programs, bool complete);
-    void addPanelsForPrograms(); // one row for each program
+    // The rows follow the document (shell/MainRows.cpp).
+    void followDocument();
+    void programInserted(int position);         // its row, opened as New Program leaves it
+    void programAboutToBeRemoved(int position); // the panel lets its record go
+    void programRemoved(int position);          // its row goes, the first selected
+    void programChanged(int position);          // its row, and the panel when open on it
+    void programsAboutToBeReset();              // every row goes, the panel unbound
+    void programsReset();                       // a row each, every row folded
+    void addPanelsForPrograms();                // one row for each program
     // Warns of the numbers two programs of the file bear.
     void warnSharedNumbers(const QList<TProjectCheck> &checks);
     // Warns of the numbers and flags the next save writes otherwise.
@@ -310,20 +309,13 @@ private:
     void rowClicked(TFrame1 *row);             // notes the row and the time of a click
     void openDoubleClickedRow(TFrame1 *under); // opens that row
     // Recovery copies (shell/MainRecovery.cpp).
-    void discardRecoveryCopy();   // deletes the recovery copy: nothing is unsaved
-    void closeRecoveryNormally(); // a normal close: nothing to offer at the next start
-    void offerLeftCopies();       // offers the copies a programmer that did not close normally left
-    // A recovered project becomes the window's, unsaved.
-    void installRecovered(TProject project, const QString &sourceFile);
+    void offerLeftCopies(); // offers the copies a programmer that did not close normally left
     // Says in the status line, once, that the copies stop or come back.
     void setRecoveryFailing(bool failing, const QString &reason);
     void translateRecoveryState(); // the status line's warning in the new language
-    // Project locks (shell/ProjectClaim.cpp). ask: question the user when another
-    // programmer holds the file, rather than take it read-only.
+    // The document's claim on the file. ask: question the user when another
+    // programmer holds it, rather than take it read-only.
     TProjectClaim claimProjectFile(const QString &fileName, bool ask);
-    // Keeps the claim's lock; read-only when another programmer has the file.
-    void holdProjectFile(TProjectClaim claim);
-    void releaseProjectFile(); // gives the lock up; no longer read-only
     // Open Backup and the RS232 menu's safety items.
     void buildSafetyItems(QMenu *file, QMenu *rs232);
     void translateSafetyItems(); // captions of buildSafetyItems's items
@@ -339,7 +331,7 @@ private:
 
     TUserDialogs &dialogs_;             // every question, message and file dialog; tests script it
     TSettingsFile &settings_;           // language, port and last project
-    TProject document_;                 // the project: properties and programs
+    TProjectDocument document_;         // the project, its file and its history
     QWidget *rows_;                     // inside ScrollBox1: the rows and the program panel
     QActionGroup *languageGroup_;       // the Language items, one checked
     QActionGroup *portGroup_;           // the port items, one checked
@@ -349,15 +341,13 @@ private:
     std::unique_ptr<TProgrammerOptions> options_; // backups, read-backs, recent projects, places
     TComLink *link_ = nullptr;                    // the link setLink gave, not owned
     bool transferring_ = false;                   // a transfer runs
-    QString settingsPortName_;     // the port the settings named, kept in the port menu
-    bool closing_ = false;         // a close was accepted: the save question is not asked again
-    QPointer<TFrame1> clickedRow_; // the row of the last click
-    QElapsedTimer clickedAt_;      // and its time, for a double click
-    std::unique_ptr<TProjectRecovery> recovery_; // the recovery copies, once startRecovery ran
-    QTimer *recoveryTimer_ = nullptr;            // the recovery checks
-    bool recoveryFailing_ = false;               // the user was told the copies cannot be written
-    std::unique_ptr<TProjectLock> projectLock_;  // the project file's lock, when this window has it
-    TFileState fileState_;                       // the project file as last opened or saved here
-    std::unique_ptr<TProjectUndo> undo_;         // the history of Undo and Redo
-    QByteArray savedState_; // the project file's bytes when last loaded, saved or received
+    QString settingsPortName_;        // the port the settings named, kept in the port menu
+    bool closing_ = false;            // a close was accepted: the save question is not asked again
+    QPointer<TFrame1> clickedRow_;    // the row of the last click
+    QElapsedTimer clickedAt_;         // and its time, for a double click
+    QTimer *recoveryTimer_ = nullptr; // the recovery checks
+    bool recoveryFailing_ = false;    // the user was told the copies cannot be written
+    // The window changed the records in place and shows them already.
+    bool editedHere_ = false;
+    bool keysBeforeRemoval_ = false; // the keys were in the list before a row went
 };

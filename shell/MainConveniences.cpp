@@ -65,7 +65,7 @@ void TForm1::UsersGuide1Click()
 
 QString TForm1::lastProjectFolder() const
 {
-    QString last = ProjectFileName;
+    QString last = ProjectFileName();
     if (last.isEmpty())
         last = TRecentProjects(options_->file()).files().value(0);
     return last.isEmpty() ? QString() : QFileInfo(last).absolutePath();

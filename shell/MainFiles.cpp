@@ -140,12 +140,12 @@ void TForm1::openRequestedProject(const QString &fileName)
 TForm1::TChangedFileChoice TForm1::choiceForChangedFile()
 {
     using text::AddedTexts;
-    if (!fileState_.differsFrom(TFileState::of(ProjectFileName)))
+    if (!document_.fileState().differsFrom(TFileState::of(ProjectFileName())))
         return TChangedFileChoice::Overwrite;
     const quint8 l = CurrentLanguage;
     const QString question = text::Text(AddedTexts::ChangedOnDisk, l)
-                                 .arg(QDir::toNativeSeparators(ProjectFileName),
-                                      QFileInfo(PreviousVersionPath(ProjectFileName)).fileName());
+                                 .arg(QDir::toNativeSeparators(ProjectFileName()),
+                                      QFileInfo(PreviousVersionPath(ProjectFileName())).fileName());
     switch (dialogs_.askChoice(
         this, question,
         {text::Text(AddedTexts::OverwriteButton, l), text::Text(text::FileMenuTexts::SaveAs, l)})) {
@@ -163,7 +163,8 @@ bool TForm1::refusedAsExport(const QString &fileName)
     const TExportTarget target = TExportTarget::check(fileName);
     // The window's own file even when it is gone from the disk: an export
     // there would stand in for the project at its next open.
-    const bool ownFile = !ProjectFileName.isEmpty() && SameProjectFile(fileName, ProjectFileName);
+    const bool ownFile =
+        !ProjectFileName().isEmpty() && SameProjectFile(fileName, ProjectFileName());
     if (ownFile || target.refusal == TExportTarget::Refusal::ProjectFile) {
         dialogs_.warn(this, text::Text(text::AddedTexts::ExportOntoProject, CurrentLanguage)
                                 .arg(QDir::toNativeSeparators(fileName)));
@@ -190,12 +191,7 @@ void TForm1::DuplicateProgram1Click()
     const TVARNOProg *source = SelectedPanel->Prog;
     if (!ProgPanel->isHidden())
         ActualizeBVProg();
-    ProjectModified = true;
-    TVARNOProg *program = ProgList().Add();
-    const quint8 number = program->NumOfProg;
-    *program = *source;
-    program->NumOfProg = number;
-    installAddedProgram(program); // added and opened as New Program does
+    document_.addProgram(source); // added and opened as New Program does
 }
 
 void TForm1::restoreWindowPlacement()

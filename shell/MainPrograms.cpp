@@ -148,29 +148,9 @@ void TForm1::SpeedButton1Click()
                       text::Text(text::ProgramLimitMessage::TooManyPrograms, CurrentLanguage));
         return;
     }
-    ProjectModified = true;
     if (!ProgPanel->isHidden() && !PanelList.isEmpty())
         ActualizeBVProg();
-    installAddedProgram(ProgList().Add());
-}
-
-void TForm1::installAddedProgram(TVARNOProg *program)
-{
-    const bool keys = keysInList(); // hiding a focused row sends the keys elsewhere
-    TFrame1 *panel = createPanel(program);
-    SelectedPanel = panel;
-    ProgPanel->Prog = program;
-    ProgPanel->ClearActions();
-    panel->ShowLittleProg();
-    ProgPanel->ShowProg();
-    LayoutFolded();
-    HighlightPanel(panel);
-    UpdateNumberMenu();
-    OpenProg(panel);
-    ProgPanel->TranslatePanel();
-    ProgPanel->TranslateActions();
-    undo_->programAdded(int(PanelList.size()) - 1, *program);
-    keepFocusOn(SelectedPanel, keys);
+    document_.addProgram(); // shown open by programInserted
 }
 
 void TForm1::SpeedButton2Click()
@@ -190,32 +170,13 @@ void TForm1::SpeedButton2Click()
 
 void TForm1::DeleteSelectedProg()
 {
-    const bool keys = keysInList(); // hiding a focused row sends the keys elsewhere
-    ProjectModified = true;
     const int index = int(PanelList.indexOf(SelectedPanel));
     if (index < 0)
         return;
-    // The panel no longer shows this program: unbind it before the record goes.
-    if (ProgPanel->Prog == &ProgList().at(index)) {
+    // What is typed in the panel belongs to the record its undo puts back.
+    if (ProgPanel->Prog == &ProgList().at(index))
         ProgPanel->ValidateEdits();
-        ProgPanel->Prog = nullptr;
-        ProgPanel->hide();
-    }
-    TFrame1 *panel = PanelList.takeAt(index);
-    undo_->programDeleted(index, ProgList().at(index));
-    ProgList().Delete(index);
-    delete panel;
-    if (!PanelList.isEmpty()) {
-        SelectedPanel = PanelList.first();
-        LayoutFolded();
-        HighlightPanel(SelectedPanel);
-        UpdateNumberMenu();
-    } else {
-        ProgPanel->hide();
-        SelectedPanel = nullptr;
-        LayoutFolded();
-    }
-    keepFocusOn(SelectedPanel, keys);
+    document_.deleteProgram(index); // its row goes in programRemoved
 }
 
 void TForm1::placeAndScroll(int contentHeight)
@@ -435,7 +396,9 @@ void TForm1::SelectAPopUpMenuNumOfProg(int number)
         PanelList.at(c.position)->ShowLittleProg();
     }
     UpdateNumberMenu();
-    undo_->programsEdited(changes);
+    editedHere_ = true; // shown above
+    document_.programsEdited(changes);
+    editedHere_ = false;
 }
 
 // The go-to menu marks the numbers programs bear, with their titles, so that a

@@ -10,32 +10,12 @@
 #include <link/ProjectCheckText.h>
 #include <model/Errors.h>
 #include <model/HeldProject.h>
-#include <model/PreviousVersion.h>
-#include <model/ProjectFile.h>
 #include <shell/MadeOnUse.h>
 #include <shell/Main.h>
 #include <shell/ProjectClaim.h>
-#include <shell/ProjectUndo.h>
 #include <shell/ProjetProperty.h>
 #include <shell/WindowPlacement.h>
 #include <text/text.h>
-
-// What Save would write, against what was last loaded, saved or received: an
-// opened or folded program, or edits undone, change nothing. The flags only say
-// that something may have changed; the bytes say whether it did.
-bool TForm1::isChanged() const
-{
-    return varno::projectfile::serialize(document_) != savedState_;
-}
-
-void TForm1::clearChangeFlags()
-{
-    ProjectModified = false;
-    ProgPanel->Modified = false;
-    savedState_ = varno::projectfile::serialize(document_);
-    undo_->stack().setClean();
-    discardRecoveryCopy();
-}
 
 bool TForm1::AskSaveChanges()
 {
@@ -60,20 +40,7 @@ bool TForm1::AskSaveChanges()
 void TForm1::ClearProject()
 {
     ProgPanel->ValidateEdits();
-    ProgPanel->hide();
-    ProgPanel->Prog = nullptr;
-    qDeleteAll(PanelList);
-    PanelList.clear();
-    SelectedPanel = nullptr;
-    document_.Clear();
-    undo_->clear();
-    ProjectFileName.clear();
-    fileState_ = {};
-    releaseProjectFile();
-    updateTitle();
-    clearChangeFlags();
-    LayoutFolded();
-    UpdateNumberMenu();
+    document_.clear(); // the rows go in programsAboutToBeReset
 }
 
 void TForm1::ResetPropertiesDialog()
@@ -82,10 +49,12 @@ void TForm1::ResetPropertiesDialog()
         Form3->ResetPropertiesDialog();
 }
 
-void TForm1::copyPropertiesFromDialog()
+void TForm1::clearToDialogProperties()
 {
-    madeOnUse(Form3, this)->copyTo(Project());
-    updateTitle();
+    ProgPanel->ValidateEdits();
+    TVARNOGroup group = TProject().Group;
+    madeOnUse(Form3, this)->copyTo(group);
+    document_.clear(group); // unchanged until the user changes it
 }
 
 void TForm1::New2Click()
@@ -96,9 +65,7 @@ void TForm1::New2Click()
     madeOnUse(Form3, this)->Language = CurrentLanguage;
     if (dialogs_.exec(Form3) != QDialog::Accepted)
         return;
-    ClearProject();
-    copyPropertiesFromDialog();
-    clearChangeFlags(); // a new project is unchanged until the user changes it
+    clearToDialogProperties();
 }
 
 void TForm1::Property1Click()
@@ -107,10 +74,29 @@ void TForm1::Property1Click()
     Form3->Language = CurrentLanguage;
     if (dialogs_.exec(Form3) != QDialog::Accepted)
         return;
-    const TVARNOGroup before = Project();
-    ProjectModified = true;
-    copyPropertiesFromDialog();
-    undo_->propertiesChanged(before, Project());
+    TVARNOGroup group = Project();
+    Form3->copyTo(group);
+    document_.setProperties(group); // a step when a field changed
+}
+
+TProjectClaim TForm1::claimProjectFile(const QString &fileName, bool ask)
+{
+    TProjectClaim claim = document_.claimFile(fileName);
+    if (!claim.heldElsewhere)
+        return claim;
+    if (!ask) {
+        claim.readOnly = true;
+        return claim;
+    }
+    if (!dialogs_.askYesNo(this,
+                           LockHeldMessage(TLockMessage::OpenAnyway, fileName, claim.ownerPid,
+                                           claim.ownerHost, claim.lockFile, CurrentLanguage))) {
+        claim.cancelled = true;
+        return claim;
+    }
+    claim.readOnly =
+        dialogs_.askYesNo(this, text::Text(text::AddedTexts::OpenReadOnly, CurrentLanguage));
+    return claim;
 }
 
 bool TForm1::LoadProjectFile(QString fileName)
@@ -129,22 +115,13 @@ bool TForm1::LoadProjectFile(QString fileName)
         // As after New Project: no file name, so that no Save writes over the
         // file that did not load without the user choosing it in a dialog.
         ResetPropertiesDialog();
-        ClearProject();
-        copyPropertiesFromDialog();
-        clearChangeFlags();
+        clearToDialogProperties();
         return false;
     }
-    ClearProject();
-    ProjectFileName = fileName;
-    fileState_ = state;
-    holdProjectFile(std::move(claim));
-    document_ = std::move(loaded);
-    addPanelsForPrograms();
-    selectLastFolded();
-    updateTitle();
-    clearChangeFlags();
+    ProgPanel->ValidateEdits();
+    document_.load(std::move(loaded), fileName, state, std::move(claim));
     rememberRecent(fileName);
-    const QList<TProjectCheck> checks = ProjectChecks(document_, narrowed);
+    const QList<TProjectCheck> checks = ProjectChecks(document_.project(), narrowed);
     warnNarrowed(checks);
     warnSharedNumbers(checks);
     return true;
@@ -169,28 +146,6 @@ void TForm1::warnNarrowed(const QList<TProjectCheck> &checks)
             dialogs_.warn(this, warning);
 }
 
-// What adding each program through New Program and opening it in turn leaves
-// behind, done once: one row each (the programs are held already).
-void TForm1::addPanelsForPrograms()
-{
-    for (const auto &program : ProgList())
-        createPanel(program.get())->ShowLittleProg();
-}
-
-// The last program selected and shown once, every row folded.
-void TForm1::selectLastFolded()
-{
-    SelectedPanel = PanelList.isEmpty() ? nullptr : PanelList.last();
-    if (SelectedPanel) {
-        ProgPanel->Prog = SelectedPanel->Prog;
-        ProgPanel->ClearActions();
-        ProgPanel->ShowProg();
-    }
-    LayoutFolded();
-    HighlightPanel(SelectedPanel);
-    UpdateNumberMenu();
-}
-
 void TForm1::Open1Click()
 {
     if (!AskSaveChanges())
@@ -206,28 +161,25 @@ bool TForm1::saveTo(const QString &fileName)
 {
     ProgPanel->ValidateEdits();
     try {
-        KeepPreviousVersion(fileName);
-        SaveProject(fileName, document_);
+        document_.save(fileName);
     } catch (const TVarnoError &e) {
         dialogs_.showError(this, e.message());
         return false;
     }
-    fileState_ = TFileState::of(fileName);
-    clearChangeFlags();
     rememberRecent(fileName);
     return true;
 }
 
 void TForm1::Save1Click()
 {
-    if (ProjectReadOnly) {
+    if (ProjectReadOnly()) {
         SaveAs1Click();
         return;
     }
-    if (!ProjectFileName.isEmpty() && QFileInfo(ProjectFileName).isFile()) {
+    if (!ProjectFileName().isEmpty() && QFileInfo(ProjectFileName()).isFile()) {
         switch (choiceForChangedFile()) {
         case TChangedFileChoice::Overwrite:
-            saveTo(ProjectFileName);
+            saveTo(ProjectFileName());
             return;
         case TChangedFileChoice::SaveAs:
             break;
@@ -255,12 +207,11 @@ void TForm1::SaveAs1Click()
     if (!saveTo(fileName)) {
         // Nothing written: the window keeps its file, and the lock on it the
         // claim took over.
-        if (!ProjectFileName.isEmpty() && SameProjectFile(fileName, ProjectFileName))
-            holdProjectFile(std::move(claim));
+        if (!ProjectFileName().isEmpty() && SameProjectFile(fileName, ProjectFileName()))
+            document_.hold(std::move(claim));
         return;
     }
-    ProjectFileName = fileName;
-    holdProjectFile(std::move(claim));
+    document_.setFile(fileName, std::move(claim));
 }
 
 void TForm1::Exit1Click()
@@ -292,6 +243,6 @@ void TForm1::closeEvent(QCloseEvent *event)
         WriteSettings();
         saveWindowPlacement();
     }
-    closeRecoveryNormally(); // the changes were saved or dropped
+    document_.closeRecoveryNormally(); // the changes were saved or dropped
     event->accept();
 }

@@ -14,7 +14,7 @@
 
 void TForm1::startRecovery(const QString &folder, int intervalMs)
 {
-    recovery_ = std::make_unique<TProjectRecovery>(folder);
+    document_.startRecovery(folder);
     // The session's lock is taken with its first copy (update()): a run that
     // changes nothing never waits for the disk to create and remove it. A
     // folder that cannot be used is tried at each check; the user hears of it
@@ -30,10 +30,10 @@ void TForm1::startRecovery(const QString &folder, int intervalMs)
 void TForm1::writeRecoveryCopy()
 {
     // A transfer replaces the programs as it goes: its end is copied at the next tick.
-    if (!recovery_ || transferring_)
+    if (transferring_)
         return;
     try {
-        if (recovery_->update(document_, ProjectFileName, isChanged()))
+        if (document_.updateRecoveryCopy())
             setRecoveryFailing(false, QString());
     } catch (const TVarnoError &e) {
         // A background safety net: the next tick tries again, no box every ten seconds.
@@ -66,25 +66,14 @@ void TForm1::translateRecoveryState()
             text::Text(text::AddedTexts::RecoveryNotProtected, CurrentLanguage));
 }
 
-void TForm1::discardRecoveryCopy()
-{
-    if (recovery_)
-        recovery_->discard();
-}
-
-void TForm1::closeRecoveryNormally()
-{
-    if (recovery_)
-        recovery_->closeNormally();
-}
-
 // Newest first; Yes opens that one and leaves any older for the next start.
 // Only No deletes a copy: a question closed unanswered keeps this one and the
 // older ones for the next start.
 void TForm1::offerLeftCopies()
 {
     std::vector<TProjectRecovery::UnreadableCopy> unreadable;
-    std::vector<TProjectRecovery::LeftCopy> left = recovery_->leftCopies(&unreadable);
+    TProjectRecovery &recovery = *document_.recovery();
+    std::vector<TProjectRecovery::LeftCopy> left = recovery.leftCopies(&unreadable);
     for (const TProjectRecovery::UnreadableCopy &copy : unreadable) {
         if (copy.movedTo.isEmpty())
             dialogs_.warn(this,
@@ -103,36 +92,25 @@ void TForm1::offerLeftCopies()
         if (answer == TAnswer::Dismissed)
             return;
         if (answer == TAnswer::No) {
-            recovery_->remove(copy);
+            recovery.remove(copy);
             continue;
         }
-        installRecovered(std::move(copy.project), copy.sourceFile);
+        // The recovered project names the user's file, so that Save writes it
+        // there, but that file is written only when the user saves: until then
+        // the changes live in this programmer's own recovery copy. A file a
+        // programmer running now holds is that one's to write.
+        ProgPanel->ValidateEdits();
+        document_.recover(std::move(copy.project), copy.sourceFile,
+                          copy.sourceFile.isEmpty() ? TProjectClaim()
+                                                    : claimProjectFile(copy.sourceFile, false));
         try {
-            recovery_->update(document_, ProjectFileName, true);
+            document_.updateRecoveryCopy();
         } catch (const TVarnoError &e) {
             // The left copy stays the only one until this programmer's is written.
             qWarning("Recovery copy not written: %s", qPrintable(e.message()));
             return;
         }
-        recovery_->remove(copy);
+        recovery.remove(copy);
         return;
     }
-}
-
-// The recovered project names the user's file, so that Save writes it there, but
-// that file is written only when the user saves: until then the changes live in
-// this programmer's own recovery copy.
-void TForm1::installRecovered(TProject project, const QString &sourceFile)
-{
-    ClearProject();
-    document_ = std::move(project);
-    addPanelsForPrograms();
-    selectLastFolded();
-    ProjectFileName = sourceFile;
-    // Held by a programmer running now: that one may write it, this one does not.
-    if (!ProjectFileName.isEmpty())
-        holdProjectFile(claimProjectFile(ProjectFileName, false));
-    updateTitle();
-    ProjectModified = true;
-    savedState_.clear(); // unsaved work: changed until it is saved
 }

@@ -93,8 +93,8 @@ void TForm1::transmitSafely()
     safety.Verify = options_->verifyAfterTransmit();
     varno::transfer::TSafeTransmitReport report;
     runInProgressDialog([&] {
-        report =
-            varno::transfer::RunSafeTransmit(link(), ComPortName, document_, safety, *OKBottomDlg1);
+        report = varno::transfer::RunSafeTransmit(link(), ComPortName, document_.project(), safety,
+                                                  *OKBottomDlg1);
     });
     const quint8 l = CurrentLanguage;
     const QString reason = link().lastErrorReason();
@@ -223,8 +223,8 @@ void TForm1::VerifyPlayer1Click()
     QList<varno::transfer::TFieldDifference> differences;
     TLinkResult result = TLinkResult::Ok;
     runInProgressDialog([&] {
-        result =
-            varno::transfer::RunVerify(link(), ComPortName, document_, differences, *OKBottomDlg1);
+        result = varno::transfer::RunVerify(link(), ComPortName, document_.project(), differences,
+                                            *OKBottomDlg1);
     });
     if (result != TLinkResult::Ok) {
         // Failures were shown as they happened; a cancel is said here.

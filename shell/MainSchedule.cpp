@@ -20,7 +20,6 @@
 #include <report/SaveBytes.h>
 #include <resources/Pictures.h>
 #include <shell/Main.h>
-#include <shell/ProjectUndo.h>
 #include <shell/ReportPages.h>
 #include <shell/ScheduleWindow.h>
 #include <shell/WindowPlacement.h>
@@ -109,7 +108,7 @@ void TForm1::translateScheduleCommands()
 void TForm1::Schedule1Click()
 {
     if (!ScheduleWindow1) {
-        ScheduleWindow1 = new TScheduleWindow(document_, this);
+        ScheduleWindow1 = new TScheduleWindow(document_.project(), this);
         ScheduleWindow1->setLanguage(CurrentLanguage);
         ScheduleWindow1->OpenProgram = [this](int position) { openProgramAt(position); };
         restoreSchedulePlacement();
@@ -146,7 +145,7 @@ QString TForm1::reportHtml()
     ProgPanel->ValidateEdits();
     const QDate week =
         ScheduleWindow1 ? ScheduleWindow1->weekStart() : varno::currentDateTime().date();
-    return ProjectReportHtml(document_, week, CurrentLanguage);
+    return ProjectReportHtml(document_.project(), week, CurrentLanguage);
 }
 
 void TForm1::ExportReport1Click()
@@ -227,35 +226,14 @@ void TForm1::ImportCsv1Click()
     }
 
     ProgPanel->ValidateEdits();
-    ProgPanel->hide();
-    ProgPanel->Prog = nullptr;
     QString message = text::Text(AddedTexts::ImportDone, l).arg(imported.count());
     // The whole import is one step: undoing it gives the list back as it was.
-    const QList<TVARNOProg> before = varno::undo::Records(ProgList());
-    const int count = imported.count();
-    if (replace) {
-        qDeleteAll(PanelList);
-        PanelList.clear();
-        SelectedPanel = nullptr;
-        document_.Programs = std::move(imported);
-        addPanelsForPrograms();
-    } else {
-        const int first = ProgList().count();
-        const auto renumbered = varno::programscsv::AddPrograms(ProgList(), imported);
-        for (int i = first; i < ProgList().count(); ++i)
-            createPanel(&ProgList().at(i))->ShowLittleProg();
-        QStringList changes;
-        for (const auto &[from, to] : renumbered)
-            changes << QStringLiteral("%1 \u2192 %2").arg(from).arg(to);
-        if (!changes.isEmpty())
-            message +=
-                QLatin1Char('\n') +
-                text::Text(AddedTexts::Renumbered, l).arg(changes.join(QStringLiteral(", ")));
-    }
-    selectLastFolded();
-    ProjectModified = true;
-    undo_->programsReplaced(replace, count, before, varno::undo::Records(ProgList()));
-    if (ScheduleWindow1)
-        ScheduleWindow1->refresh();
+    const auto renumbered = document_.importPrograms(std::move(imported), replace);
+    QStringList changes;
+    for (const auto &[from, to] : renumbered)
+        changes << QStringLiteral("%1 \u2192 %2").arg(from).arg(to);
+    if (!changes.isEmpty())
+        message += QLatin1Char('\n') +
+                   text::Text(AddedTexts::Renumbered, l).arg(changes.join(QStringLiteral(", ")));
     dialogs_.warn(this, message);
 }

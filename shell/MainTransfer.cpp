@@ -1,8 +1,8 @@
 // Transmit and receive, the port menu and the verification window of the main
 // window.
 
-#include <QFileInfo>
 #include <QActionGroup>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -57,7 +57,7 @@ void TForm1::SpeedButton3Click()
     // What the player would get that is likely a mistake, said under the question.
     ProgPanel->ValidateEdits();
     QString question = text::Text(text::MainMessages::TransmitConfirm, CurrentLanguage);
-    const QList<TFinding> findings = TransmitFindings(document_);
+    const QList<TFinding> findings = TransmitFindings(document_.project());
     if (!findings.isEmpty())
         question += QStringLiteral("\n\n") +
                     text::Text(text::AddedTexts::FindingsHeading, CurrentLanguage) +
@@ -73,20 +73,11 @@ void TForm1::SpeedButton3Click()
 // What adding each received program and opening it leaves behind, done once.
 void TForm1::installReceived(TProgList &programs, bool complete)
 {
-    document_.Programs = std::move(programs);
-    addPanelsForPrograms();
-    if (complete) {
-        selectLastFolded();
-        clearChangeFlags();
-    } else {
-        TFrame1 *last = PanelList.isEmpty() ? nullptr : PanelList.last();
-        // A broken receive keeps what arrived, to be saved or dropped, with the
-        // last program open.
-        if (last)
-            OpenProg(last);
-        UpdateNumberMenu();
-        ProjectModified = !ProgList().isEmpty();
-    }
+    document_.receive(std::move(programs), complete);
+    // A broken receive keeps what arrived, to be saved or dropped, with the
+    // last program open.
+    if (!complete && !PanelList.isEmpty())
+        OpenProg(PanelList.last());
 }
 
 void TForm1::SpeedButton4Click()
@@ -131,10 +122,7 @@ void TForm1::SpeedButton4Click()
     if (!received.nameRead())
         return;
     const QString name = received.project.Group.Name;
-    Project().Name = name;
-    updateTitle();
-    if (received.complete())
-        clearChangeFlags(); // the name is part of what was received
+    document_.setReceivedName(name, received.complete()); // part of what was received
     const QString question =
         text::Text(text::MainMessages::LoadAssociatedProjectConfirm, CurrentLanguage) +
         text::Text(text::MainMessages::AssociatedProjectName, CurrentLanguage) + name;

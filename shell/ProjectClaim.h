@@ -5,11 +5,12 @@
 
 // What opening or saving a project file found about other running programmers,
 // and what the user chose: the lock to keep (none when the folder cannot hold
-// one or another programmer holds it), whether the window may write the file.
+// one or another programmer holds it), whether the project may write the file.
 struct TProjectClaim
 {
-    bool cancelled = false; // the user chose not to open the file
-    bool readOnly = false;  // Save goes through Save As: the file is never written
+    bool cancelled = false;     // the user chose not to open the file
+    bool readOnly = false;      // Save goes through Save As: the file is never written
+    bool heldElsewhere = false; // another running programmer holds the file
     std::unique_ptr<TProjectLock> lock;
     // The other programmer, when one holds the file: its process and machine
     // (0 and empty when its lock does not say), and its lock file.

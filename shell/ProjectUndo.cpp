@@ -1,6 +1,5 @@
 #include <QAction>
-#include <editor/OneProg.h>
-#include <shell/Main.h>
+#include <shell/ProjectDocument.h>
 #include <shell/ProjectUndo.h>
 #include <text/text.h>
 
@@ -71,13 +70,13 @@ QList<TVARNOProg> Records(const TProgList &programs)
 
 using varno::undo::StepKind;
 
-// One step of the history. Pushing a step runs redo() once: the window has
+// One step of the history. Pushing a step runs redo() once: the document has
 // made the change already, so the first redo does nothing.
 class TProjectStep : public QUndoCommand
 {
 public:
-    TProjectStep(TForm1 &window, StepKind kind, int number, int position)
-        : window_(window), kind_(kind), number_(number), position_(position)
+    TProjectStep(TProjectDocument &document, StepKind kind, int number, int position)
+        : document_(document), kind_(kind), number_(number), position_(position)
     {
         setText(varno::undo::StepName(kind, number, text::English));
     }
@@ -96,7 +95,7 @@ public:
 
 protected:
     virtual void apply(bool undoing) = 0;
-    TForm1 &window_;
+    TProjectDocument &document_;
     StepKind kind_;
     int number_;
     int position_;
@@ -104,13 +103,13 @@ protected:
     // The program at position holds number.
     bool holds(int position, quint8 number) const
     {
-        const TProgList &list = window_.ProgList();
+        const TProgList &list = document_.programs();
         return position >= 0 && position < list.count() && list.at(position).NumOfProg == number;
     }
     // No program but the one at position (if any) holds number.
     bool freeBesides(int position, quint8 number) const
     {
-        const TProgList &list = window_.ProgList();
+        const TProgList &list = document_.programs();
         for (int i = 0; i < list.count(); ++i)
             if (i != position && list.at(i).NumOfProg == number)
                 return false;
@@ -126,9 +125,9 @@ namespace {
 class TEditProgramStep : public TProjectStep
 {
 public:
-    TEditProgramStep(TForm1 &window, int position, const TVARNOProg &before,
+    TEditProgramStep(TProjectDocument &document, int position, const TVARNOProg &before,
                      const TVARNOProg &after)
-        : TProjectStep(window, varno::undo::EditKind(before, after), before.NumOfProg, position),
+        : TProjectStep(document, varno::undo::EditKind(before, after), before.NumOfProg, position),
           before_(before), after_(after)
     {
     }
@@ -155,7 +154,7 @@ public:
 protected:
     void apply(bool undoing) override
     {
-        window_.restoreProgram(position_, undoing ? before_ : after_);
+        document_.setProgram(position_, undoing ? before_ : after_);
     }
 
 private:
@@ -167,8 +166,8 @@ private:
 class TListStep : public TProjectStep
 {
 public:
-    TListStep(TForm1 &window, StepKind kind, int position, const TVARNOProg &record)
-        : TProjectStep(window, kind, record.NumOfProg, position), record_(record)
+    TListStep(TProjectDocument &document, StepKind kind, int position, const TVARNOProg &record)
+        : TProjectStep(document, kind, record.NumOfProg, position), record_(record)
     {
     }
 
@@ -176,7 +175,7 @@ public:
     {
         if (removes(undoing))
             return holds(position_, record_.NumOfProg);
-        const TProgList &list = window_.ProgList();
+        const TProgList &list = document_.programs();
         return position_ >= 0 && position_ <= list.count() && !list.isFull() &&
                freeBesides(-1, record_.NumOfProg);
     }
@@ -186,9 +185,9 @@ protected:
     void apply(bool undoing) override
     {
         if (removes(undoing))
-            window_.removeProgram(position_);
+            document_.deleteProgram(position_);
         else
-            window_.insertProgram(position_, record_);
+            document_.insertProgram(position_, record_);
     }
 
 private:
@@ -199,9 +198,9 @@ private:
 class TProgramsStep : public TProjectStep
 {
 public:
-    TProgramsStep(TForm1 &window, const QList<varno::undo::ProgramChange> &changes)
+    TProgramsStep(TProjectDocument &document, const QList<varno::undo::ProgramChange> &changes)
         : TProjectStep(
-              window,
+              document,
               varno::undo::EditKind(changes.constFirst().before, changes.constFirst().after),
               changes.constFirst().before.NumOfProg, changes.constFirst().position),
           changes_(changes)
@@ -212,7 +211,7 @@ public:
     // no number the step gives is borne by another program then.
     bool applicable(bool undoing) const override
     {
-        const TProgList &list = window_.ProgList();
+        const TProgList &list = document_.programs();
         QList<int> numbers;
         for (const auto &program : list)
             numbers << program->NumOfProg;
@@ -235,7 +234,7 @@ protected:
     {
         for (qsizetype i = changes_.size() - 1; i >= 0; --i) {
             const varno::undo::ProgramChange &c = changes_[i];
-            window_.restoreProgram(c.position, undoing ? c.before : c.after);
+            document_.setProgram(c.position, undoing ? c.before : c.after);
         }
     }
 
@@ -247,9 +246,9 @@ private:
 class TImportStep : public TProjectStep
 {
 public:
-    TImportStep(TForm1 &window, bool replacing, int imported, const QList<TVARNOProg> &before,
-                const QList<TVARNOProg> &after)
-        : TProjectStep(window, replacing ? StepKind::ImportReplaced : StepKind::ImportAdded,
+    TImportStep(TProjectDocument &document, bool replacing, int imported,
+                const QList<TVARNOProg> &before, const QList<TVARNOProg> &after)
+        : TProjectStep(document, replacing ? StepKind::ImportReplaced : StepKind::ImportAdded,
                        imported, -1),
           before_(before), after_(after)
     {
@@ -259,7 +258,7 @@ public:
     bool applicable(bool undoing) const override
     {
         const QList<TVARNOProg> &now = undoing ? after_ : before_;
-        const TProgList &list = window_.ProgList();
+        const TProgList &list = document_.programs();
         if (list.count() != now.size())
             return false;
         for (int i = 0; i < list.count(); ++i)
@@ -269,7 +268,7 @@ public:
     }
 
 protected:
-    void apply(bool undoing) override { window_.restorePrograms(undoing ? before_ : after_); }
+    void apply(bool undoing) override { document_.setPrograms(undoing ? before_ : after_); }
 
 private:
     QList<TVARNOProg> before_;
@@ -279,15 +278,15 @@ private:
 class TPropertiesStep : public TProjectStep
 {
 public:
-    TPropertiesStep(TForm1 &window, const TVARNOGroup &before, const TVARNOGroup &after)
-        : TProjectStep(window, StepKind::Properties, 0, -1), before_(before), after_(after)
+    TPropertiesStep(TProjectDocument &document, const TVARNOGroup &before, const TVARNOGroup &after)
+        : TProjectStep(document, StepKind::Properties, 0, -1), before_(before), after_(after)
     {
     }
 
     bool applicable(bool) const override { return true; }
 
 protected:
-    void apply(bool undoing) override { window_.restoreProperties(undoing ? before_ : after_); }
+    void apply(bool undoing) override { document_.setProperties(undoing ? before_ : after_); }
 
 private:
     TVARNOGroup before_;
@@ -296,7 +295,7 @@ private:
 
 } // namespace
 
-TProjectUndo::TProjectUndo(TForm1 &window) : QObject(&window), window_(window)
+TProjectUndo::TProjectUndo(TProjectDocument &document) : document_(document)
 {
     stack_.setUndoLimit(StepLimit);
     UndoItem = new QAction(this);
@@ -349,51 +348,49 @@ void TProjectUndo::push(QUndoCommand *step)
 void TProjectUndo::programEdited(int position, const TVARNOProg &before, const TVARNOProg &after)
 {
     if (!(before == after))
-        push(new TEditProgramStep(window_, position, before, after));
+        push(new TEditProgramStep(document_, position, before, after));
 }
 
 void TProjectUndo::programAdded(int position, const TVARNOProg &record)
 {
-    push(new TListStep(window_, StepKind::NewProgram, position, record));
+    push(new TListStep(document_, StepKind::NewProgram, position, record));
 }
 
 void TProjectUndo::programDeleted(int position, const TVARNOProg &record)
 {
-    push(new TListStep(window_, StepKind::DeleteProgram, position, record));
+    push(new TListStep(document_, StepKind::DeleteProgram, position, record));
 }
 
 void TProjectUndo::propertiesChanged(const TVARNOGroup &before, const TVARNOGroup &after)
 {
     if (!(before == after))
-        push(new TPropertiesStep(window_, before, after));
+        push(new TPropertiesStep(document_, before, after));
 }
 
 void TProjectUndo::programsEdited(const QList<varno::undo::ProgramChange> &changes)
 {
     if (!changes.isEmpty())
-        push(new TProgramsStep(window_, changes));
+        push(new TProgramsStep(document_, changes));
 }
 
 void TProjectUndo::programsReplaced(bool replacing, int imported, const QList<TVARNOProg> &before,
                                     const QList<TVARNOProg> &after)
 {
-    push(new TImportStep(window_, replacing, imported, before, after));
+    push(new TImportStep(document_, replacing, imported, before, after));
 }
 
-// An open title or comment editor is committed first, as a step of its own.
+// The window commits an open title or comment editor in MayStep, as a step of its own.
 void TProjectUndo::undo()
 {
-    if (window_.transferRunning())
+    if (MayStep && !MayStep())
         return;
-    window_.ProgPanel->ValidateEdits();
     apply(stack_.index() - 1, true);
 }
 
 void TProjectUndo::redo()
 {
-    if (window_.transferRunning())
+    if (MayStep && !MayStep())
         return;
-    window_.ProgPanel->ValidateEdits();
     apply(stack_.index(), false);
 }
 
@@ -406,7 +403,7 @@ void TProjectUndo::apply(int index, bool undoing)
         return;
     const auto *step = static_cast<const TProjectStep *>(stack_.command(index));
     if (!step->applicable(undoing)) {
-        window_.stepNotApplied(step->name(language_));
+        emit stepRefused(step->name(language_));
         return;
     }
     applying_ = true;

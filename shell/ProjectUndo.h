@@ -3,12 +3,13 @@
 #include <QList>
 #include <QObject>
 #include <QUndoStack>
+#include <functional>
 #include <model/GroupOfProjectClasses.h>
 #include <model/ProgList.h>
 #include <model/ProjectClasses.h>
 
 class QAction;
-class TForm1;
+class TProjectDocument;
 
 namespace varno::undo {
 
@@ -70,14 +71,15 @@ class TProjectUndo : public QObject
 public:
     static constexpr int StepLimit = 1000;
 
-    explicit TProjectUndo(TForm1 &window);
+    // Owned by the document; its steps act on it.
+    explicit TProjectUndo(TProjectDocument &document);
 
     // The Edit menu items; their texts follow the next step and the language.
     QAction *UndoItem;
     QAction *RedoItem;
     void setLanguage(quint8 language);
 
-    // What the window reports once done; ignored while a step is being applied.
+    // What the document reports once done; ignored while a step is being applied.
     void programEdited(int position, const TVARNOProg &before, const TVARNOProg &after);
     void programAdded(int position, const TVARNOProg &record);
     void programDeleted(int position, const TVARNOProg &record);
@@ -93,15 +95,21 @@ public:
     bool applying() const { return applying_; }
     QUndoStack &stack() { return stack_; }
 
+    // Asked before a step is undone or redone: false leaves the history as it is.
+    std::function<bool()> MayStep;
     void undo();
     void redo();
+
+signals:
+    // The step found nothing to apply to: it stays where it is in the history.
+    void stepRefused(const QString &stepName);
 
 private:
     void push(QUndoCommand *step);
     void apply(int index, bool undoing);
     void updateItems();
 
-    TForm1 &window_;
+    TProjectDocument &document_;
     QUndoStack stack_;
     quint8 language_ = 2;
     bool applying_ = false;

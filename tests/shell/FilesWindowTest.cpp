@@ -88,7 +88,7 @@ TEST_F(FilesWindow, recentProjectsNewestFirstAndAMissingOneIsForgottenWithAMessa
     EXPECT_TRUE(window->RecentProjects1->isEnabled());
 
     window->RecentProjects1->menu()->actions().at(1)->trigger();
-    EXPECT_EQ(window->ProjectFileName, b);
+    EXPECT_EQ(window->ProjectFileName(), b);
     EXPECT_EQ(window->ProgList().count(), 2);
     EXPECT_EQ(recent(), (QStringList{b, a}));
 
@@ -97,7 +97,7 @@ TEST_F(FilesWindow, recentProjectsNewestFirstAndAMissingOneIsForgottenWithAMessa
     EXPECT_EQ(dialogs.warnings,
               QStringList{"The file " + shownA +
                           " no longer exists; it has been removed from the recent projects."});
-    EXPECT_EQ(window->ProjectFileName, b); // the open project stays
+    EXPECT_EQ(window->ProjectFileName(), b); // the open project stays
     EXPECT_EQ(recent(), QStringList{b});
     EXPECT_EQ(recentMenuTexts(), QStringList{"&1 " + shownB});
 
@@ -152,8 +152,8 @@ TEST_F(FilesWindow, aDroppedOrSystemOpenedProjectFileOpensAfterTheSaveQuestion)
     std::unique_ptr<QMimeData> data(urls({dir.filePath("notes.txt"), file}));
     dialogs.answers = {false}; // changes not saved
     ASSERT_TRUE(drop(window.get(), data.get()));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->ProjectFileName == file; }))
-        << window->ProjectFileName.toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->ProjectFileName() == file; }))
+        << window->ProjectFileName().toStdString();
     EXPECT_EQ(dialogs.questions,
               QStringList{text::Text(text::MainMessages::SaveChangesConfirm, text::English)});
     EXPECT_EQ(window->ProgList().count(), 3);
@@ -175,13 +175,13 @@ TEST_F(FilesWindow, aDroppedOrSystemOpenedProjectFileOpensAfterTheSaveQuestion)
         QFileOpenEvent event(opened);
         EXPECT_TRUE(QCoreApplication::sendEvent(qApp, &event));
         if (name[0] == 'e') {
-            EXPECT_EQ(window->ProjectFileName, file);
+            EXPECT_EQ(window->ProjectFileName(), file);
             QObject::connect(&requests, &TFileOpenRequests::projectRequested, window.get(),
                              &TForm1::openRequestedProject);
             window->openRequestedProject(requests.takeWaiting());
         }
-        ASSERT_TRUE(QTest::qWaitFor([&] { return window->ProjectFileName == opened; }))
-            << window->ProjectFileName.toStdString();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->ProjectFileName() == opened; }))
+            << window->ProjectFileName().toStdString();
         EXPECT_EQ(dialogs.questions.size(), 1);
         EXPECT_EQ(window->ProgList().count(), name[0] == 'e' ? 2 : 4);
     }
@@ -310,7 +310,7 @@ TEST_F(FilesWindow, startUpOpensTheFileAskedForOrNone)
         dialogs.answers = {false}; // do not open a project held elsewhere
         {
             TForm1 started(dialogs, settings, c.argument);
-            EXPECT_EQ(started.ProjectFileName, c.expected);
+            EXPECT_EQ(started.ProjectFileName(), c.expected);
             EXPECT_EQ(started.ProgList().count(), c.programs);
             EXPECT_EQ(dialogs.questions.size(), c.questions);
             EXPECT_EQ(dialogs.errors.size(),

@@ -404,7 +404,7 @@ TEST_F(MainWindow, newProjectTakesTheDialogFields)
     EXPECT_EQ(window->Project().Name, "Gare Est");
     EXPECT_EQ(window->Project().Author, QStringLiteral("Léa"));
     EXPECT_EQ(window->windowTitle(), "VARNO Programmer : Gare Est");
-    EXPECT_TRUE(window->ProjectFileName.isEmpty());
+    EXPECT_TRUE(window->ProjectFileName().isEmpty());
     EXPECT_FALSE(window->isChanged());
 }
 
@@ -416,7 +416,7 @@ TEST_F(MainWindow, propertiesAcceptedMarkTheProjectChanged)
     };
     window->Property1Click();
     EXPECT_EQ(window->Project().Name, "Quai 3");
-    EXPECT_TRUE(window->ProjectModified);
+    EXPECT_TRUE(window->ProjectModified());
     EXPECT_EQ(window->windowTitle(), "VARNO Programmer : Quai 3");
     dialogs.onExec = [this](QDialog *) {
         window->Form3->findChild<QLineEdit *>("Edit1")->setText("Ignored");
@@ -440,7 +440,7 @@ TEST_F(MainWindow, saveAndOpenABusyProject)
     const QString file = dir.filePath("busy.prg");
     dialogs.fileNames = {file};
     window->Save1Click(); // no file yet: Save As
-    EXPECT_EQ(window->ProjectFileName, file);
+    EXPECT_EQ(window->ProjectFileName(), file);
     EXPECT_FALSE(window->isChanged());
     const QByteArray saved = readFile(file);
 
@@ -571,7 +571,7 @@ TEST_F(MainWindow, aProjectThatDoesNotLoadIsNeverOverwrittenBySave)
         dialogs.errors.clear();
         c.load();
         EXPECT_EQ(dialogs.errors.size(), c.errors);
-        EXPECT_TRUE(window->ProjectFileName.isEmpty());
+        EXPECT_TRUE(window->ProjectFileName().isEmpty());
         EXPECT_TRUE(window->ProgList().isEmpty());
         EXPECT_EQ(window->Project().Name, "New Project");
         EXPECT_EQ(window->windowTitle(), "VARNO Programmer : New Project");
@@ -582,7 +582,7 @@ TEST_F(MainWindow, aProjectThatDoesNotLoadIsNeverOverwrittenBySave)
         window->Save1Click();
         EXPECT_TRUE(dialogs.fileNames.empty()); // the save dialog was shown
         EXPECT_EQ(readFile(broken), bytes);
-        EXPECT_EQ(window->ProjectFileName, chosen);
+        EXPECT_EQ(window->ProjectFileName(), chosen);
         if (QFile::exists(missing)) {
             EXPECT_EQ(readFile(missing), bytes);
         }
@@ -594,13 +594,13 @@ TEST_F(MainWindow, failedSaveKeepsTheFlagsAndTheOldFile)
     addPrograms(1);
     const QString file = dir.filePath("kept.prg");
     writeFile(file, "old contents");
-    window->ProjectFileName = file;
+    window->document().setFileName(file);
     QDir(dir.path()).mkdir("a-directory.prg");
     dialogs.fileNames = {dir.filePath("a-directory.prg")};
     window->SaveAs1Click();
     EXPECT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(window->isChanged());
-    EXPECT_EQ(window->ProjectFileName, file);
+    EXPECT_EQ(window->ProjectFileName(), file);
     EXPECT_EQ(readFile(file), "old contents");
 }
 
@@ -636,7 +636,7 @@ TEST_F(MainWindow, commandsStopWhenTheSaveTheUserAskedForDidNotHappen)
                 return int(QDialog::Accepted);
             };
             if (diskFull) {
-                window->ProjectFileName = other;
+                window->document().setFileName(other);
                 varno::atomicwrite::failNthWrite(1);
                 dialogs.fileNames = {other}; // for the open dialog, should it come
             } else {
@@ -654,9 +654,9 @@ TEST_F(MainWindow, commandsStopWhenTheSaveTheUserAskedForDidNotHappen)
             if (diskFull) {
                 ASSERT_EQ(dialogs.errors.size(), 1);
                 EXPECT_TRUE(dialogs.errors[0].endsWith(diskFullText())) << dialogs.errors[0];
-                EXPECT_EQ(window->ProjectFileName, other);
+                EXPECT_EQ(window->ProjectFileName(), other);
             } else {
-                EXPECT_TRUE(window->ProjectFileName.isEmpty());
+                EXPECT_TRUE(window->ProjectFileName().isEmpty());
             }
         }
     }
@@ -699,7 +699,7 @@ TEST_F(MainWindow, commandsStopWhenTheSaveQuestionIsClosedUnanswered)
         EXPECT_EQ(window->ProgList().count(), 3);
         EXPECT_EQ(window->PanelList.size(), 3);
         EXPECT_TRUE(window->isChanged());
-        EXPECT_EQ(window->ProjectFileName, file);
+        EXPECT_EQ(window->ProjectFileName(), file);
         EXPECT_EQ(readFile(file), onDisk);
         EXPECT_EQ(recovery.entryList({"*.prg"}).size(), 1);
     }
@@ -765,7 +765,7 @@ TEST_F(MainWindow, settingsFileCases)
     // No port line: the first port, marked and used.
     EXPECT_EQ(window->ComPortName, "COM1");
     EXPECT_TRUE(window->ComItems[0]->isChecked());
-    EXPECT_TRUE(window->ProjectFileName.isEmpty());
+    EXPECT_TRUE(window->ProjectFileName().isEmpty());
 
     // A port name with "&" shows it, instead of underlining the next letter.
     window.reset();
@@ -816,7 +816,7 @@ TEST_F(MainWindow, lastProjectIsOpenedAtStartAndForgottenAfterNewProject)
     start();
     EXPECT_EQ(dialogs.errors, QStringList{});
     EXPECT_EQ(window->ProgList().count(), 2);
-    EXPECT_EQ(window->ProjectFileName, file);
+    EXPECT_EQ(window->ProjectFileName(), file);
     EXPECT_EQ(window->ComPortName, "COM3");
     EXPECT_TRUE(window->ComItems[2]->isChecked());
     dialogs.answers = {false};

@@ -159,7 +159,7 @@ TEST_F(SafeEditing, aCrashedProgrammersChangesAreOfferedAndOpenAsChanged)
         << recoveryQuestions()[0];
     EXPECT_EQ(window->ProgList().count(), 3);
     EXPECT_TRUE(window->isChanged());
-    EXPECT_EQ(window->ProjectFileName, userFile());
+    EXPECT_EQ(window->ProjectFileName(), userFile());
     EXPECT_EQ(readFile(userFile()), original); // written only when the user saves
     ASSERT_EQ(copies().size(), 1);             // this programmer's own copy now
     EXPECT_NE(copies().first(), leftCopy);
@@ -413,7 +413,7 @@ TEST_F(SafeEditing, aSaveNeverReplacesAFileOpenInAnotherProgrammer)
                     .arg(QCoreApplication::applicationPid())))
                 << warning;
         EXPECT_EQ(dialogs.errors.size(), c.errors);
-        EXPECT_EQ(window->ProjectFileName, c.fileNameAfter);
+        EXPECT_EQ(window->ProjectFileName(), c.fileNameAfter);
         EXPECT_EQ(window->isChanged(), !c.written);
         EXPECT_EQ(window->windowTitle().endsWith(" (read-only)"), c.readOnlyAfter);
         live.reset();

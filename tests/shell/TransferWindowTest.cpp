@@ -341,7 +341,7 @@ TEST_F(TransferWindow, theAssociatedProjectIsLookedForBesideTheLastProject)
     const QString last = dir.filePath("projects/last.prg");
     dialogs.fileNames = {last};
     window->SaveAs1Click();
-    ASSERT_EQ(window->ProjectFileName, last);
+    ASSERT_EQ(window->ProjectFileName(), last);
     dialogs.answers = {true};
     window->SpeedButton3Click(); // the player now holds "Gare"
     ASSERT_EQ(dialogs.warnings, QStringList{kOk});
@@ -389,7 +389,7 @@ TEST_F(TransferWindow, projectFileThatDoesNotLoadAfterAReceiveLeavesANewProject)
     EXPECT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(window->ProgList().isEmpty());
     EXPECT_EQ(window->Project().Name, "New Project");
-    EXPECT_TRUE(window->ProjectFileName.isEmpty());
+    EXPECT_TRUE(window->ProjectFileName().isEmpty());
     EXPECT_FALSE(window->isChanged());
 }
 
