@@ -18,22 +18,19 @@
 #include <link/dialogs/ProgessBar.h>
 #include <link/dialogs/VerifTrame.h>
 #include <model/FileRead.h>
-#include <model/ProjectRecovery.h>
 #include <resources/Pictures.h>
 #include <shell/Help.h>
 #include <shell/MadeOnUse.h>
 #include <shell/Main.h>
 #include <shell/ProgrammerOptions.h>
-#include <shell/ProjectClaim.h>
 #include <shell/ProjectUndo.h>
 #include <shell/ProjetProperty.h>
+#include <shell/ScheduleWindow.h>
 #include <shell/SettingsFile.h>
 #include <shell/ToolkitTranslation.h>
 #include <text/text.h>
 
 namespace {
-
-const QColor kScrollBackground(212, 208, 200);
 
 QAction *namedAction(QObject *parent, const char *name, const QKeySequence &shortcut = {})
 {
@@ -61,16 +58,7 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, const QString &pr
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
     ScrollBox1->setWidgetResizable(false);
-    rows_ = new QWidget;
-    rows_->setObjectName(QStringLiteral("ScrollBox1Contents"));
-    rows_->setAutoFillBackground(true);
-    QPalette p = rows_->palette();
-    p.setColor(QPalette::Window, kScrollBackground);
-    rows_->setPalette(p);
-    ScrollBox1->setWidget(rows_);
-    rows_->installEventFilter(this);
-    ScrollBox1->viewport()->installEventFilter(this);
-    ScrollBox1->setPalette(p);
+    rows_ = new TProgramRows(document_, *ScrollBox1, *this);
     setCentralWidget(ScrollBox1);
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -81,20 +69,23 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, const QString &pr
     updateTitle();
     CurrentLanguage = text::English;
     ComPortName = QStringLiteral("COM1");
-    ProgPanel = new TFrame2(rows_);
+    ProgPanel = rows_->panel();
     ProgPanel->Language = CurrentLanguage;
     ProgPanel->setDialogs(&dialogs_);
-    ProgPanel->hide();
-    ProgPanel->BuildMenus();
     ProgPanel->Modified = false;
-    connect(ProgPanel->SpeedButton2, &QToolButton::clicked, this, &TForm1::ActualizeBVProg);
     connect(ProgPanel->PopupMenu3, &TColumnMenu::itemTriggered, this,
             &TForm1::SelectAPopUpMenuNumOfProg);
-    // Marked before the action menu opens, so that its go-to menu is sized with them.
-    connect(ProgPanel->PopupMenu1, &QMenu::aboutToShow, this, &TForm1::markGoToNumbers);
-    ProgPanel->GoToProgramMenu->grid()->installEventFilter(this); // the titles' tooltips
+    connect(&document_, &TProjectDocument::propertiesChanged, this, &TForm1::updateTitle);
+    connect(&document_, &TProjectDocument::fileChanged, this, &TForm1::updateTitle);
+    connect(&document_, &TProjectDocument::changedStateChanged, this, [this](bool modified) {
+        if (!modified)
+            ProgPanel->Modified = false;
+    });
+    connect(rows_, &TProgramRows::shownChanged, this, [this] {
+        if (ScheduleWindow1)
+            ScheduleWindow1->refresh();
+    });
     buildUndo();
-    followDocument();
     TransferDirection = TTransferDirection::Transmit;
 
     OKBottomDlg = new TOKBottomDlg(this);
@@ -330,11 +321,7 @@ void TForm1::TranslateMainWindow()
     SpeedButton1->setToolTip(text::Text(ToolbarHints::NewProgramHint, l));
     SpeedButton2->setToolTip(text::Text(ToolbarHints::DeleteProgramHint, l));
 
-    for (TFrame1 *panel : PanelList) {
-        panel->Language = l;
-        panel->ShowLittleProg();
-    }
-    ProgPanel->Language = l;
+    rows_->setLanguage(l);
     if (!ProgList().isEmpty()) {
         ProgPanel->TranslatePanel();
         ProgPanel->TranslateActions();

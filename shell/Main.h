@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QMainWindow>
-#include <QPointer>
 #include <functional>
 #include <link/Transfer.h>
 #include <memory>
 #include <model/Project.h>
+#include <shell/ProgramRows.h>
 #include <shell/ProjectDocument.h>
 
 class QAction;
@@ -82,9 +81,10 @@ public:
     const TProgList &ProgList() const { return document_.programs(); }
     // The project, its file, its history: what the window shows.
     TProjectDocument &document() { return document_; }
-    QList<TFrame1 *> PanelList; // one compact row per program, in the order of ProgList
+    // One compact row per program, in the order of ProgList (ProgramRows.h).
+    QList<TFrame1 *> &PanelList() { return rows_->PanelList; }
     // The selected row: Delete, Duplicate and Verif act on its program.
-    TFrame1 *SelectedPanel = nullptr;
+    TFrame1 *&SelectedPanel() { return rows_->SelectedPanel; }
     TFrame2 *ProgPanel = nullptr; // the one program panel, shown in place of the open program's row
     quint8 CurrentLanguage = 2;   // 1 French, 2 English, 3 Spanish; kept in the settings file
     // The serial port of the transfers: COM1..COM6 or another port's name.
@@ -173,16 +173,20 @@ public:
     void ClearProject();          // an empty project without a file: no rows, no history, no lock
     void ResetPropertiesDialog(); // the Project Properties dialog back to a new project's fields
     // Shows the row's program in the program panel, in place of the row.
-    void OpenProg(TFrame1 *panel);
-    void ActualizeOneProg(TFrame1 *panel); // folds the open program, if any, then opens the row's
-    void ActualizeBVProg();                // folds the open program back into its row
-    void ActiveSelected(TFrame1 *panel);   // selects the row, folding the open program first
-    void HighlightPanel(TFrame1 *panel);   // marks the row as the selected one, and no other
-    void LayoutFolded();                   // stacks every row folded, the program panel hidden
-    void LayoutPanels();     // stacks the rows, the program panel in place of the hidden one
-    void UpdateNumberMenu(); // the number menu offers only the numbers no program bears
+    void OpenProg(TFrame1 *panel) { rows_->OpenProg(panel); }
+    // Folds the open program, if any, then opens the row's.
+    void ActualizeOneProg(TFrame1 *panel) { rows_->ActualizeOneProg(panel); }
+    void ActualizeBVProg() { rows_->ActualizeBVProg(); } // folds the open program into its row
+    // Selects the row, folding the open program first.
+    void ActiveSelected(TFrame1 *panel) { rows_->ActiveSelected(panel); }
+    // Marks the row as the selected one, and no other.
+    void HighlightPanel(TFrame1 *panel) { rows_->HighlightPanel(panel); }
+    void LayoutFolded() { rows_->LayoutFolded(); } // every row folded, the program panel hidden
+    // Stacks the rows, the program panel in place of the hidden one.
+    void LayoutPanels() { rows_->LayoutPanels(); }
+    // The number menu offers only the numbers no program bears.
+    void UpdateNumberMenu() { rows_->UpdateNumberMenu(); }
     void SelectAPopUpMenuNumOfProg(int number); // a number menu choice: renumbers the open program
-    void markGoToNumbers();    // marks the go-to menu's numbers programs bear, titles as tooltips
     void DeleteSelectedProg(); // deletes the selected program and its row, as one step; no question
     void TranslateMainWindow(); // captions the whole window again in CurrentLanguage
     void ReadSettings();        // language, port and last project from the settings file
@@ -233,8 +237,6 @@ public:
 protected:
     // The save question, then the settings and window places; refused during a transfer.
     void closeEvent(QCloseEvent *event) override;
-    // Tab onto a row selects it; the go-to menu's tooltips; double clicks below the rows.
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override; // kept on screen, scrolled to the selection
     // Accepts a dragged project file, but not during a transfer.
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -254,13 +256,6 @@ private:
     void translateScheduleCommands(); // captions of buildScheduleCommands's items
     void openProgramAt(int position); // the schedule window's request: that program open
     QString reportHtml(); // the project report for the schedule window's week, or this week
-    void bindPanel(TFrame1 *panel);            // connects the row's clicks and keys to the window
-    TFrame1 *createPanel(TVARNOProg *program); // a row for the program, added to PanelList
-    void placeAndScroll(int contentHeight);    // sizes the list, chains Tab through it, scrolls
-    void scrollToSelected(); // the selected row, or the panel in its place, at the top
-    bool keysInList() const; // the keyboard focus is in the list
-    // The focus back on the selection when the list has or had it.
-    void keepFocusOn(TFrame1 *selected, bool hadKeys = false);
     // While a transfer runs the window takes no command.
     void setTransferring(bool running);
     // An empty project without a file, with the Project Properties dialog's fields.
@@ -289,25 +284,11 @@ private:
     void showLinkFailure(TLinkResult result); // the message of a link result
     // The programs received become the project, all or what came.
     void installReceived(TProgList &programs, bool complete);
-    // The rows follow the document (shell/MainRows.cpp).
-    void followDocument();
-    void programInserted(int position);         // its row, opened as New Program leaves it
-    void programAboutToBeRemoved(int position); // the panel lets its record go
-    void programRemoved(int position);          // its row goes, the first selected
-    void programChanged(int position);          // its row, and the panel when open on it
-    void programsAboutToBeReset();              // every row goes, the panel unbound
-    void programsReset();                       // a row each, every row folded
-    void addPanelsForPrograms();                // one row for each program
     // Warns of the numbers two programs of the file bear.
     void warnSharedNumbers(const QList<TProjectCheck> &checks);
     // Warns of the numbers and flags the next save writes otherwise.
     void warnNarrowed(const QList<TProjectCheck> &checks);
-    void selectLastFolded(); // every row folded, the last program selected
-    TComLink &link();        // the link setLink gave, else the window's own
-    // A double click opens the row its first click was on: that click may have
-    // folded the open program and moved another row, or none, under the pointer.
-    void rowClicked(TFrame1 *row);             // notes the row and the time of a click
-    void openDoubleClickedRow(TFrame1 *under); // opens that row
+    TComLink &link(); // the link setLink gave, else the window's own
     // Recovery copies (shell/MainRecovery.cpp).
     void offerLeftCopies(); // offers the copies a programmer that did not close normally left
     // Says in the status line, once, that the copies stop or come back.
@@ -332,7 +313,7 @@ private:
     TUserDialogs &dialogs_;             // every question, message and file dialog; tests script it
     TSettingsFile &settings_;           // language, port and last project
     TProjectDocument document_;         // the project, its file and its history
-    QWidget *rows_;                     // inside ScrollBox1: the rows and the program panel
+    TProgramRows *rows_;                // inside ScrollBox1: the rows and the program panel
     QActionGroup *languageGroup_;       // the Language items, one checked
     QActionGroup *portGroup_;           // the port items, one checked
     QMenu *portMenu_;                   // the port menu
@@ -343,11 +324,6 @@ private:
     bool transferring_ = false;                   // a transfer runs
     QString settingsPortName_;        // the port the settings named, kept in the port menu
     bool closing_ = false;            // a close was accepted: the save question is not asked again
-    QPointer<TFrame1> clickedRow_;    // the row of the last click
-    QElapsedTimer clickedAt_;         // and its time, for a double click
     QTimer *recoveryTimer_ = nullptr; // the recovery checks
     bool recoveryFailing_ = false;    // the user was told the copies cannot be written
-    // The window changed the records in place and shows them already.
-    bool editedHere_ = false;
-    bool keysBeforeRemoval_ = false; // the keys were in the list before a row went
 };

@@ -180,15 +180,15 @@ bool TForm1::refusedAsExport(const QString &fileName)
 
 void TForm1::DuplicateProgram1Click()
 {
-    if (!SelectedPanel)
+    if (!SelectedPanel())
         return;
-    if (PanelList.size() >= TProgList::MaxPrograms) {
+    if (PanelList().size() >= TProgList::MaxPrograms) {
         dialogs_.warn(this,
                       text::Text(text::ProgramLimitMessage::TooManyPrograms, CurrentLanguage));
         return;
     }
     // What is typed in the open panel belongs to the copy.
-    const TVARNOProg *source = SelectedPanel->Prog;
+    const TVARNOProg *source = SelectedPanel()->Prog;
     if (!ProgPanel->isHidden())
         ActualizeBVProg();
     document_.addProgram(source); // added and opened as New Program does

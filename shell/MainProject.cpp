@@ -225,7 +225,7 @@ void TForm1::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     // Framed now: a place the title bar cannot be reached in is mended first.
     QTimer::singleShot(0, this, [this] { placement::keepOnScreen(*this); });
-    QTimer::singleShot(0, this, &TForm1::scrollToSelected);
+    QTimer::singleShot(0, rows_, &TProgramRows::scrollToSelected);
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

@@ -128,12 +128,12 @@ void TForm1::openProgramAt(int position)
     if (position < 0 || position >= ProgList().count())
         return;
     const TVARNOProg *program = &ProgList().at(position);
-    for (TFrame1 *panel : PanelList) {
+    for (TFrame1 *panel : PanelList()) {
         if (panel->Prog != program)
             continue;
         ActiveSelected(panel);
         ActualizeOneProg(panel);
-        scrollToSelected();
+        rows_->scrollToSelected();
         raise();
         activateWindow();
         return;

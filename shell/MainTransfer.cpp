@@ -76,8 +76,8 @@ void TForm1::installReceived(TProgList &programs, bool complete)
     document_.receive(std::move(programs), complete);
     // A broken receive keeps what arrived, to be saved or dropped, with the
     // last program open.
-    if (!complete && !PanelList.isEmpty())
-        OpenProg(PanelList.last());
+    if (!complete && !PanelList().isEmpty())
+        OpenProg(PanelList().last());
 }
 
 void TForm1::SpeedButton4Click()
@@ -214,9 +214,9 @@ void TForm1::Com11Click(QAction *item)
 
 void TForm1::Verif1Click()
 {
-    if (!SelectedPanel)
+    if (!SelectedPanel())
         return;
     ProgPanel->ValidateEdits();
-    OKBottomDlg->Prog = SelectedPanel->Prog;
+    OKBottomDlg->Prog = SelectedPanel()->Prog;
     dialogs_.exec(OKBottomDlg);
 }

@@ -1,5 +1,4 @@
-// Undo and redo in the main window: the Edit menu items and the panel's edits
-// reported to the document, which records them as steps.
+// Undo and redo in the main window: the Edit menu items of the document's history.
 
 #include <QMenu>
 #include <editor/OneProg.h>
@@ -26,15 +25,4 @@ void TForm1::buildUndo()
         dialogs_.warn(this,
                       text::Text(text::AddedTexts::StepNotApplied, CurrentLanguage).arg(stepName));
     });
-    // The document as context: the connection ends before the window's members
-    // go, and the panel may still commit an edit as it goes.
-    connect(ProgPanel, &TFrame2::programEdited, &document_,
-            [this](TVARNOProg *program, const TVARNOProg &before) {
-                const int position = ProgList().indexOf(program);
-                if (position < 0)
-                    return;
-                editedHere_ = true; // the panel shows the edit already
-                document_.programEdited(position, before);
-                editedHere_ = false;
-            });
 }

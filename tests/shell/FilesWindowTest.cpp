@@ -199,7 +199,7 @@ TEST_F(FilesWindow, duplicateAt254And255Programs)
     source.ActionKind[2] = 3;
     source.ActionCount = 3;
     source.DateMode = 2;
-    window->ActualizeOneProg(window->PanelList[100]);
+    window->ActualizeOneProg(window->PanelList()[100]);
     window->ProgPanel->StaticText1Click();
     window->ProgPanel->Edit1->setText(QStringLiteral("Typed")); // not yet committed
 
@@ -216,14 +216,14 @@ TEST_F(FilesWindow, duplicateAt254And255Programs)
     EXPECT_EQ(copy.DateMode, 2);
     EXPECT_EQ(source.NumOfProg, 101);
     // Added last and opened, as New Program does.
-    EXPECT_EQ(window->SelectedPanel, window->PanelList.last());
+    EXPECT_EQ(window->SelectedPanel(), window->PanelList().last());
     EXPECT_EQ(window->ProgPanel->Prog, &copy);
     EXPECT_FALSE(window->ProgPanel->isHidden());
     EXPECT_TRUE(dialogs.warnings.isEmpty());
 
     window->DuplicateProgram1->trigger();
     EXPECT_EQ(window->ProgList().count(), 255);
-    EXPECT_EQ(window->PanelList.size(), 255);
+    EXPECT_EQ(window->PanelList().size(), 255);
     EXPECT_EQ(dialogs.warnings, QStringList{"You cannot create more than 255 programs!"});
 }
 

@@ -108,21 +108,21 @@ TEST_F(MainWindow, startsWithAnEmptyNewProject)
 TEST_F(MainWindow, newProgramTakesTheLowestFreeNumberAndOpensAtTheTop)
 {
     addPrograms(4);
-    window->SelectedPanel = window->PanelList[2];
+    window->SelectedPanel() = window->PanelList()[2];
     window->DeleteSelectedProg(); // programs 1, 2, 4
     window->SpeedButton1Click();
     EXPECT_EQ(numbers(), (QList<int>{1, 2, 4, 3}));
-    EXPECT_EQ(window->SelectedPanel, window->PanelList.last());
+    EXPECT_EQ(window->SelectedPanel(), window->PanelList().last());
     EXPECT_FALSE(window->ProgPanel->isHidden());
-    EXPECT_TRUE(window->SelectedPanel->isHidden());
+    EXPECT_TRUE(window->SelectedPanel()->isHidden());
     EXPECT_EQ(window->ProgPanel->Prog, &window->ProgList().at(3));
     EXPECT_EQ(window->ScrollBox1->verticalScrollBar()->value(),
               qMin(window->ProgPanel->y(), window->ScrollBox1->verticalScrollBar()->maximum()));
     EXPECT_EQ(window->ProgPanel->y(), 3 * TFrame1::PanelHeight);
 
-    window->SelectedPanel = window->PanelList[0];
+    window->SelectedPanel() = window->PanelList()[0];
     window->DeleteSelectedProg();
-    window->SelectedPanel = window->PanelList[0];
+    window->SelectedPanel() = window->PanelList()[0];
     window->DeleteSelectedProg(); // programs 4, 3
     window->SpeedButton1Click();
     EXPECT_EQ(numbers().last(), 1);
@@ -134,15 +134,15 @@ TEST_F(MainWindow, deletingTheSeventhOfFiveFoldsAndOffersItsNumberAgain)
     window->ProgList().at(2).NumOfProg = 7;
     window->UpdateNumberMenu();
     EXPECT_FALSE(window->ProgPanel->PopupMenu3->itemAt(6)->isEnabled());
-    window->ActiveSelected(window->PanelList[2]);
+    window->ActiveSelected(window->PanelList()[2]);
     dialogs.answers = {true};
     window->SpeedButton2Click();
     EXPECT_EQ(dialogs.questions.last(), "Do you want to delete the selected program?\n007  ...");
     EXPECT_EQ(numbers(), (QList<int>{1, 2, 4, 5}));
-    EXPECT_EQ(window->SelectedPanel, window->PanelList.first());
-    EXPECT_TRUE(window->SelectedPanel->isSelected());
+    EXPECT_EQ(window->SelectedPanel(), window->PanelList().first());
+    EXPECT_TRUE(window->SelectedPanel()->isSelected());
     EXPECT_TRUE(window->ProgPanel->isHidden());
-    for (TFrame1 *panel : window->PanelList)
+    for (TFrame1 *panel : window->PanelList())
         EXPECT_FALSE(panel->isHidden());
     EXPECT_TRUE(window->ProgPanel->PopupMenu3->itemAt(6)->isEnabled());
     EXPECT_FALSE(window->ProgPanel->PopupMenu3->itemAt(0)->isEnabled());
@@ -165,7 +165,7 @@ TEST_F(MainWindow, deletingTheOpenProgramLeavesNoDanglingPanel)
     dialogs.answers = {true};
     window->SpeedButton2Click();
     EXPECT_TRUE(window->ProgList().isEmpty());
-    EXPECT_EQ(window->SelectedPanel, nullptr);
+    EXPECT_EQ(window->SelectedPanel(), nullptr);
     EXPECT_EQ(window->ProgPanel->Prog, nullptr);
     EXPECT_TRUE(window->ProgPanel->isHidden());
 }
@@ -175,7 +175,7 @@ TEST_F(MainWindow, the256thProgramIsRefused)
     addPrograms(255);
     window->SpeedButton1Click();
     EXPECT_EQ(window->ProgList().count(), 255);
-    EXPECT_EQ(window->PanelList.size(), 255);
+    EXPECT_EQ(window->PanelList().size(), 255);
     EXPECT_EQ(dialogs.warnings, QStringList{"You cannot create more than 255 programs!"});
 }
 
@@ -192,30 +192,30 @@ TEST_F(MainWindow, numberMenuOffersOnlyFreeNumbers)
 TEST_F(MainWindow, selectingAndOpeningRows)
 {
     addPrograms(3);
-    TFrame1 *first = window->PanelList[0];
+    TFrame1 *first = window->PanelList()[0];
     QTest::mouseClick(first->StaticText1, Qt::LeftButton);
-    EXPECT_EQ(window->SelectedPanel, first);
+    EXPECT_EQ(window->SelectedPanel(), first);
     EXPECT_TRUE(window->ProgPanel->isHidden()); // a click only selects
     QTest::mouseDClick(first->StaticText1, Qt::LeftButton);
     EXPECT_FALSE(window->ProgPanel->isHidden());
     EXPECT_EQ(window->ProgPanel->Prog, first->Prog);
     EXPECT_EQ(window->ProgPanel->y(), 0);
-    EXPECT_EQ(window->PanelList[1]->y(), TFrame2::PanelHeight);
+    EXPECT_EQ(window->PanelList()[1]->y(), TFrame2::PanelHeight);
     // The reduce button folds it back with the edited title in the row.
     first->Prog->Title = "Edited";
     QTest::mouseClick(window->ProgPanel->SpeedButton2, Qt::LeftButton);
     EXPECT_TRUE(window->ProgPanel->isHidden());
     EXPECT_EQ(first->StaticText1->text(), "Edited");
-    EXPECT_EQ(window->PanelList[1]->y(), TFrame1::PanelHeight);
-    QTest::mouseClick(window->PanelList[2]->SpeedButton2, Qt::LeftButton);
-    EXPECT_EQ(window->ProgPanel->Prog, window->PanelList[2]->Prog);
+    EXPECT_EQ(window->PanelList()[1]->y(), TFrame1::PanelHeight);
+    QTest::mouseClick(window->PanelList()[2]->SpeedButton2, Qt::LeftButton);
+    EXPECT_EQ(window->ProgPanel->Prog, window->PanelList()[2]->Prog);
 }
 
 TEST_F(MainWindow, doubleClickOnATitleOpensTheProgramAndKeepsItOpen)
 {
     addPrograms(2);
     window->ActualizeBVProg();
-    TFrame1 *first = window->PanelList[0];
+    TFrame1 *first = window->PanelList()[0];
     // As the window delivers a double click: the last release comes after the
     // row was hidden under the open panel.
     QTest::mouseClick(first->StaticText1, Qt::LeftButton);
@@ -243,8 +243,8 @@ TEST_F(MainWindow, doubleClickOpensTheRowItBeganOnWhenTheFirstClickMovedTheRows)
         SCOPED_TRACE(c.clicked);
         window->ClearProject();
         addPrograms(c.programs);
-        window->ActualizeOneProg(window->PanelList[c.open]);
-        TFrame1 *row = window->PanelList[c.clicked];
+        window->ActualizeOneProg(window->PanelList()[c.open]);
+        TFrame1 *row = window->PanelList()[c.clicked];
         window->ScrollBox1->verticalScrollBar()->setValue(qMax(0, row->y() - 100));
         const QPoint inWindow =
             row->StaticText1->mapTo(window.get(), row->StaticText1->rect().center());
@@ -296,7 +296,7 @@ TEST_F(MainWindow, theLastProjectIsScrolledIntoViewAtStart)
     QTest::qWait(20);
     EXPECT_GT(window->ScrollBox1->verticalScrollBar()->value(), 0);
     EXPECT_EQ(window->ScrollBox1->verticalScrollBar()->value(),
-              qMin(window->SelectedPanel->y(), window->ScrollBox1->verticalScrollBar()->maximum()));
+              qMin(window->SelectedPanel()->y(), window->ScrollBox1->verticalScrollBar()->maximum()));
 }
 
 TEST_F(MainWindow, openTitleEditIsKeptWhenAnotherRowIsClicked)
@@ -305,9 +305,9 @@ TEST_F(MainWindow, openTitleEditIsKeptWhenAnotherRowIsClicked)
     TFrame2 *panel = window->ProgPanel;
     QTest::mouseClick(panel->StaticText1, Qt::LeftButton);
     panel->Edit1->setText("Typed");
-    QTest::mouseClick(window->PanelList[0]->StaticText1, Qt::LeftButton);
+    QTest::mouseClick(window->PanelList()[0]->StaticText1, Qt::LeftButton);
     EXPECT_EQ(window->ProgList().at(1).Title, "Typed");
-    EXPECT_EQ(window->PanelList[1]->StaticText1->text(), "Typed");
+    EXPECT_EQ(window->PanelList()[1]->StaticText1->text(), "Typed");
 }
 
 struct Look
@@ -324,30 +324,30 @@ TEST_F(MainWindow, lookingAtProgramsIsNoChange)
 {
     const Look cases[] = {
         {"opened with a double click",
-         [](TForm1 &w) { QTest::mouseDClick(w.PanelList[0]->StaticText1, Qt::LeftButton); }, false},
+         [](TForm1 &w) { QTest::mouseDClick(w.PanelList()[0]->StaticText1, Qt::LeftButton); }, false},
         {"expanded, then folded",
          [](TForm1 &w) {
-             QTest::mouseClick(w.PanelList[1]->SpeedButton2, Qt::LeftButton);
+             QTest::mouseClick(w.PanelList()[1]->SpeedButton2, Qt::LeftButton);
              QTest::mouseClick(w.ProgPanel->SpeedButton2, Qt::LeftButton);
          },
          false},
         {"its title editor opened and left",
          [](TForm1 &w) {
-             w.ActualizeOneProg(w.PanelList[0]);
+             w.ActualizeOneProg(w.PanelList()[0]);
              w.ProgPanel->StaticText1Click();
              w.ActualizeBVProg();
          },
          false},
         {"changed, then undone",
          [](TForm1 &w) {
-             w.ActualizeOneProg(w.PanelList[1]);
+             w.ActualizeOneProg(w.PanelList()[1]);
              w.ProgPanel->Image19Click();
              w.undoHistory().undo();
          },
          false},
         {"changed",
          [](TForm1 &w) {
-             w.ActualizeOneProg(w.PanelList[1]);
+             w.ActualizeOneProg(w.PanelList()[1]);
              w.ProgPanel->Image19Click();
          },
          true},
@@ -451,9 +451,9 @@ TEST_F(MainWindow, saveAndOpenABusyProject)
     EXPECT_EQ(window->ProgList().at(1).Title, "Middle");
     EXPECT_EQ(window->ProgList().at(1).ActionValue[1], 77);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("VARNO Programmer : Hall été"));
-    EXPECT_EQ(window->SelectedPanel, window->PanelList.last());
+    EXPECT_EQ(window->SelectedPanel(), window->PanelList().last());
     EXPECT_FALSE(window->isChanged());
-    EXPECT_EQ(window->PanelList[1]->Label1->text().left(7), "Date : ");
+    EXPECT_EQ(window->PanelList()[1]->Label1->text().left(7), "Date : ");
     window->Save1Click();
     // Only the date lines that carried a time of day changed.
     QString expected = QString::fromLatin1(saved);
@@ -648,7 +648,7 @@ TEST_F(MainWindow, commandsStopWhenTheSaveTheUserAskedForDidNotHappen)
             EXPECT_EQ(dialogs.questions.size(), 1);
             EXPECT_FALSE(dialogShown);
             EXPECT_EQ(window->ProgList().count(), 2);
-            EXPECT_EQ(window->PanelList.size(), 2);
+            EXPECT_EQ(window->PanelList().size(), 2);
             EXPECT_TRUE(window->isChanged());
             EXPECT_TRUE(window->isVisible());
             if (diskFull) {
@@ -697,7 +697,7 @@ TEST_F(MainWindow, commandsStopWhenTheSaveQuestionIsClosedUnanswered)
         EXPECT_FALSE(dialogShown);
         EXPECT_TRUE(window->isVisible());
         EXPECT_EQ(window->ProgList().count(), 3);
-        EXPECT_EQ(window->PanelList.size(), 3);
+        EXPECT_EQ(window->PanelList().size(), 3);
         EXPECT_TRUE(window->isChanged());
         EXPECT_EQ(window->ProjectFileName(), file);
         EXPECT_EQ(readFile(file), onDisk);
@@ -717,7 +717,7 @@ TEST_F(MainWindow, languageSwitchRecaptionsEverything)
     EXPECT_EQ(window->PortCOM1->text(), "&COM Port");
     EXPECT_EQ(window->SpeedButton1->toolTip(), QStringLiteral("Créer un nouveau programme"));
     EXPECT_EQ(window->ProgPanel->Label23->text(), "             Activer");
-    EXPECT_TRUE(window->PanelList[0]->Label1->text().startsWith("Tous les jours"));
+    EXPECT_TRUE(window->PanelList()[0]->Label1->text().startsWith("Tous les jours"));
     window->Espaol1->trigger();
     EXPECT_EQ(window->Transmit1->text(), "&Transferir Programas4");
 }

@@ -28,7 +28,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
-    TFrame1 *row(int i) const { return window->PanelList.at(i); }
+    TFrame1 *row(int i) const { return window->PanelList().at(i); }
     static QWidget *focused() { return QApplication::focusWidget(); }
     void press(Qt::Key key) { QTest::keyClick(focused(), key); }
 
@@ -44,17 +44,17 @@ TEST_F(ProgramRowsKeyboard, tabAndArrowsMoveThroughTheRowsAndEnterOpensOne)
     press(Qt::Key_Tab);
     EXPECT_EQ(focused(), row(1));
     press(Qt::Key_Space);
-    EXPECT_EQ(window->SelectedPanel, row(1));
+    EXPECT_EQ(window->SelectedPanel(), row(1));
 
     press(Qt::Key_Down);
     press(Qt::Key_Down);
     EXPECT_EQ(focused(), row(3));
-    EXPECT_EQ(window->SelectedPanel, row(3));
+    EXPECT_EQ(window->SelectedPanel(), row(3));
     EXPECT_TRUE(row(3)->isSelected());
     press(Qt::Key_Down); // the last row stays
     press(Qt::Key_Up);
     EXPECT_EQ(focused(), row(2));
-    EXPECT_EQ(window->SelectedPanel, row(2));
+    EXPECT_EQ(window->SelectedPanel(), row(2));
     EXPECT_FALSE(row(3)->isSelected());
 
     press(Qt::Key_Return);
@@ -85,41 +85,41 @@ TEST_F(ProgramRowsKeyboard, theFocusIsAlwaysOnTheSelectedProgram)
     const FocusCase cases[] = {
         {"duplicated, then deleted",
          [&](TForm1 &w, FakeDialogs &d) {
-             click(w.PanelList[2]);
+             click(w.PanelList()[2]);
              w.DuplicateProgram1Click();
              d.answers = {true};
              w.SpeedButton2Click();
          }},
         {"deleted from the keyboard",
          [&](TForm1 &w, FakeDialogs &d) {
-             click(w.PanelList[2]);
+             click(w.PanelList()[2]);
              d.answers = {true};
              QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
          }},
         {"opened with a double click",
          [&](TForm1 &w, FakeDialogs &) {
-             click(w.PanelList[1]);
-             QTest::mouseDClick(w.PanelList[1]->StaticText1, Qt::LeftButton);
+             click(w.PanelList()[1]);
+             QTest::mouseDClick(w.PanelList()[1]->StaticText1, Qt::LeftButton);
          }},
         {"opened, then folded",
          [&](TForm1 &w, FakeDialogs &) {
-             click(w.PanelList[3]);
-             QTest::mouseDClick(w.PanelList[3]->StaticText1, Qt::LeftButton);
+             click(w.PanelList()[3]);
+             QTest::mouseDClick(w.PanelList()[3]->StaticText1, Qt::LeftButton);
              QTest::mouseClick(w.ProgPanel->SpeedButton2, Qt::LeftButton);
          }},
         {"a new program added",
          [&](TForm1 &w, FakeDialogs &) {
-             click(w.PanelList[0]);
+             click(w.PanelList()[0]);
              w.SpeedButton1Click();
          }},
     };
     for (const FocusCase &c : cases) {
         SCOPED_TRACE(c.why);
-        while (window->PanelList.size() < 4) // the deleting cases leave fewer
+        while (window->PanelList().size() < 4) // the deleting cases leave fewer
             window->SpeedButton1Click();
         window->ActualizeBVProg();
         c.steps(*window, dialogs);
-        TFrame1 *selected = window->SelectedPanel;
+        TFrame1 *selected = window->SelectedPanel();
         ASSERT_TRUE(selected);
         QWidget *focus = focused();
         if (selected->isHidden())
@@ -127,7 +127,7 @@ TEST_F(ProgramRowsKeyboard, theFocusIsAlwaysOnTheSelectedProgram)
                         window->ProgPanel->Prog == selected->Prog);
         else
             EXPECT_EQ(focus, selected);
-        for (TFrame1 *row : window->PanelList)
+        for (TFrame1 *row : window->PanelList())
             EXPECT_EQ(row->isSelected(), row == selected);
     }
 
@@ -135,7 +135,7 @@ TEST_F(ProgramRowsKeyboard, theFocusIsAlwaysOnTheSelectedProgram)
     window->ProgList().at(1).Title = QStringLiteral("Sunday opening hours");
     window->ProgList().at(1).NumOfProg = 8;
     window->ActualizeBVProg();
-    window->ActiveSelected(window->PanelList[1]);
+    window->ActiveSelected(window->PanelList()[1]);
     dialogs.questions.clear();
     dialogs.answers = {false};
     window->SpeedButton2Click();

@@ -206,7 +206,7 @@ TEST_F(ScheduleCommands, exportThenImportGivesBackTheSameProjectFile)
     dialogs.choices.push_back(1); // replace
     window->ImportCsv1Click();
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n');
-    EXPECT_EQ(window->PanelList.size(), 3);
+    EXPECT_EQ(window->PanelList().size(), 3);
     EXPECT_EQ(saved("after.prg"), before);
 }
 
@@ -220,7 +220,7 @@ TEST_F(ScheduleCommands, addedProgramsKeepFreeNumbersAndTheMessageSaysWhichChang
     for (const auto &p : window->ProgList())
         numbers << p->NumOfProg;
     EXPECT_EQ(numbers, QList<int>({1, 2, 3, 7}));
-    EXPECT_EQ(window->PanelList.size(), 4);
+    EXPECT_EQ(window->PanelList().size(), 4);
     ASSERT_EQ(dialogs.warnings.size(), 1);
     EXPECT_EQ(dialogs.warnings.first(),
               "2 programs imported.\nNumbers already taken, changed: 2 \u2192 3");
@@ -258,7 +258,7 @@ TEST_F(ScheduleCommands, anImportWhoseQuestionIsClosedUnansweredChangesNothing)
     window->ImportCsv1Click();
     EXPECT_EQ(dialogs.questions.size(), 1);
     EXPECT_TRUE(dialogs.warnings.isEmpty()) << dialogs.warnings.join('\n');
-    EXPECT_EQ(window->PanelList.size(), 1);
+    EXPECT_EQ(window->PanelList().size(), 1);
     EXPECT_FALSE(window->isChanged());
     EXPECT_EQ(saved("after.prg"), before);
 }
@@ -268,7 +268,7 @@ TEST_F(ScheduleCommands, aBlockOpensItsProgramAndTheReportIsWritten)
     addPrograms({3, 8});
     window->ProgList().at(0).TimerOn = 1;
     window->ProgList().at(0).DateMode = 1;
-    window->ActualizeOneProg(window->PanelList.last());
+    window->ActualizeOneProg(window->PanelList().last());
     window->Schedule1Click();
     TScheduleWindow *schedule = window->ScheduleWindow1;
     ASSERT_NE(schedule, nullptr);
@@ -276,8 +276,8 @@ TEST_F(ScheduleCommands, aBlockOpensItsProgramAndTheReportIsWritten)
     ASSERT_EQ(schedule->grid()->blocks().size(), 7);
     QTest::mouseClick(schedule->grid(), Qt::LeftButton, {},
                       schedule->grid()->blocks().first().rect.center());
-    ASSERT_NE(window->SelectedPanel, nullptr);
-    EXPECT_EQ(window->SelectedPanel->Prog, &window->ProgList().at(0));
+    ASSERT_NE(window->SelectedPanel(), nullptr);
+    EXPECT_EQ(window->SelectedPanel()->Prog, &window->ProgList().at(0));
 
     window->French1Click();
     EXPECT_EQ(schedule->windowTitle(), text::Text(text::AddedTexts::ScheduleTitle, text::French));

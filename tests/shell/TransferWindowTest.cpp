@@ -134,7 +134,7 @@ TEST_F(TransferWindow, transmitThenReceiveTheProject)
     EXPECT_EQ(window->Project().Name, "Gare");
     EXPECT_EQ(window->windowTitle(), "VARNO Programmer : Gare");
     EXPECT_FALSE(window->isChanged());
-    EXPECT_EQ(window->SelectedPanel, window->PanelList.last());
+    EXPECT_EQ(window->SelectedPanel(), window->PanelList().last());
     EXPECT_FALSE(window->undoHistory().stack().canUndo()); // the programs added before
 }
 

@@ -46,7 +46,7 @@ protected:
         for (int i = 0; i < count; ++i)
             window->SpeedButton1Click();
     }
-    void open(int position) { window->ActualizeOneProg(window->PanelList[position]); }
+    void open(int position) { window->ActualizeOneProg(window->PanelList()[position]); }
     // Saving clears the change flags; an undo must set them again.
     void save()
     {
@@ -201,7 +201,7 @@ TEST_F(Undo, newAndDeletedProgramsComeBackInTheirPlaceWithTheirNumbers)
     addPrograms(3);
     window->ProgList().at(1).Title = QStringLiteral("Quai 2");
     EXPECT_EQ(undoText(), "Undo: new program 003");
-    window->SelectedPanel = window->PanelList[1];
+    window->SelectedPanel() = window->PanelList()[1];
     window->DeleteSelectedProg();
     ASSERT_EQ(numbers(), (QList<int>{1, 3}));
     EXPECT_EQ(undoText(), "Undo: deletion of 002");
@@ -210,8 +210,8 @@ TEST_F(Undo, newAndDeletedProgramsComeBackInTheirPlaceWithTheirNumbers)
     history().undo();
     EXPECT_EQ(numbers(), (QList<int>{1, 2, 3}));
     EXPECT_EQ(window->ProgList().at(1).Title, "Quai 2");
-    EXPECT_EQ(window->PanelList.size(), 3);
-    EXPECT_EQ(window->PanelList[1]->Prog, &window->ProgList().at(1));
+    EXPECT_EQ(window->PanelList().size(), 3);
+    EXPECT_EQ(window->PanelList()[1]->Prog, &window->ProgList().at(1));
     EXPECT_TRUE(panelShows(1));
     EXPECT_TRUE(window->isChanged());
     // Its number is taken again: the number menu no longer offers it.
@@ -311,7 +311,7 @@ TEST_F(Undo, anImportAddsByDefaultAndIsOneStep)
         window->ImportCsv1Click();
         ASSERT_EQ(dialogs.choiceButtons, QList<QStringList>{(QStringList{"&Add", "&Replace"})});
         EXPECT_EQ(numbers(), c.after);
-        EXPECT_EQ(window->PanelList.size(), c.after.size());
+        EXPECT_EQ(window->PanelList().size(), c.after.size());
         if (!c.step) {
             EXPECT_EQ(history().stack().count(), steps);
             continue;
@@ -322,8 +322,8 @@ TEST_F(Undo, anImportAddsByDefaultAndIsOneStep)
         history().undo();
         EXPECT_EQ(numbers(), (QList<int>{1, 2, 3}));
         EXPECT_EQ(window->ProgList().at(1).Title, "Quai 2");
-        EXPECT_EQ(window->PanelList.size(), 3);
-        EXPECT_EQ(window->PanelList[1]->Prog, &window->ProgList().at(1));
+        EXPECT_EQ(window->PanelList().size(), 3);
+        EXPECT_EQ(window->PanelList()[1]->Prog, &window->ProgList().at(1));
         EXPECT_TRUE(window->isChanged());
         history().undo(); // the step before the import: program 3 added
         EXPECT_EQ(numbers(), (QList<int>{1, 2}));
@@ -362,7 +362,7 @@ TEST_F(Undo, afterAnAddingImportUndoAndRedoLeaveOnlyTheProgramsThere)
         SaveProject(prg, project);
         ASSERT_TRUE(window->LoadProjectFile(prg));
         for (int position : c.deletes) {
-            window->SelectedPanel = window->PanelList[position];
+            window->SelectedPanel() = window->PanelList()[position];
             window->DeleteSelectedProg();
         }
         const QList<int> kept = numbers();
@@ -386,7 +386,7 @@ TEST_F(Undo, afterAnAddingImportUndoAndRedoLeaveOnlyTheProgramsThere)
             EXPECT_EQ(QSet<int>(now.begin(), now.end()).size(), now.size()) << now.size();
             for (int n : kept)
                 EXPECT_TRUE(now.contains(n)) << n;
-            EXPECT_EQ(window->PanelList.size(), now.size());
+            EXPECT_EQ(window->PanelList().size(), now.size());
         }
         dialogs.warnings.clear();
     }
@@ -404,7 +404,7 @@ struct UnappliableStep
 TEST_F(Undo, aStepThatFindsNoProgramToApplyToIsRefusedAndNotCountedDone)
 {
     const auto deleteAt = [](TForm1 &w, int position) {
-        w.SelectedPanel = w.PanelList[position];
+        w.SelectedPanel() = w.PanelList()[position];
         w.DeleteSelectedProg();
     };
     const UnappliableStep cases[] = {
@@ -424,7 +424,7 @@ TEST_F(Undo, aStepThatFindsNoProgramToApplyToIsRefusedAndNotCountedDone)
          false},
         {"title of 002",
          [](TForm1 &w) {
-             w.ActualizeOneProg(w.PanelList[1]);
+             w.ActualizeOneProg(w.PanelList()[1]);
              typeTitle(*w.ProgPanel, "Quai 3");
              w.ProgList().at(1).NumOfProg = 8;
          },
@@ -433,14 +433,14 @@ TEST_F(Undo, aStepThatFindsNoProgramToApplyToIsRefusedAndNotCountedDone)
         // would bear it.
         {"number of 001",
          [](TForm1 &w) {
-             w.ActualizeOneProg(w.PanelList[0]);
+             w.ActualizeOneProg(w.PanelList()[0]);
              w.SelectAPopUpMenuNumOfProg(9);
              w.ProgList().at(2).NumOfProg = 1;
          },
          true},
         {"number of 001",
          [](TForm1 &w) {
-             w.ActualizeOneProg(w.PanelList[0]);
+             w.ActualizeOneProg(w.PanelList()[0]);
              w.SelectAPopUpMenuNumOfProg(9);
              w.undoHistory().undo();
              w.ProgList().at(2).NumOfProg = 9;
@@ -451,7 +451,7 @@ TEST_F(Undo, aStepThatFindsNoProgramToApplyToIsRefusedAndNotCountedDone)
              TVARNOProg &jumping = w.ProgList().at(1);
              jumping.ActionKind[0] = akGoToProgram;
              jumping.ActionNumber[0] = 3;
-             w.ActualizeOneProg(w.PanelList[2]);
+             w.ActualizeOneProg(w.PanelList()[2]);
              dialogs.answers = {true}; // program 2 follows to 20
              w.SelectAPopUpMenuNumOfProg(20);
              w.ProgList().at(0).NumOfProg = 3;
@@ -462,7 +462,7 @@ TEST_F(Undo, aStepThatFindsNoProgramToApplyToIsRefusedAndNotCountedDone)
              TVARNOProg &jumping = w.ProgList().at(1);
              jumping.ActionKind[0] = akGoToProgram;
              jumping.ActionNumber[0] = 3;
-             w.ActualizeOneProg(w.PanelList[2]);
+             w.ActualizeOneProg(w.PanelList()[2]);
              dialogs.answers = {true};
              w.SelectAPopUpMenuNumOfProg(20);
              w.undoHistory().undo();

@@ -115,7 +115,7 @@ int main(int argc, char *argv[])
         added = *source;
         added.NumOfProg = number;
     }
-    window.ActualizeOneProg(window.PanelList[2]);
+    window.ActualizeOneProg(window.PanelList()[2]);
     window.Project().Name = QStringLiteral("Central station");
     window.updateTitle();
     window.show();
