@@ -74,9 +74,9 @@ void BM_PanelLanguageSwitch(benchmark::State &state)
     TVARNOProg program = sixActions();
     panel.Prog = &program;
     panel.ShowProg();
-    quint8 language = 1;
+    auto language = text::French;
     for (auto _ : state) {
-        language = language == 3 ? 1 : language + 1;
+        language = language == text::Spanish ? text::French : text::Language(language + 1);
         panel.Language = language;
         panel.TranslatePanel();
         panel.TranslateActions();

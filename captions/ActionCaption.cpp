@@ -28,7 +28,7 @@ int TransportGlyph(int command)
     return command >= 1 && command <= 10 ? glyphs[command - 1] : pictures::list::Play;
 }
 
-ActionCaption CaptionOf(quint8 kind, quint8 number, quint8 value, quint8 language)
+ActionCaption CaptionOf(quint8 kind, quint8 number, quint8 value, text::Language language)
 {
     using text::ActionTexts;
     const auto t = [language](ActionTexts key) { return text::Text(key, language); };

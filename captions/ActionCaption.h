@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <text/Language.h>
 
 // How an action slot reads on its buttons, in a given language.
 namespace varno::actions {
@@ -16,7 +17,7 @@ struct ActionCaption
     int valueGlyph = NoGlyph;
 };
 
-ActionCaption CaptionOf(quint8 kind, quint8 number, quint8 value, quint8 language);
+ActionCaption CaptionOf(quint8 kind, quint8 number, quint8 value, text::Language language);
 
 // The glyph of transport command 1..10; any other number reads as "Play".
 int TransportGlyph(int command);

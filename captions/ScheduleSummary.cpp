@@ -11,7 +11,7 @@ QString two(int n)
 
 } // namespace
 
-QString ScheduleSummary(const TVARNOProg &p, quint8 language)
+QString ScheduleSummary(const TVARNOProg &p, text::Language language)
 {
     using text::ScheduleTexts;
     if (p.TimerOn != 1)

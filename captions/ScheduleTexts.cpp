@@ -9,7 +9,7 @@ QString TimeText(int minuteOfDay)
     return QString::asprintf("%02d:%02d", minuteOfDay / 60, minuteOfDay % 60);
 }
 
-QString DescribeProblem(const Problem &problem, quint8 language)
+QString DescribeProblem(const Problem &problem, text::Language language)
 {
     using text::AddedTexts;
     const auto t = [&](AddedTexts key) {
@@ -30,7 +30,7 @@ QString DescribeProblem(const Problem &problem, quint8 language)
     return {};
 }
 
-QString DescribeClash(const Schedule &schedule, const Clash &clash, quint8 language)
+QString DescribeClash(const Schedule &schedule, const Clash &clash, text::Language language)
 {
     QStringList programs;
     for (int index : clash.firings) {
@@ -45,7 +45,7 @@ QString DescribeClash(const Schedule &schedule, const Clash &clash, quint8 langu
              programs.join(QStringLiteral(", ")));
 }
 
-QStringList DescribeAll(const Schedule &schedule, quint8 language)
+QStringList DescribeAll(const Schedule &schedule, text::Language language)
 {
     QStringList lines;
     for (const Clash &clash : schedule.clashes)

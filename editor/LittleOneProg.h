@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <editor/PanelWidgets.h>
+#include <text/Language.h>
 
 class TVARNOProg;
 
@@ -28,7 +29,8 @@ public:
     explicit TFrame1(QWidget *parent = nullptr);
 
     TVARNOProg *Prog = nullptr; // owned by the program list
-    quint8 Language = 2;        // of the schedule summary: 1 French, 2 English, 3 Spanish
+    text::Language Language =
+        text::English; // of the schedule summary: 1 French, 2 English, 3 Spanish
 
     // Redraws the row from its program: number, title, colour, timer picture, schedule.
     void ShowLittleProg();

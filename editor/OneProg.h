@@ -5,6 +5,7 @@
 #include <array>
 #include <editor/PanelWidgets.h>
 #include <resources/Pictures.h>
+#include <text/Language.h>
 #include <utility>
 #include <vector>
 
@@ -56,7 +57,8 @@ public:
     TVARNOProg *Prog = nullptr;    // the bound program, not owned
     // Set by every redraw and edit, cleared when the project is saved or loaded.
     bool Modified = false;
-    quint8 Language = 2; // of every caption: 1 French, 2 English, 3 Spanish; the window sets it
+    text::Language Language =
+        text::English; // of every caption: 1 French, 2 English, 3 Spanish; the window sets it
 
     // Makes the action, value and number menus and the weekday list, once; then captions.
     void BuildMenus();

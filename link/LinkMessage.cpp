@@ -1,7 +1,7 @@
 #include <link/LinkMessage.h>
 #include <text/text.h>
 
-QString LinkResultMessage(TLinkResult result, quint8 language, const QString &reason)
+QString LinkResultMessage(TLinkResult result, text::Language language, const QString &reason)
 {
     if (result == TLinkResult::Cancelled)
         return text::Text(text::AddedTexts::TransferCancelled, language);

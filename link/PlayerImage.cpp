@@ -149,7 +149,7 @@ QList<TFieldDifference> CompareExactly(const TPlayerImage &expected, const TPlay
     return differences;
 }
 
-QString FieldName(const TFieldDifference &difference, quint8 language)
+QString FieldName(const TFieldDifference &difference, text::Language language)
 {
     using text::AddedTexts;
     const auto name = [language](AddedTexts key) { return text::Text(key, language); };

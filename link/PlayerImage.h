@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <link/LinkResult.h>
+#include <text/Language.h>
 
 class TComLink;
 class TProject;
@@ -70,7 +71,7 @@ QList<TFieldDifference> CompareImages(const TPlayerImage &sent, const TPlayerIma
 QList<TFieldDifference> CompareExactly(const TPlayerImage &expected, const TPlayerImage &read);
 
 // The field's name in a language ("Action 2 value").
-QString FieldName(const TFieldDifference &difference, quint8 language);
+QString FieldName(const TFieldDifference &difference, text::Language language);
 
 // Reads every slot and the name over an open link, stopping at the first
 // failure or when the observer asks to cancel.

@@ -2,7 +2,7 @@
 #include <model/Project.h>
 #include <text/text.h>
 
-QString FindingText(const TFinding &finding, quint8 language)
+QString FindingText(const TFinding &finding, text::Language language)
 {
     using text::AddedTexts;
     QStringList numbers;
@@ -33,7 +33,7 @@ QString FindingText(const TFinding &finding, quint8 language)
     return {};
 }
 
-QStringList FindingLines(const QList<TFinding> &findings, quint8 language, int shown)
+QStringList FindingLines(const QList<TFinding> &findings, text::Language language, int shown)
 {
     QStringList lines;
     for (qsizetype i = 0; i < findings.size() && i < shown; ++i)
@@ -143,7 +143,7 @@ QStringList CheckProject(const TProject &project, const QList<TNarrowedNumber> &
     return lines;
 }
 
-QString NarrowedNumbersWarning(const QList<TProjectCheck> &checks, quint8 language)
+QString NarrowedNumbersWarning(const QList<TProjectCheck> &checks, text::Language language)
 {
     using text::AddedTexts;
     QStringList lines;
@@ -158,7 +158,7 @@ QString NarrowedNumbersWarning(const QList<TProjectCheck> &checks, quint8 langua
     return text::Text(AddedTexts::NarrowedNumbers, language).arg(lines.join(QLatin1Char('\n')));
 }
 
-QString FlagsReadAsNoWarning(const QList<TProjectCheck> &checks, quint8 language)
+QString FlagsReadAsNoWarning(const QList<TProjectCheck> &checks, text::Language language)
 {
     using text::AddedTexts;
     using Flag = TNarrowedNumber::TFlag;
@@ -180,7 +180,7 @@ QString FlagsReadAsNoWarning(const QList<TProjectCheck> &checks, quint8 language
     return text::Text(AddedTexts::FlagsReadAsNo, language).arg(lines.join(QLatin1Char('\n')));
 }
 
-QString SharedNumbersWarning(const QList<TProjectCheck> &checks, quint8 language)
+QString SharedNumbersWarning(const QList<TProjectCheck> &checks, text::Language language)
 {
     QStringList shared;
     for (const TProjectCheck &c : checks)

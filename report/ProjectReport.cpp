@@ -34,7 +34,7 @@ QString colourCss(quint32 colour)
                              (colour >> 16) & 0xFF);
 }
 
-void properties(QString &html, const TProject &project, quint8 l)
+void properties(QString &html, const TProject &project, text::Language l)
 {
     using text::ProjectPropertiesTexts;
     const auto &g = project.Group;
@@ -57,7 +57,7 @@ void properties(QString &html, const TProject &project, quint8 l)
     html += QStringLiteral("</table>\n");
 }
 
-QString firingText(const Firing &f, quint8 l)
+QString firingText(const Firing &f, text::Language l)
 {
     QString s = QStringLiteral("%1 %2").arg(f.number, 3, 10, QLatin1Char('0')).arg(esc(f.title));
     if (f.priority)
@@ -68,7 +68,7 @@ QString firingText(const Firing &f, quint8 l)
     return s;
 }
 
-void timetable(QString &html, const Schedule &s, quint8 l)
+void timetable(QString &html, const Schedule &s, text::Language l)
 {
     html += QStringLiteral("<h2>%1</h2>\n")
                 .arg(esc(text::Text(AddedTexts::TimetableHeading, l)
@@ -101,7 +101,7 @@ void timetable(QString &html, const Schedule &s, quint8 l)
     html += QStringLiteral("</table>\n");
 }
 
-void findings(QString &html, const Schedule &s, quint8 l)
+void findings(QString &html, const Schedule &s, text::Language l)
 {
     html += QStringLiteral("<h2>%1</h2>\n<ul class=\"problems\">\n")
                 .arg(esc(text::Text(AddedTexts::ClashesHeading, l)));
@@ -113,7 +113,7 @@ void findings(QString &html, const Schedule &s, quint8 l)
     html += QStringLiteral("</ul>\n");
 }
 
-QString flags(const TVARNOProg &p, quint8 l)
+QString flags(const TVARNOProg &p, text::Language l)
 {
     using text::PanelTexts;
     QStringList set;
@@ -126,7 +126,7 @@ QString flags(const TVARNOProg &p, quint8 l)
     return esc(set.join(QStringLiteral(", ")));
 }
 
-QString actions(const TVARNOProg &p, quint8 l)
+QString actions(const TVARNOProg &p, text::Language l)
 {
     QStringList items;
     const int used = qMin<int>(p.ActionCount, TVARNOProg::ActionSlots);
@@ -142,7 +142,7 @@ QString actions(const TVARNOProg &p, quint8 l)
     return items.isEmpty() ? QString() : QStringLiteral("<ol>%1</ol>").arg(items.join(QString()));
 }
 
-void programs(QString &html, const TProject &project, quint8 l)
+void programs(QString &html, const TProject &project, text::Language l)
 {
     html += QStringLiteral("<h2>%1</h2>\n<table class=\"programs\" width=\"100%\">\n"
                            "<thead><tr><th>%2</th><th>%3</th><th>%4</th><th>%5</th><th>%6</th>"
@@ -170,7 +170,7 @@ void programs(QString &html, const TProject &project, quint8 l)
 
 } // namespace
 
-QString ProjectReportHtml(const TProject &project, const QDate &weekOf, quint8 language)
+QString ProjectReportHtml(const TProject &project, const QDate &weekOf, text::Language language)
 {
     const Schedule s = BuildSchedule(project, WeekStart(weekOf), 7);
     const QString title =

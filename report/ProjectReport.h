@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <text/Language.h>
 
 class TProject;
 
@@ -9,4 +10,4 @@ class TProject;
 // comment, the timetable of one week, the clashes and problems, and every
 // program with its flags, schedule and actions worded as the program panel
 // words them. A complete HTML page; it needs no picture.
-QString ProjectReportHtml(const TProject &project, const QDate &weekOf, quint8 language);
+QString ProjectReportHtml(const TProject &project, const QDate &weekOf, text::Language language);

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QtGlobal>
+#include <text/Language.h>
 
 class QFrame;
 class QLabel;
@@ -26,7 +27,8 @@ public:
 
     explicit TForm2(QWidget *parent = nullptr);
 
-    quint8 Language = 2; // 1 French, 2 English, 3 Spanish; set by the main window
+    text::Language Language =
+        text::English; // 1 French, 2 English, 3 Spanish; set by the main window
 
     QFrame *Bevel1;
     QLabel *Image1;

@@ -280,7 +280,7 @@ void TForm1::updateTitle()
 
 void TForm1::TranslateMainWindow()
 {
-    const quint8 l = CurrentLanguage;
+    const text::Language l = CurrentLanguage;
     using text::FileMenuTexts;
     File1->setText(text::Text(FileMenuTexts::FileMenu, l));
     New2->setText(text::Text(FileMenuTexts::NewProject, l));
@@ -333,7 +333,7 @@ void TForm1::TranslateMainWindow()
     translateRecoveryState();
 }
 
-void TForm1::setLanguage(quint8 language)
+void TForm1::setLanguage(text::Language language)
 {
     CurrentLanguage = language;
     English1->setChecked(language == text::English);

@@ -7,6 +7,7 @@
 #include <model/Project.h>
 #include <shell/ProgramRows.h>
 #include <shell/ProjectDocument.h>
+#include <text/Language.h>
 
 class QAction;
 class QActionGroup;
@@ -86,7 +87,8 @@ public:
     // The selected row: Delete, Duplicate and Verif act on its program.
     TFrame1 *&SelectedPanel() { return rows_->SelectedPanel; }
     TFrame2 *ProgPanel = nullptr; // the one program panel, shown in place of the open program's row
-    quint8 CurrentLanguage = 2;   // 1 French, 2 English, 3 Spanish; kept in the settings file
+    text::Language CurrentLanguage =
+        text::English; // 1 French, 2 English, 3 Spanish; kept in the settings file
     // The serial port of the transfers: COM1..COM6 or another port's name.
     QString ComPortName = QStringLiteral("COM1");
     // The project's file; empty until it is opened or saved.
@@ -277,7 +279,7 @@ private:
     // running programmer.
     bool refusedAsExport(const QString &fileName);
     // CurrentLanguage, its menu mark, the toolkit's texts; no captions.
-    void setLanguage(quint8 language);
+    void setLanguage(text::Language language);
     void markPort(); // marks ComPortName in the port menu, added when missing
     // A port menu item beyond COM1..COM6.
     QAction *addOtherPort(const QString &name, const QString &label);

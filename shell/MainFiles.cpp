@@ -142,7 +142,7 @@ TForm1::TChangedFileChoice TForm1::choiceForChangedFile()
     using text::AddedTexts;
     if (!document_.fileState().differsFrom(TFileState::of(ProjectFileName())))
         return TChangedFileChoice::Overwrite;
-    const quint8 l = CurrentLanguage;
+    const text::Language l = CurrentLanguage;
     const QString question = text::Text(AddedTexts::ChangedOnDisk, l)
                                  .arg(QDir::toNativeSeparators(ProjectFileName()),
                                       QFileInfo(PreviousVersionPath(ProjectFileName())).fileName());

@@ -50,7 +50,7 @@ void TForm1::buildSafetyItems(QMenu *file, QMenu *rs232)
 void TForm1::translateSafetyItems()
 {
     using text::AddedTexts;
-    const quint8 l = CurrentLanguage;
+    const text::Language l = CurrentLanguage;
     OpenBackup1->setText(text::Text(AddedTexts::OpenBackup, l));
     BackupBefore1->setText(text::Text(AddedTexts::BackupBeforeTransmit, l));
     VerifyAfter1->setText(text::Text(AddedTexts::VerifyAfterTransmit, l));
@@ -96,7 +96,7 @@ void TForm1::transmitSafely()
         report = varno::transfer::RunSafeTransmit(link(), ComPortName, document_.project(), safety,
                                                   *OKBottomDlg1);
     });
-    const quint8 l = CurrentLanguage;
+    const text::Language l = CurrentLanguage;
     const QString reason = link().lastErrorReason();
     using varno::transfer::TSafeOutcome;
     const TSafeOutcome outcome = report.outcome();
@@ -164,7 +164,7 @@ void TForm1::transmitSafely()
 void TForm1::transmitStoppedHalfWay(const varno::transfer::TSafeTransmitReport &report)
 {
     using text::AddedTexts;
-    const quint8 l = CurrentLanguage;
+    const text::Language l = CurrentLanguage;
     QString message = report.outcome() == varno::transfer::TSafeOutcome::CancelledPartlyWritten
                           ? text::Text(AddedTexts::TransmitCancelled, l)
                           : LinkResultMessage(report.Result, l, link().lastErrorReason()) +
@@ -193,7 +193,7 @@ void TForm1::restoreBackup(const varno::transfer::TPlayerImage &image)
     varno::transfer::TRestoreReport restored;
     runInProgressDialog(
         [&] { restored = varno::transfer::RunRestore(link(), ComPortName, image, *OKBottomDlg1); });
-    const quint8 l = CurrentLanguage;
+    const text::Language l = CurrentLanguage;
     LinkResult = restored.Result;
     if (!restored.Refused.isEmpty()) {
         dialogs_.warn(this, text::Text(AddedTexts::BackupNotRestorable, l).arg(restored.Refused));

@@ -94,7 +94,7 @@ void TForm1::buildScheduleCommands()
 void TForm1::translateScheduleCommands()
 {
     using text::AddedTexts;
-    const quint8 l = CurrentLanguage;
+    const text::Language l = CurrentLanguage;
     Schedule1->setText(text::Text(AddedTexts::ScheduleItem, l));
     ScheduleButton->setToolTip(text::Text(AddedTexts::ScheduleItem, l).remove(QLatin1Char('&')));
     ExportReport1->setText(text::Text(AddedTexts::ExportReport, l));
@@ -211,7 +211,7 @@ void TForm1::ImportCsv1Click()
     }
     // As the programmer holds programs it opens.
     HoldPrograms(imported);
-    const quint8 l = CurrentLanguage;
+    const text::Language l = CurrentLanguage;
     // Adding is the default: a project is never replaced by a key pressed in haste.
     const int choice = dialogs_.askChoice(
         this, text::Text(AddedTexts::ReplaceOrAdd, l).arg(imported.count()),

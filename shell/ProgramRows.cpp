@@ -52,7 +52,7 @@ TProgramRows::TProgramRows(TProjectDocument &document, QScrollArea &scrollBox, Q
     followDocument();
 }
 
-void TProgramRows::setLanguage(quint8 language)
+void TProgramRows::setLanguage(text::Language language)
 {
     language_ = language;
     for (TFrame1 *panel : PanelList) {

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <text/Language.h>
 
 class QScrollArea;
 class QWidget;
@@ -34,7 +35,7 @@ public:
     TFrame2 *panel() const { return ProgPanel; } // the one program panel
 
     // The rows' and the panel's language; captions them again.
-    void setLanguage(quint8 language);
+    void setLanguage(text::Language language);
     // Records the window edited in place and shows already, reported as one step.
     void reportEdits(const QList<varno::undo::ProgramChange> &changes);
 
@@ -85,7 +86,7 @@ private:
     QScrollArea *ScrollBox1; // the window's scroll box
     QWidget *rows_;          // inside it: the rows and the program panel
     TFrame2 *ProgPanel;      // the one program panel
-    quint8 language_ = 2;
+    text::Language language_ = text::English;
     QPointer<TFrame1> clickedRow_; // the row of the last click
     QElapsedTimer clickedAt_;      // and its time, for a double click
     // The records were changed in place and are shown already.

@@ -15,7 +15,7 @@ bool SameProjectFile(const QString &a, const QString &b)
 }
 
 QString LockHeldMessage(TLockMessage kind, const QString &fileName, qint64 ownerPid,
-                        const QString &ownerHost, const QString &lockFile, quint8 language)
+                        const QString &ownerHost, const QString &lockFile, text::Language language)
 {
     using text::AddedTexts;
     const bool open = kind == TLockMessage::OpenAnyway;

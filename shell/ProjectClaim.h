@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <model/ProjectLock.h>
+#include <text/Language.h>
 
 // What opening or saving a project file found about other running programmers,
 // and what the user chose: the lock to keep (none when the folder cannot hold
@@ -30,4 +31,4 @@ enum class TLockMessage
     NotReplaced,
 };
 QString LockHeldMessage(TLockMessage kind, const QString &fileName, qint64 ownerPid,
-                        const QString &ownerHost, const QString &lockFile, quint8 language);
+                        const QString &ownerHost, const QString &lockFile, text::Language language);

@@ -37,7 +37,7 @@ StepKind EditKind(const TVARNOProg &before, const TVARNOProg &after)
     return StepKind::Values;
 }
 
-QString StepName(StepKind kind, int number, quint8 language)
+QString StepName(StepKind kind, int number, text::Language language)
 {
     using text::AddedTexts;
     static constexpr AddedTexts names[] = {
@@ -80,7 +80,10 @@ public:
     {
         setText(varno::undo::StepName(kind, number, text::English));
     }
-    QString name(quint8 language) const { return varno::undo::StepName(kind_, number_, language); }
+    QString name(text::Language language) const
+    {
+        return varno::undo::StepName(kind_, number_, language);
+    }
     // Whether the list is as the step left it (undoing) or found it (redoing):
     // a step that would change another program, or give a number twice, is
     // refused rather than applied.
@@ -311,7 +314,7 @@ TProjectUndo::TProjectUndo(TProjectDocument &document) : document_(document)
     updateItems();
 }
 
-void TProjectUndo::setLanguage(quint8 language)
+void TProjectUndo::setLanguage(text::Language language)
 {
     language_ = language;
     updateItems();

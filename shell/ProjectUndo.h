@@ -7,6 +7,7 @@
 #include <model/GroupOfProjectClasses.h>
 #include <model/ProgList.h>
 #include <model/ProjectClasses.h>
+#include <text/Language.h>
 
 class QAction;
 class TProjectDocument;
@@ -42,7 +43,7 @@ StepKind EditKind(const TVARNOProg &before, const TVARNOProg &after);
 
 // "title of 005": the step's name in language, number the program's (for an
 // import, the number of programs imported).
-QString StepName(StepKind kind, int number, quint8 language);
+QString StepName(StepKind kind, int number, text::Language language);
 
 // Copies of the records of a list, in order.
 QList<TVARNOProg> Records(const TProgList &programs);
@@ -77,7 +78,7 @@ public:
     // The Edit menu items; their texts follow the next step and the language.
     QAction *UndoItem;
     QAction *RedoItem;
-    void setLanguage(quint8 language);
+    void setLanguage(text::Language language);
 
     // What the document reports once done; ignored while a step is being applied.
     void programEdited(int position, const TVARNOProg &before, const TVARNOProg &after);
@@ -111,6 +112,6 @@ private:
 
     TProjectDocument &document_;
     QUndoStack stack_;
-    quint8 language_ = 2;
+    text::Language language_ = text::English;
     bool applying_ = false;
 };

@@ -136,7 +136,7 @@ void TForm3::fitLabelColumn()
     int fieldsLeft = Edit1->x();
     for (const auto &[label, edit, key] : rows) {
         const QFontMetrics metrics(label->font());
-        for (const quint8 language : {text::French, text::English, text::Spanish})
+        for (const text::Language language : {text::French, text::English, text::Spanish})
             fieldsLeft =
                 std::max(fieldsLeft, label->x() + kTextRoom +
                                          metrics.horizontalAdvance(text::Text(key, language)) + 1);

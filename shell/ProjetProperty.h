@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 #include <QtGlobal>
+#include <text/Language.h>
 
 class QLabel;
 class QLineEdit;
@@ -37,7 +38,8 @@ public:
 
     explicit TForm3(QWidget *parent = nullptr);
 
-    quint8 Language = 2; // 1 French, 2 English, 3 Spanish; set by the main window
+    text::Language Language =
+        text::English; // 1 French, 2 English, 3 Spanish; set by the main window
 
     // New-project state: name "New Project", the six texts empty, the comment the
     // single line "...".

@@ -87,7 +87,7 @@ TScheduleWindow::TScheduleWindow(const TProject &project, QWidget *parent)
     showWeek(varno::currentDateTime().date());
 }
 
-void TScheduleWindow::setLanguage(quint8 language)
+void TScheduleWindow::setLanguage(text::Language language)
 {
     language_ = language;
     translate();

@@ -6,6 +6,7 @@
 #include <functional>
 #include <model/Schedule.h>
 #include <shell/WeekGrid.h>
+#include <text/Language.h>
 
 class QDateEdit;
 class QLabel;
@@ -31,7 +32,7 @@ public:
     // Called with the program's position in the project when its block is clicked.
     std::function<void(int)> OpenProgram;
 
-    void setLanguage(quint8 language);
+    void setLanguage(text::Language language);
     void showWeek(const QDate &anyDayOfIt);
     QDate weekStart() const { return weekStart_; }
     // Reads the project again when it changed since the last look; the window
@@ -47,7 +48,7 @@ private:
     void translate();
 
     const TProject &project_;
-    quint8 language_ = 2;
+    text::Language language_ = text::English;
     QDate weekStart_;
     QByteArray seen_; // the project as last drawn
     varno::schedule::Schedule schedule_;

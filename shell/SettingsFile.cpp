@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kLineCount = 7;
 
-QString languageWord(quint8 language)
+QString languageWord(text::Language language)
 {
     switch (language) {
     case text::French:
@@ -25,7 +25,7 @@ QString languageWord(quint8 language)
     }
 }
 
-quint8 languageFromWord(const QString &word)
+text::Language languageFromWord(const QString &word)
 {
     if (word == QLatin1String("English"))
         return text::English;

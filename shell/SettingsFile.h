@@ -9,7 +9,7 @@
 // port and the project file open last.
 struct TSettings
 {
-    quint8 Language = text::English; // 1 French, 2 English, 3 Spanish
+    text::Language Language = text::English; // 1 French, 2 English, 3 Spanish
     QString ComPortName = QStringLiteral("COM1");
     QString ProjectFileName; // empty: no project to open at start-up
 };

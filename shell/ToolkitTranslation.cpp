@@ -10,7 +10,7 @@ const auto kTranslatorName = QStringLiteral("ToolkitTranslation");
 
 } // namespace
 
-void UseToolkitLanguage(quint8 language)
+void UseToolkitLanguage(text::Language language)
 {
     QCoreApplication *app = QCoreApplication::instance();
     if (!app)

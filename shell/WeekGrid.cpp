@@ -59,7 +59,8 @@ bool TWeekGrid::event(QEvent *event)
     return QWidget::event(event);
 }
 
-void TWeekGrid::setSchedule(const Schedule &schedule, const TProject &project, quint8 language)
+void TWeekGrid::setSchedule(const Schedule &schedule, const TProject &project,
+                            text::Language language)
 {
     schedule_ = schedule;
     language_ = language;
@@ -152,7 +153,7 @@ TWeekHeader::TWeekHeader(QWidget *parent) : QWidget(parent)
     setAutoFillBackground(true);
 }
 
-void TWeekHeader::setWeek(const QDate &from, quint8 language)
+void TWeekHeader::setWeek(const QDate &from, text::Language language)
 {
     from_ = from;
     language_ = language;

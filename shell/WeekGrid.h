@@ -6,6 +6,7 @@
 #include <QScrollArea>
 #include <QWidget>
 #include <model/Schedule.h>
+#include <text/Language.h>
 
 class TProject;
 
@@ -27,7 +28,7 @@ public:
     explicit TWeekGrid(QWidget *parent = nullptr);
 
     void setSchedule(const varno::schedule::Schedule &schedule, const TProject &project,
-                     quint8 language);
+                     text::Language language);
 
     struct Block
     {
@@ -57,7 +58,7 @@ private:
     QList<quint32> colours_; // of each firing
     QList<Block> blocks_;
     QList<QPair<int, int>> rows_; // minute of day, top
-    quint8 language_ = 2;
+    text::Language language_ = text::English;
 };
 
 // The days above the grid, in the margin of its scroll area: they stay in
@@ -71,7 +72,7 @@ public:
 
     explicit TWeekHeader(QWidget *parent = nullptr);
 
-    void setWeek(const QDate &from, quint8 language);
+    void setWeek(const QDate &from, text::Language language);
     void setDayWidth(int width);
     // How far the grid below is scrolled to the right, in pixels.
     void setOffset(int x);
@@ -82,7 +83,7 @@ protected:
 
 private:
     QDate from_;
-    quint8 language_ = 2;
+    text::Language language_ = text::English;
     int offset_ = 0;
     int dayWidth_ = TWeekGrid::DayWidth;
 };

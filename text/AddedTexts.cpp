@@ -407,7 +407,7 @@ static_assert(rowsInKeyOrder(), "one row per added text, in the order of the key
 
 } // namespace
 
-QString Text(AddedTexts key, quint8 language)
+QString Text(AddedTexts key, Language language)
 {
     const int k = int(key);
     if (k < 0 || k >= KeyCount<AddedTexts>)

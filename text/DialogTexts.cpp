@@ -68,12 +68,12 @@ constexpr Entry kAboutTexts[] = {
 
 } // namespace
 
-QString Text(ProjectPropertiesTexts key, quint8 language)
+QString Text(ProjectPropertiesTexts key, Language language)
 {
     return detail::entry(kProjectPropertiesTexts, key, language);
 }
 
-QString Text(AboutTexts key, quint8 language)
+QString Text(AboutTexts key, Language language)
 {
     return detail::entry(kAboutTexts, key, language);
 }

@@ -13,12 +13,12 @@ using Entry = std::u16string_view;
 // Entry (language, key) of a table of keyCount keys laid out language by language:
 // all French entries, then all English, then all Spanish. Applies the rules of
 // text.h for a language or key out of range.
-QString lookup(const Entry *table, int keyCount, int key, quint8 language);
+QString lookup(const Entry *table, int keyCount, int key, Language language);
 
 // Lookup in a localised table by its named key. A table whose number of entries is
 // not three times its key count does not compile.
 template <class Table, std::size_t N>
-QString entry(const Entry (&table)[N], Table key, quint8 language)
+QString entry(const Entry (&table)[N], Table key, Language language)
 {
     static_assert(N == std::size_t(LanguageCount) * std::size_t(KeyCount<Table>),
                   "a localised table needs one entry per key in each language");

@@ -149,32 +149,32 @@ constexpr Entry kHelpMenuTexts[] = {
 
 } // namespace
 
-QString Text(ToolbarHints key, quint8 language)
+QString Text(ToolbarHints key, Language language)
 {
     return detail::entry(kToolbarHints, key, language);
 }
 
-QString Text(FileMenuTexts key, quint8 language)
+QString Text(FileMenuTexts key, Language language)
 {
     return detail::entry(kFileMenuTexts, key, language);
 }
 
-QString Text(EditMenuTexts key, quint8 language)
+QString Text(EditMenuTexts key, Language language)
 {
     return detail::entry(kEditMenuTexts, key, language);
 }
 
-QString Text(RS232MenuTexts key, quint8 language)
+QString Text(RS232MenuTexts key, Language language)
 {
     return detail::entry(kRS232MenuTexts, key, language);
 }
 
-QString Text(LanguageMenuTexts key, quint8 language)
+QString Text(LanguageMenuTexts key, Language language)
 {
     return detail::entry(kLanguageMenuTexts, key, language);
 }
 
-QString Text(HelpMenuTexts key, quint8 language)
+QString Text(HelpMenuTexts key, Language language)
 {
     return detail::entry(kHelpMenuTexts, key, language);
 }

@@ -97,22 +97,22 @@ constexpr Entry kLinkMessages[] = {
 
 } // namespace
 
-QString Text(MainMessages key, quint8 language)
+QString Text(MainMessages key, Language language)
 {
     return detail::entry(kMainMessages, key, language);
 }
 
-QString Text(ProgramLimitMessage key, quint8 language)
+QString Text(ProgramLimitMessage key, Language language)
 {
     return detail::entry(kProgramLimitMessage, key, language);
 }
 
-QString Text(LinkMessages key, quint8 language)
+QString Text(LinkMessages key, Language language)
 {
     return detail::entry(kLinkMessages, key, language);
 }
 
-QString LinkMessage(int code, quint8 language)
+QString LinkMessage(int code, Language language)
 {
     // A code outside 0..11 is outside the table and gives an empty string.
     return Text(LinkMessages(code), language);

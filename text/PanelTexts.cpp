@@ -176,27 +176,27 @@ static_assert(std::size(kTransportCommandNames) == std::size_t(TransportCommandC
 
 } // namespace
 
-QString Text(PanelTexts key, quint8 language)
+QString Text(PanelTexts key, Language language)
 {
     return detail::entry(kPanelTexts, key, language);
 }
 
-QString Text(ActionTexts key, quint8 language)
+QString Text(ActionTexts key, Language language)
 {
     return detail::entry(kActionTexts, key, language);
 }
 
-QString Text(DayNames key, quint8 language)
+QString Text(DayNames key, Language language)
 {
     return detail::entry(kDayNames, key, language);
 }
 
-QString Text(ScheduleTexts key, quint8 language)
+QString Text(ScheduleTexts key, Language language)
 {
     return detail::entry(kScheduleTexts, key, language);
 }
 
-QString DayName(int weekday, quint8 language)
+QString DayName(int weekday, Language language)
 {
     if (weekday < 1 || weekday > KeyCount<DayNames>)
         return {};

@@ -2,7 +2,7 @@
 
 namespace text::detail {
 
-QString lookup(const Entry *table, int keyCount, int key, quint8 language)
+QString lookup(const Entry *table, int keyCount, int key, Language language)
 {
     if (key < 0 || key >= keyCount)
         return {};

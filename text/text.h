@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <text/Language.h>
 
 // The user-interface texts of the application in its three languages.
 //
@@ -22,16 +23,6 @@
 // - Texts are for display only: nothing maps a text back to its key, and no logic may
 //   compare a displayed text.
 namespace text {
-
-// Language index as the main window keeps it and the settings file stores it.
-enum Language : quint8
-{
-    French = 1,
-    English = 2,
-    Spanish = 3
-};
-inline constexpr int LanguageCount = 3;
-inline constexpr quint8 StartupLanguage = English;
 
 // --- Main window -------------------------------------------------------------------
 
@@ -514,29 +505,29 @@ template <> struct TableTraits<AddedTexts>
 };
 
 // The entry of a localised table in the given language.
-QString Text(ToolbarHints key, quint8 language);
-QString Text(FileMenuTexts key, quint8 language);
-QString Text(EditMenuTexts key, quint8 language);
-QString Text(RS232MenuTexts key, quint8 language);
-QString Text(LanguageMenuTexts key, quint8 language);
-QString Text(HelpMenuTexts key, quint8 language);
-QString Text(ProjectPropertiesTexts key, quint8 language);
-QString Text(AboutTexts key, quint8 language);
-QString Text(MainMessages key, quint8 language);
-QString Text(ProgramLimitMessage key, quint8 language);
-QString Text(LinkMessages key, quint8 language);
-QString Text(PanelTexts key, quint8 language);
-QString Text(ActionTexts key, quint8 language);
-QString Text(DayNames key, quint8 language);
-QString Text(ScheduleTexts key, quint8 language);
-QString Text(AddedTexts key, quint8 language);
+QString Text(ToolbarHints key, Language language);
+QString Text(FileMenuTexts key, Language language);
+QString Text(EditMenuTexts key, Language language);
+QString Text(RS232MenuTexts key, Language language);
+QString Text(LanguageMenuTexts key, Language language);
+QString Text(HelpMenuTexts key, Language language);
+QString Text(ProjectPropertiesTexts key, Language language);
+QString Text(AboutTexts key, Language language);
+QString Text(MainMessages key, Language language);
+QString Text(ProgramLimitMessage key, Language language);
+QString Text(LinkMessages key, Language language);
+QString Text(PanelTexts key, Language language);
+QString Text(ActionTexts key, Language language);
+QString Text(DayNames key, Language language);
+QString Text(ScheduleTexts key, Language language);
+QString Text(AddedTexts key, Language language);
 
 // The message of a link result code 0..11 (0 is the success message).
 inline constexpr int LinkMessageCount = KeyCount<LinkMessages>;
-QString LinkMessage(int code, quint8 language);
+QString LinkMessage(int code, Language language);
 
 // The name of a weekday 1..7, 1 being Monday (a program's weekday value).
-QString DayName(int weekday, quint8 language);
+QString DayName(int weekday, Language language);
 
 // The words of the directory and transport submenus, the same in every language:
 // entry 0 is "SONG", entries 1..10 the ten transport commands in menu order.

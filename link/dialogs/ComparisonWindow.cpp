@@ -26,7 +26,7 @@ TComparisonWindow::TComparisonWindow(QWidget *parent) : QDialog(parent)
 }
 
 void TComparisonWindow::showDifferences(const QList<varno::transfer::TFieldDifference> &differences,
-                                        quint8 language)
+                                        text::Language language)
 {
     using text::AddedTexts;
     const auto t = [language](AddedTexts key) { return text::Text(key, language); };

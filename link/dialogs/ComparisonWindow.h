@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QList>
 #include <link/PlayerImage.h>
+#include <text/Language.h>
 
 class QLabel;
 class QTableWidget;
@@ -17,7 +18,7 @@ public:
     explicit TComparisonWindow(QWidget *parent = nullptr);
 
     void showDifferences(const QList<varno::transfer::TFieldDifference> &differences,
-                         quint8 language);
+                         text::Language language);
 
     QLabel *Summary;
     QTableWidget *Table;

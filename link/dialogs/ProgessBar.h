@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <functional>
 #include <link/Transfer.h>
+#include <text/Language.h>
 
 class QFrame;
 class QLabel;
@@ -24,7 +25,7 @@ class TOKBottomDlg1 : public QDialog, public TTransferObserver
 public:
     explicit TOKBottomDlg1(QWidget *parent = nullptr);
 
-    quint8 Language = 2;
+    text::Language Language = text::English;
     // The transfer the activation runs.
     std::function<void()> Transfer;
     // Shows a failure while the dialog is still open.

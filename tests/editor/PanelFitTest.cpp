@@ -76,7 +76,7 @@ TEST_F(PanelFit, everyCaptionFitsOrKeepsItsNumberWithTheFullTextAsTooltip)
         GTEST_SKIP() << "this platform plugin has no fonts (Windows' offscreen one): the Windows "
                         "run measures the captions again in the windows platform";
     using text::ActionTexts;
-    for (quint8 language : {1, 2, 3}) {
+    for (const text::Language language : {text::French, text::English, text::Spanish}) {
         SCOPED_TRACE(int(language));
         panel.Language = language;
         panel.TranslatePanel();

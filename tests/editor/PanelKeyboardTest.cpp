@@ -188,7 +188,7 @@ TEST_F(PanelKeyboard, menuOpenedFromTheKeyboardOpensAtTheControl)
 TEST_F(PanelKeyboard, everyControlIsNamedInEachLanguage)
 {
     std::map<quint8, QStringList> names;
-    for (quint8 language : {text::French, text::English, text::Spanish}) {
+    for (text::Language language : {text::French, text::English, text::Spanish}) {
         panel.Language = language;
         panel.TranslatePanel();
         panel.TranslateActions();

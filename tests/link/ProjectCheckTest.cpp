@@ -202,7 +202,7 @@ TEST_F(ProjectCheck, transmitFindingsNameTheirPrograms)
                 f.kind == TFindingKind::SharedNumber || f.kind == TFindingKind::ImpossibleDate;
             EXPECT_EQ(CheckProject(checked).contains(FindingText(f, text::English)),
                       !saidByTheTransmit);
-            for (quint8 language : {text::French, text::Spanish}) {
+            for (text::Language language : {text::French, text::Spanish}) {
                 const QString line = FindingText(f, language);
                 EXPECT_NE(line, FindingText(f, text::English));
                 EXPECT_TRUE(line.contains(

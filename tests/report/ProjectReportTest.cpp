@@ -52,7 +52,7 @@ TEST(ProjectReport, holdsEveryProgramsCaptionsInEachLanguage)
     ASSERT_FALSE(schedule.clashes.isEmpty());
     ASSERT_FALSE(schedule.problems.isEmpty());
 
-    for (quint8 language : {text::French, text::English, text::Spanish}) {
+    for (text::Language language : {text::French, text::English, text::Spanish}) {
         SCOPED_TRACE(int(language));
         const QString html = ProjectReportHtml(project, week, language);
         EXPECT_TRUE(html.contains(QStringLiteral("Gare &lt;Sud&gt; &amp; Co")));

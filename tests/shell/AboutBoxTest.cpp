@@ -50,7 +50,7 @@ TEST_F(AboutBox, textsInEachLanguageAtEachOpening)
 {
     struct Case
     {
-        quint8 language;
+        text::Language language;
         QString title, version;
     };
     const Case cases[] = {

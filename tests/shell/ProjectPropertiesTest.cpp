@@ -50,7 +50,7 @@ protected:
                 dialog.Button1->text(), dialog.Button2->text()};
     }
 
-    static QStringList expectedCaptions(quint8 language)
+    static QStringList expectedCaptions(text::Language language)
     {
         QStringList texts;
         for (int key = 0; key <= int(text::ProjectPropertiesTexts::CancelButton); ++key)
@@ -91,7 +91,7 @@ TEST_F(ProjectProperties, everyCaptionFitsInEachLanguage)
         {dialog.Label7, dialog.Edit1}, {dialog.Label3, dialog.Edit2}, {dialog.Label4, dialog.Edit3},
         {dialog.Label5, dialog.Edit4}, {dialog.Label6, dialog.Edit5}, {dialog.Label1, dialog.Edit6},
         {dialog.Label8, dialog.Edit7}, {dialog.Label2, nullptr}};
-    for (const quint8 language : {text::French, text::English, text::Spanish}) {
+    for (const text::Language language : {text::French, text::English, text::Spanish}) {
         dialog.Language = language;
         dialog.show();
         for (const auto &[label, edit] : rows) {
@@ -203,7 +203,7 @@ TEST_F(ProjectProperties, textsFollowTheLanguageAtEachOpeningFieldsKeepTheirValu
     dialog.hide();
 
     // A switch while the dialog is hidden shows on the next opening.
-    for (quint8 language : {text::French, text::Spanish, text::English}) {
+    for (text::Language language : {text::French, text::Spanish, text::English}) {
         dialog.Language = language;
         // Not applied before the dialog is shown again.
         EXPECT_NE(dialog.Label3->text(),
@@ -221,7 +221,7 @@ TEST_F(ProjectProperties, textsFollowTheLanguageAtEachOpeningFieldsKeepTheirValu
 
 TEST_F(ProjectProperties, subjectLabelInEachLanguage)
 {
-    const std::pair<quint8, QString> cases[] = {
+    const std::pair<text::Language, QString> cases[] = {
         {text::English, " Object :"}, {text::French, " Sujet :"}, {text::Spanish, " Tema :"}};
     for (const auto &[language, caption] : cases) {
         dialog.Language = language;

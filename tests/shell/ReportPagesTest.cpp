@@ -48,7 +48,7 @@ TEST(ReportPages, tablesTakeThePageWidthKeepWordsWholeAndRepeatTheirHeader)
     }
     const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
                          QPageLayout::Millimeter);
-    for (const quint8 language : {text::French, text::English, text::Spanish}) {
+    for (const text::Language language : {text::French, text::English, text::Spanish}) {
         SCOPED_TRACE(int(language));
         QTextDocument document;
         reportpages::LayOut(document, ProjectReportHtml(project, QDate(2026, 12, 7), language), a4);

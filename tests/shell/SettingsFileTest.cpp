@@ -110,11 +110,12 @@ TEST_F(SettingsFile, writesTheSevenLinesInWindows1252WithCrLf)
 
 TEST_F(SettingsFile, languageWordsWrittenAndReadBack)
 {
-    const std::pair<quint8, QByteArray> cases[] = {
+    const std::pair<text::Language, QByteArray> cases[] = {
         {text::French, "French"},
         {text::English, "English"},
         {text::Spanish, "Spanish"},
-        {0, "English"}, // never stored by the application; written as the start-up language
+        {text::Language(0),
+         "English"}, // never stored by the application; written as the start-up language
     };
     for (const auto &[language, word] : cases) {
         TSettings settings;
@@ -123,7 +124,7 @@ TEST_F(SettingsFile, languageWordsWrittenAndReadBack)
         EXPECT_EQ(readBytes(cfgPath()).split('\n').at(2), word + "\r");
         TSettings back;
         ASSERT_TRUE(file.ReadSettings(back));
-        EXPECT_EQ(back.Language, language == 0 ? quint8(text::English) : language);
+        EXPECT_EQ(back.Language, language == 0 ? text::English : language);
     }
 }
 

@@ -14,7 +14,7 @@ using texttest::q;
 template <class Table>
 void expectRow(Table key, const char16_t *french, const char16_t *english, const char16_t *spanish)
 {
-    SCOPED_TRACE(testing::PrintToString(at(key, 0)));
+    SCOPED_TRACE(testing::PrintToString(at(key, Language(0))));
     EXPECT_EQ(Text(key, French), q(french));
     EXPECT_EQ(Text(key, English), q(english));
     EXPECT_EQ(Text(key, Spanish), q(spanish));
@@ -154,7 +154,7 @@ TEST(TextContent, comPortMenuCaptionIsPortComInEnglishAndComPortInFrench)
 
 TEST(TextContent, progressTitleFramesTheProgramNumber)
 {
-    const auto title = [](quint8 language) {
+    const auto title = [](text::Language language) {
         return Text(MainMessages::ProgressPrefix, language) + QString::number(7) +
                Text(MainMessages::ProgressSuffix, language);
     };
@@ -165,7 +165,7 @@ TEST(TextContent, progressTitleFramesTheProgramNumber)
 
 TEST(TextContent, questionAfterAReceiveIsTheConfirmationThenTheNameLabel)
 {
-    const auto question = [](quint8 language) {
+    const auto question = [](text::Language language) {
         return Text(MainMessages::LoadAssociatedProjectConfirm, language) +
                Text(MainMessages::AssociatedProjectName, language) + QStringLiteral("Expo");
     };

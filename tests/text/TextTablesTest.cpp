@@ -134,7 +134,7 @@ int trailingBlanks(const QString &s)
 TEST(TextTables, leadingBlanksAreExactlyTheListedOnes)
 {
     BlankCounts expected;
-    for (const quint8 language : texttest::kLanguages) {
+    for (const text::Language language : texttest::kLanguages) {
         for (const auto key :
              {ProjectPropertiesTexts::NameLabel, ProjectPropertiesTexts::SubjectLabel,
               ProjectPropertiesTexts::AuthorLabel, ProjectPropertiesTexts::CopyrightLabel,
@@ -164,7 +164,7 @@ TEST(TextTables, leadingBlanksAreExactlyTheListedOnes)
 TEST(TextTables, trailingBlanksAreExactlyTheListedOnes)
 {
     BlankCounts expected;
-    for (const quint8 language : texttest::kLanguages) {
+    for (const text::Language language : texttest::kLanguages) {
         for (const auto key : {MainMessages::ProgressPrefix, MainMessages::ProgressSuffix,
                                MainMessages::AssociatedProjectName})
             expected[at(key, language)] = 1;
@@ -201,15 +201,15 @@ TEST(TextLookup, aLanguageOutsideOneToThreeReadsAsEnglish)
     texttest::collectLanguage(english, English);
     for (const int language : {0, 4, 255}) {
         Entries read;
-        texttest::collectLanguage(read, quint8(language));
+        texttest::collectLanguage(read, Language(language));
         ASSERT_EQ(read.size(), english.size());
         for (auto r = read.begin(), e = english.begin(); r != read.end(); ++r, ++e)
             EXPECT_EQ(r->second, e->second)
                 << "language " << language << ", " << testing::PrintToString(e->first);
     }
-    EXPECT_EQ(Text(FileMenuTexts::FileMenu, 0), q(u"&File"));
-    EXPECT_EQ(LinkMessage(9, 4), q(u"Transmission Error : MP3 player not ready"));
-    EXPECT_EQ(DayName(3, 255), q(u"Wednesday"));
+    EXPECT_EQ(Text(FileMenuTexts::FileMenu, Language(0)), q(u"&File"));
+    EXPECT_EQ(LinkMessage(9, Language(4)), q(u"Transmission Error : MP3 player not ready"));
+    EXPECT_EQ(DayName(3, Language(255)), q(u"Wednesday"));
 }
 
 TEST(TextLookup, keysOutsideTheirTableGiveAnEmptyString)
@@ -220,7 +220,7 @@ TEST(TextLookup, keysOutsideTheirTableGiveAnEmptyString)
     // The next table's first entry must not leak through the end of a table.
     EXPECT_TRUE(Text(ToolbarHints(4), French).isEmpty());
     EXPECT_TRUE(Text(ToolbarHints(-4), English).isEmpty());
-    EXPECT_TRUE(Text(ActionTexts(22), 0).isEmpty());
+    EXPECT_TRUE(Text(ActionTexts(22), Language(0)).isEmpty());
 
     EXPECT_TRUE(LinkMessage(-1, English).isEmpty());
     EXPECT_TRUE(LinkMessage(12, English).isEmpty());

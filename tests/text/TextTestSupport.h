@@ -32,17 +32,17 @@ inline QString q(const char16_t *s)
     return QString::fromUtf16(s);
 }
 
-inline constexpr quint8 kLanguages[] = {text::French, text::English, text::Spanish};
+inline constexpr text::Language kLanguages[] = {text::French, text::English, text::Spanish};
 
 // Marks the entries of TransportCommandNames, which belong to no language.
-inline constexpr quint8 kNoLanguage = 0;
+inline constexpr auto kNoLanguage = text::Language(0);
 
 // One entry of one table in one language.
 struct Place
 {
     std::string table;
     int key;
-    quint8 language;
+    text::Language language;
     auto operator<=>(const Place &) const = default;
 };
 
@@ -70,7 +70,7 @@ template <> inline constexpr const char *kTableName<text::ActionTexts> = "Action
 template <> inline constexpr const char *kTableName<text::DayNames> = "DayNames";
 template <> inline constexpr const char *kTableName<text::ScheduleTexts> = "ScheduleTexts";
 
-template <class Table> Place at(Table key, quint8 language)
+template <class Table> Place at(Table key, text::Language language)
 {
     return {kTableName<Table>, int(key), language};
 }
@@ -82,14 +82,14 @@ inline Place transportEntry(int entry)
 
 using Entries = std::map<Place, QString>;
 
-template <class Table> void collect(Entries &out, quint8 language)
+template <class Table> void collect(Entries &out, text::Language language)
 {
     for (int key = 0; key < text::KeyCount<Table>; ++key)
         out[at(Table(key), language)] = text::Text(Table(key), language);
 }
 
 // Every localised table in the given language.
-inline void collectLanguage(Entries &out, quint8 language)
+inline void collectLanguage(Entries &out, text::Language language)
 {
     using namespace text;
     collect<ToolbarHints>(out, language);
@@ -114,7 +114,7 @@ inline void collectLanguage(Entries &out, quint8 language)
 inline Entries allEntries()
 {
     Entries out;
-    for (const quint8 language : kLanguages)
+    for (const text::Language language : kLanguages)
         collectLanguage(out, language);
     for (int entry = 0; entry < text::TransportCommandCount; ++entry)
         out[transportEntry(entry)] = text::TransportCommandName(entry);

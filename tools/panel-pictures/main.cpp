@@ -57,7 +57,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir out(args.at(1));
-    const quint8 language = args.size() > 2 ? quint8(args.at(2).toInt()) : 2;
+    const auto language = text::Language(args.size() > 2 ? args.at(2).toInt() : text::English);
     QDir().mkpath(out.path());
 
     TVARNOProg busy = busyProgram();

@@ -52,7 +52,7 @@ int daysOption(const Invocation &call)
     return days;
 }
 
-quint8 languageOption(const Invocation &call)
+text::Language languageOption(const Invocation &call)
 {
     const QString value = call.values.value(QStringLiteral("language"), QStringLiteral("en"));
     if (value == QLatin1String("en"))
@@ -181,7 +181,7 @@ int writeOutput(const Invocation &call, const std::function<void()> &write)
 
 int writeReport(const Invocation &call)
 {
-    const quint8 language = languageOption(call);
+    const text::Language language = languageOption(call);
     const QDate week = fromOption(call);
     if (reported(whyExportCannotBeWritten(call.output, call.force)))
         return ExitFailed;
