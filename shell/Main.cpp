@@ -52,6 +52,9 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, const QString &pr
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     setWindowIcon(pictures::applicationIcon());
+    OKBottomDlg1 = new TOKBottomDlg1(this);
+    transfers_ = new TTransferCommands(document_, dialogs_, *OKBottomDlg1, *this);
+    OKBottomDlg1->ShowFailure = [this](TLinkResult result) { transfers_->showLinkFailure(result); };
     buildMenus();
     buildToolbar();
 
@@ -68,7 +71,6 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, const QString &pr
     // FormCreate: the document starts as an empty project without a file.
     updateTitle();
     CurrentLanguage = text::English;
-    ComPortName = QStringLiteral("COM1");
     ProgPanel = rows_->panel();
     ProgPanel->Language = CurrentLanguage;
     ProgPanel->setDialogs(&dialogs_);
@@ -86,11 +88,15 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, const QString &pr
             ScheduleWindow1->refresh();
     });
     buildUndo();
-    TransferDirection = TTransferDirection::Transmit;
+    // While a transfer runs the window takes no command.
+    connect(transfers_, &TTransferCommands::runningChanged, this, [this](bool running) {
+        menuBar()->setEnabled(!running);
+        ToolBar1->setEnabled(!running);
+        ScrollBox1->setEnabled(!running);
+    });
+    transfers_->setOptions(options_.get());
 
     OKBottomDlg = new TOKBottomDlg(this);
-    OKBottomDlg1 = new TOKBottomDlg1(this);
-    OKBottomDlg1->ShowFailure = [this](TLinkResult result) { showLinkFailure(result); };
 
     ReadSettings();
     // A file named on the command line takes the last project's place.
@@ -163,23 +169,9 @@ void TForm1::buildMenus()
     rs232->addActions({Transmit1, Receive1});
     buildSafetyItems(file, rs232);
     rs232->addSeparator();
-    QMenu *ports = rs232->addMenu(QString());
-    portMenu_ = ports;
-    PortCOM1 = ports->menuAction();
-    PortCOM1->setObjectName(QStringLiteral("PortCOM1"));
-    portGroup_ = new QActionGroup(this);
-    for (int tag = 1; tag <= 6; ++tag) {
-        QAction *item = namedAction(this, QStringLiteral("Com%11").arg(tag).toLatin1().constData());
-        item->setCheckable(true);
-        item->setData(tag);
-        portGroup_->addAction(item);
-        ports->addAction(item);
-        ComItems << item;
-    }
-    ComItems.first()->setChecked(true);
-    otherPortsHeading_ = ports->addSection(QString());
-    otherPortsHeading_->setVisible(false);
-    connect(ports, &QMenu::aboutToShow, this, &TForm1::refreshPortMenu);
+    transfers_->buildPortMenu(rs232);
+    PortCOM1 = transfers_->PortCOM1;
+    ComItems = transfers_->ComItems;
 
     QMenu *language = bar->addMenu(QString());
     Language1 = language->menuAction();
@@ -216,7 +208,6 @@ void TForm1::buildMenus()
     connect(Transmit1, &QAction::triggered, this, &TForm1::SpeedButton3Click);
     connect(Receive1, &QAction::triggered, this, &TForm1::SpeedButton4Click);
     connect(Verif1, &QAction::triggered, this, &TForm1::Verif1Click);
-    connect(portGroup_, &QActionGroup::triggered, this, &TForm1::Com11Click);
 }
 
 void TForm1::buildToolbar()
@@ -302,9 +293,7 @@ void TForm1::TranslateMainWindow()
     RS2321->setText(text::Text(RS232MenuTexts::RS232Menu, l));
     Transmit1->setText(text::Text(RS232MenuTexts::Transmit, l));
     Receive1->setText(text::Text(RS232MenuTexts::Receive, l));
-    PortCOM1->setText(text::Text(RS232MenuTexts::ComPortMenu, l));
-    for (int i = 0; i < ComItems.size(); ++i)
-        ComItems[i]->setText(text::Text(RS232MenuTexts(int(RS232MenuTexts::Com1) + i), l));
+    transfers_->setLanguage(l);
     translateSafetyItems();
     using text::LanguageMenuTexts;
     Language1->setText(text::Text(LanguageMenuTexts::LanguageMenu, l));
@@ -312,7 +301,6 @@ void TForm1::TranslateMainWindow()
     French1->setText(text::Text(LanguageMenuTexts::French, l));
     Espaol1->setText(text::Text(LanguageMenuTexts::Spanish, l));
     Verif1->setText(text::Text(text::AddedTexts::VerifyBlock, l));
-    otherPortsHeading_->setText(text::Text(text::AddedTexts::OtherPorts, l));
     Help1->setText(text::Text(text::HelpMenuTexts::HelpMenu, l));
     About1->setText(text::Text(text::HelpMenuTexts::About, l));
     using text::ToolbarHints;
@@ -367,9 +355,7 @@ void TForm1::ReadSettings()
     if (!settings_.ReadSettings(settings, &error))
         dialogs_.showError(this, error);
     setLanguage(settings.Language);
-    ComPortName = settings.ComPortName;
-    settingsPortName_ = settings.ComPortName;
-    markPort();
+    transfers_->setSettingsPort(settings.ComPortName);
     document_.setFileName(settings.ProjectFileName);
 }
 
@@ -377,7 +363,7 @@ void TForm1::WriteSettings()
 {
     TSettings settings;
     settings.Language = CurrentLanguage;
-    settings.ComPortName = ComPortName;
+    settings.ComPortName = ComPortName();
     settings.ProjectFileName = ProjectFileName();
     QString error;
     if (!settings_.WriteSettings(settings, &error))

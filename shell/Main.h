@@ -7,6 +7,7 @@
 #include <model/Project.h>
 #include <shell/ProgramRows.h>
 #include <shell/ProjectDocument.h>
+#include <shell/TransferCommands.h>
 #include <text/Language.h>
 
 class QAction;
@@ -87,19 +88,19 @@ public:
     // The selected row: Delete, Duplicate and Verif act on its program.
     TFrame1 *&SelectedPanel() { return rows_->SelectedPanel; }
     TFrame2 *ProgPanel = nullptr; // the one program panel, shown in place of the open program's row
-    text::Language CurrentLanguage =
-        text::English; // 1 French, 2 English, 3 Spanish; kept in the settings file
+    text::Language CurrentLanguage = text::English; // kept in the settings file
     // The serial port of the transfers: COM1..COM6 or another port's name.
-    QString ComPortName = QStringLiteral("COM1");
+    QString &ComPortName() { return transfers_->ComPortName; }
     // The project's file; empty until it is opened or saved.
     const QString &ProjectFileName() const { return document_.fileName(); }
-    TLinkResult LinkResult = TLinkResult::Ok; // the result of the last transfer
+    // The result of the last transfer.
+    TLinkResult LinkResult() const { return transfers_->LinkResult; }
     // Set by a change to the project, cleared at save and load; isChanged() decides.
     bool ProjectModified() const { return document_.modified(); }
     // Open in another programmer: Save goes through Save As.
     bool ProjectReadOnly() const { return document_.readOnly(); }
     // The direction of the last transfer; nothing reads it.
-    TTransferDirection TransferDirection = TTransferDirection::Transmit;
+    TTransferDirection TransferDirection() const { return transfers_->TransferDirection; }
 
     // Commands.
     void SpeedButton1Click(); // New Program
@@ -161,10 +162,11 @@ public:
 
     // The serial link the transfers use; tests give one with a short watchdog.
     // Not owned; the window's own link is used when none is set.
-    void setLink(TComLink *link);
-    bool transferRunning() const { return transferring_; } // the window takes no command meanwhile
+    void setLink(TComLink *link) { transfers_->setLink(link); }
+    // The window takes no command meanwhile.
+    bool transferRunning() const { return transfers_->running(); }
     // Lists the system's serial ports in the port menu; run when it opens.
-    void refreshPortMenu();
+    void refreshPortMenu() { transfers_->refreshPortMenu(); }
 
     // Operations other parts use.
     // Save would write other bytes than were last loaded, saved or received.
@@ -212,8 +214,9 @@ public:
     QAction *Edit1, *New1, *Delete1, *Couper1, *Copier1, *Coller1;                 // the Edit menu
     QAction *RS2321, *Transmit1, *Receive1, *PortCOM1; // the RS232 menu and its port menu
     QList<QAction *> ComItems;                         // Com11..Com61
-    QList<QAction *> OtherPorts; // the system's serial ports, and a port name of the settings
-    QAction *Verif1;             // Edit menu: the verification window
+    // The system's serial ports, and a port name of the settings.
+    const QList<QAction *> &OtherPorts() const { return transfers_->OtherPorts; }
+    QAction *Verif1; // Edit menu: the verification window
     // Schedule, report and CSV items.
     QAction *Schedule1, *ExportReport1, *PrintReport1, *ExportCsv1, *ImportCsv1;
     QToolButton *ScheduleButton;                // the toolbar's schedule button
@@ -229,11 +232,12 @@ public:
     QScrollArea *ScrollBox1; // the scrolled list of the rows and the program panel
     QStatusBar *StatusBar1;  // the status line: files written, recovery copies failing
     // Form2, Form3 and ComparisonWindow are made when first opened (MadeOnUse.h).
-    TForm2 *Form2 = nullptr;                       // the About box
-    TForm3 *Form3 = nullptr;                       // the Project Properties dialog
-    TOKBottomDlg *OKBottomDlg;                     // verification window
-    TOKBottomDlg1 *OKBottomDlg1;                   // progress dialog
-    TComparisonWindow *ComparisonWindow = nullptr; // the differences between player and project
+    TForm2 *Form2 = nullptr;     // the About box
+    TForm3 *Form3 = nullptr;     // the Project Properties dialog
+    TOKBottomDlg *OKBottomDlg;   // verification window
+    TOKBottomDlg1 *OKBottomDlg1; // progress dialog
+    // The differences between player and project (TransferCommands.h).
+    TComparisonWindow *ComparisonWindow() const { return transfers_->ComparisonWindow; }
     QAction *RecentProjects1 = nullptr, *DuplicateProgram1 = nullptr; // File and Edit menu items
 
 protected:
@@ -258,8 +262,6 @@ private:
     void translateScheduleCommands(); // captions of buildScheduleCommands's items
     void openProgramAt(int position); // the schedule window's request: that program open
     QString reportHtml(); // the project report for the schedule window's week, or this week
-    // While a transfer runs the window takes no command.
-    void setTransferring(bool running);
     // An empty project without a file, with the Project Properties dialog's fields.
     void clearToDialogProperties();
     // Writes the project, its previous version kept; true if written.
@@ -280,17 +282,12 @@ private:
     bool refusedAsExport(const QString &fileName);
     // CurrentLanguage, its menu mark, the toolkit's texts; no captions.
     void setLanguage(text::Language language);
-    void markPort(); // marks ComPortName in the port menu, added when missing
-    // A port menu item beyond COM1..COM6.
-    QAction *addOtherPort(const QString &name, const QString &label);
-    void showLinkFailure(TLinkResult result); // the message of a link result
     // The programs received become the project, all or what came.
     void installReceived(TProgList &programs, bool complete);
     // Warns of the numbers two programs of the file bear.
     void warnSharedNumbers(const QList<TProjectCheck> &checks);
     // Warns of the numbers and flags the next save writes otherwise.
     void warnNarrowed(const QList<TProjectCheck> &checks);
-    TComLink &link(); // the link setLink gave, else the window's own
     // Recovery copies (shell/MainRecovery.cpp).
     void offerLeftCopies(); // offers the copies a programmer that did not close normally left
     // Says in the status line, once, that the copies stop or come back.
@@ -303,28 +300,14 @@ private:
     void buildSafetyItems(QMenu *file, QMenu *rs232);
     void translateSafetyItems(); // captions of buildSafetyItems's items
     void syncSafetyItems();      // the backup and read-back items show the options
-    void transmitSafely();       // the transmit, with the backup and read-back the options ask for
-    // A transmit that stopped once it had begun to write: says so, names the
-    // backup and offers to put it back.
-    void transmitStoppedHalfWay(const varno::transfer::TSafeTransmitReport &report);
-    // Writes the backup back to the player.
-    void restoreBackup(const varno::transfer::TPlayerImage &image);
-    // Runs one transfer in the progress dialog, the window locked meanwhile.
-    void runInProgressDialog(const std::function<void()> &transfer);
 
-    TUserDialogs &dialogs_;             // every question, message and file dialog; tests script it
-    TSettingsFile &settings_;           // language, port and last project
-    TProjectDocument document_;         // the project, its file and its history
-    TProgramRows *rows_;                // inside ScrollBox1: the rows and the program panel
-    QActionGroup *languageGroup_;       // the Language items, one checked
-    QActionGroup *portGroup_;           // the port items, one checked
-    QMenu *portMenu_;                   // the port menu
-    QAction *otherPortsHeading_;        // over the system's ports in the port menu
-    std::unique_ptr<TComLink> ownLink_; // the window's own link, made when first needed
+    TUserDialogs &dialogs_;        // every question, message and file dialog; tests script it
+    TSettingsFile &settings_;      // language, port and last project
+    TProjectDocument document_;    // the project, its file and its history
+    TProgramRows *rows_;           // inside ScrollBox1: the rows and the program panel
+    TTransferCommands *transfers_; // the link, the port menu and the transfers
+    QActionGroup *languageGroup_;  // the Language items, one checked
     std::unique_ptr<TProgrammerOptions> options_; // backups, read-backs, recent projects, places
-    TComLink *link_ = nullptr;                    // the link setLink gave, not owned
-    bool transferring_ = false;                   // a transfer runs
-    QString settingsPortName_;        // the port the settings named, kept in the port menu
     bool closing_ = false;            // a close was accepted: the save question is not asked again
     QTimer *recoveryTimer_ = nullptr; // the recovery checks
     bool recoveryFailing_ = false;    // the user was told the copies cannot be written

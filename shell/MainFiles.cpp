@@ -113,14 +113,14 @@ void TForm1::OpenRecentProject(const QString &fileName)
 
 void TForm1::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!transferring_ && !droppedProject(event->mimeData()).isEmpty())
+    if (!transferRunning() && !droppedProject(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void TForm1::dropEvent(QDropEvent *event)
 {
     const QString file = droppedProject(event->mimeData());
-    if (transferring_ || file.isEmpty())
+    if (transferRunning() || file.isEmpty())
         return;
     event->acceptProposedAction();
     // Asked once the drop is over, so that the program the file came from is
@@ -132,7 +132,7 @@ void TForm1::openRequestedProject(const QString &fileName)
 {
     const QString file = QFileInfo(fileName).absoluteFilePath();
     QTimer::singleShot(0, this, [this, file] {
-        if (!transferring_ && AskSaveChanges())
+        if (!transferRunning() && AskSaveChanges())
             LoadProjectFile(file);
     });
 }

@@ -230,7 +230,7 @@ void TForm1::showEvent(QShowEvent *event)
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    if (transferring_) {
+    if (transferRunning()) {
         event->ignore(); // the window closes once the transfer has ended
         return;
     }

@@ -30,7 +30,7 @@ void TForm1::startRecovery(const QString &folder, int intervalMs)
 void TForm1::writeRecoveryCopy()
 {
     // A transfer replaces the programs as it goes: its end is copied at the next tick.
-    if (transferring_)
+    if (transferRunning())
         return;
     try {
         if (document_.updateRecoveryCopy())

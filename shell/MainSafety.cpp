@@ -1,6 +1,6 @@
-// What the main window does around a transmit: the backup before it, the
-// read-back after it, the cancel of a transfer, and the comparison of the
-// player with the project on its own.
+// The main window's safety items: Open Backup, the backup before a transmit
+// and the read-back after it (options), and the comparison of the player with
+// the project on its own.
 
 #include <QDir>
 #include <QMenu>
@@ -71,174 +71,21 @@ void TForm1::setOptionsFile(const QString &file)
     const QString backups = options_->BackupDirectory;
     options_ = std::make_unique<TProgrammerOptions>(file);
     options_->BackupDirectory = backups;
+    transfers_->setOptions(options_.get());
     syncSafetyItems();
-}
-
-void TForm1::runInProgressDialog(const std::function<void()> &transfer)
-{
-    OKBottomDlg1->Language = CurrentLanguage;
-    OKBottomDlg1->Transfer = transfer;
-    setTransferring(true);
-    dialogs_.exec(OKBottomDlg1);
-    setTransferring(false);
-    OKBottomDlg1->Transfer = nullptr;
-}
-
-void TForm1::transmitSafely()
-{
-    using text::AddedTexts;
-    varno::transfer::TSafeTransmitOptions safety;
-    safety.Backup = options_->backupBeforeTransmit();
-    safety.BackupDirectory = options_->BackupDirectory;
-    safety.Verify = options_->verifyAfterTransmit();
-    varno::transfer::TSafeTransmitReport report;
-    runInProgressDialog([&] {
-        report = varno::transfer::RunSafeTransmit(link(), ComPortName, document_.project(), safety,
-                                                  *OKBottomDlg1);
-    });
-    const text::Language l = CurrentLanguage;
-    const QString reason = link().lastErrorReason();
-    using varno::transfer::TSafeOutcome;
-    const TSafeOutcome outcome = report.outcome();
-    switch (outcome) {
-    case TSafeOutcome::CancelledReadingBackup:
-        LinkResult = report.Result;
-        showLinkFailure(LinkResult); // stopped while reading: nothing was written
-        return;
-    case TSafeOutcome::BackupReadFailed:
-    case TSafeOutcome::BackupNotSaved: {
-        // A link failure was shown as it happened; now why nothing was written.
-        QString message = text::Text(AddedTexts::BackupFailed, l);
-        if (outcome == TSafeOutcome::BackupReadFailed)
-            message += QLatin1Char('\n') + LinkResultMessage(report.Result, l, reason);
-        if (!report.BackupError.isEmpty())
-            message += QLatin1Char('\n') + report.BackupError;
-        LinkResult = report.Result;
-        dialogs_.warn(this, message);
-        return;
-    }
-    case TSafeOutcome::CancelledPartlyWritten:
-    case TSafeOutcome::FailedPartlyWritten:
-        LinkResult = report.Result;
-        transmitStoppedHalfWay(report);
-        return;
-    // Nothing reached the player: the failure, or the cancel, alone.
-    case TSafeOutcome::CancelledBeforeWriting:
-        LinkResult = report.Result;
-        dialogs_.warn(this, text::Text(AddedTexts::TransmitCancelled, l));
-        return;
-    case TSafeOutcome::FailedBeforeWriting:
-        LinkResult = report.Result;
-        showLinkFailure(LinkResult);
-        return;
-    case TSafeOutcome::Written:
-    case TSafeOutcome::Verified:
-    case TSafeOutcome::VerifyDiffers:
-    case TSafeOutcome::VerifyFailed:
-        break;
-    }
-
-    // The transmit succeeded; the read-back, when asked, adds its verdict.
-    LinkResult = TLinkResult::Ok;
-    QString message = LinkResultMessage(TLinkResult::Ok, l);
-    if (!report.FinalizeConfirmed)
-        message += QLatin1Char('\n') + text::Text(AddedTexts::FinalizeUnconfirmed, l);
-    if (outcome == TSafeOutcome::Verified)
-        message += QLatin1Char('\n') + text::Text(AddedTexts::Verified, l);
-    else if (outcome == TSafeOutcome::VerifyFailed)
-        message += QLatin1Char('\n') + LinkResultMessage(report.Result, l, reason);
-    if (!report.ResetSchedules.isEmpty()) {
-        QStringList numbers;
-        for (int number : report.ResetSchedules)
-            numbers << QString::number(number);
-        message += QLatin1Char('\n') + text::Text(AddedTexts::BackupScheduleReset, l) +
-                   numbers.join(QStringLiteral(", "));
-    }
-    dialogs_.warn(this, message);
-    if (!report.Differences.isEmpty()) {
-        madeOnUse(ComparisonWindow, this)->showDifferences(report.Differences, l);
-        dialogs_.exec(ComparisonWindow);
-    }
-}
-
-void TForm1::transmitStoppedHalfWay(const varno::transfer::TSafeTransmitReport &report)
-{
-    using text::AddedTexts;
-    const text::Language l = CurrentLanguage;
-    QString message = report.outcome() == varno::transfer::TSafeOutcome::CancelledPartlyWritten
-                          ? text::Text(AddedTexts::TransmitCancelled, l)
-                          : LinkResultMessage(report.Result, l, link().lastErrorReason()) +
-                                QLatin1Char('\n') + text::Text(AddedTexts::TransmitFailedPartly, l);
-    if (report.BackupPath.isEmpty()) {
-        dialogs_.warn(this, message + QLatin1Char('\n') + text::Text(AddedTexts::NoBackupMade, l));
-        return;
-    }
-    message +=
-        QLatin1Char('\n') +
-        text::Text(AddedTexts::BackupNamed, l).arg(QDir::toNativeSeparators(report.BackupPath));
-    // Only the bytes as read go back; a backup that cannot is not offered.
-    if (const QString why = varno::backup::WhyNotRestorable(report.BackupImage); !why.isEmpty()) {
-        dialogs_.warn(this, message + QLatin1Char('\n') +
-                                text::Text(AddedTexts::BackupNotRestorable, l).arg(why));
-        return;
-    }
-    if (dialogs_.askYesNo(this, message + QLatin1Char('\n') +
-                                    text::Text(AddedTexts::TransmitBackupQuestion, l)))
-        restoreBackup(report.BackupImage);
-}
-
-void TForm1::restoreBackup(const varno::transfer::TPlayerImage &image)
-{
-    using text::AddedTexts;
-    varno::transfer::TRestoreReport restored;
-    runInProgressDialog(
-        [&] { restored = varno::transfer::RunRestore(link(), ComPortName, image, *OKBottomDlg1); });
-    const text::Language l = CurrentLanguage;
-    LinkResult = restored.Result;
-    if (!restored.Refused.isEmpty()) {
-        dialogs_.warn(this, text::Text(AddedTexts::BackupNotRestorable, l).arg(restored.Refused));
-        return;
-    }
-    if (restored.Result != TLinkResult::Ok) {
-        showLinkFailure(LinkResult);
-        return;
-    }
-    QString message = LinkResultMessage(TLinkResult::Ok, l);
-    if (!restored.FinalizeConfirmed)
-        message += QLatin1Char('\n') + text::Text(AddedTexts::FinalizeUnconfirmed, l);
-    message += QLatin1Char('\n') +
-               text::Text(restored.Verified ? AddedTexts::Verified : AddedTexts::RestoreDiffers, l);
-    dialogs_.warn(this, message);
-    if (!restored.Differences.isEmpty()) {
-        madeOnUse(ComparisonWindow, this)->showDifferences(restored.Differences, l);
-        dialogs_.exec(ComparisonWindow);
-    }
 }
 
 void TForm1::VerifyPlayer1Click()
 {
-    if (transferring_)
+    if (transferRunning())
         return;
     ProgPanel->ValidateEdits();
-    QList<varno::transfer::TFieldDifference> differences;
-    TLinkResult result = TLinkResult::Ok;
-    runInProgressDialog([&] {
-        result = varno::transfer::RunVerify(link(), ComPortName, document_.project(), differences,
-                                            *OKBottomDlg1);
-    });
-    if (result != TLinkResult::Ok) {
-        // Failures were shown as they happened; a cancel is said here.
-        if (result == TLinkResult::Cancelled)
-            showLinkFailure(result);
-        return;
-    }
-    madeOnUse(ComparisonWindow, this)->showDifferences(differences, CurrentLanguage);
-    dialogs_.exec(ComparisonWindow);
+    transfers_->verifyPlayer();
 }
 
 void TForm1::OpenBackup1Click()
 {
-    if (transferring_)
+    if (transferRunning())
         return;
     if (!AskSaveChanges())
         return;

@@ -197,7 +197,7 @@ void TForm1::ExportCsv1Click()
 void TForm1::ImportCsv1Click()
 {
     using text::AddedTexts;
-    if (transferring_)
+    if (transferRunning())
         return;
     const QString fileName = dialogs_.openFileName(this, kCsvFilter);
     if (fileName.isEmpty())

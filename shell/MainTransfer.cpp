@@ -1,5 +1,6 @@
-// Transmit and receive, the port menu and the verification window of the main
-// window.
+// Transmit and receive of the main window: the questions before them and what
+// a receive brings (the transfers themselves are in TransferCommands), and the
+// verification window.
 
 #include <QActionGroup>
 #include <QFileInfo>
@@ -23,36 +24,9 @@
 #include <shell/SettingsFile.h>
 #include <text/text.h>
 
-TComLink &TForm1::link()
-{
-    if (link_)
-        return *link_;
-    if (!ownLink_)
-        ownLink_ = std::make_unique<TComLink>();
-    return *ownLink_;
-}
-
-void TForm1::setLink(TComLink *link)
-{
-    link_ = link;
-}
-
-void TForm1::setTransferring(bool running)
-{
-    transferring_ = running;
-    menuBar()->setEnabled(!running);
-    ToolBar1->setEnabled(!running);
-    ScrollBox1->setEnabled(!running);
-}
-
-void TForm1::showLinkFailure(TLinkResult result)
-{
-    dialogs_.warn(this, LinkResultMessage(result, CurrentLanguage, link().lastErrorReason()));
-}
-
 void TForm1::SpeedButton3Click()
 {
-    if (transferring_)
+    if (transferRunning())
         return;
     // What the player would get that is likely a mistake, said under the question.
     ProgPanel->ValidateEdits();
@@ -65,9 +39,7 @@ void TForm1::SpeedButton3Click()
                     FindingLines(findings, CurrentLanguage).join(QStringLiteral("\n\u2022 "));
     if (!dialogs_.askYesNo(this, question))
         return;
-    TransferDirection = TTransferDirection::Transmit;
-    LinkResult = TLinkResult::Ok;
-    transmitSafely();
+    transfers_->transmit(); // with the backup and read-back the options ask for
 }
 
 // What adding each received program and opening it leaves behind, done once.
@@ -82,7 +54,7 @@ void TForm1::installReceived(TProgList &programs, bool complete)
 
 void TForm1::SpeedButton4Click()
 {
-    if (transferring_)
+    if (transferRunning())
         return;
     if (!AskSaveChanges())
         return;
@@ -92,33 +64,9 @@ void TForm1::SpeedButton4Click()
     const QString lastFolder = lastProjectFolder();
     ResetPropertiesDialog();
     ClearProject();
-    TransferDirection = TTransferDirection::Receive;
-    LinkResult = TLinkResult::Ok;
-    TReceivedProject received;
-    OKBottomDlg1->Language = CurrentLanguage;
-    OKBottomDlg1->Transfer = [this, &received] {
-        received = varno::transfer::ReceiveProjectPrograms(link(), ComPortName, *OKBottomDlg1);
-        LinkResult = received.result;
-        installReceived(received.project.Programs, received.complete());
-    };
-    setTransferring(true);
-    dialogs_.exec(OKBottomDlg1);
-    setTransferring(false);
-    showLinkFailure(LinkResult);
-    if (!received.resetSchedules.isEmpty()) {
-        QStringList numbers;
-        for (int number : received.resetSchedules)
-            numbers << QString::number(number);
-        dialogs_.warn(this, text::Text(text::AddedTexts::ScheduleReset, CurrentLanguage) +
-                                numbers.join(QStringLiteral(", ")));
-    }
-
-    // What arrived is kept even after a failure, and so is its name: it is read
-    // once the receive's own warnings were shown, a failure warned at once.
-    OKBottomDlg1->Transfer = nullptr;
-    setTransferring(true);
-    varno::transfer::ReceiveProjectName(link(), ComPortName, received, *OKBottomDlg1);
-    setTransferring(false);
+    const TReceivedProject received = transfers_->receive([this](TReceivedProject &arrived) {
+        installReceived(arrived.project.Programs, arrived.complete());
+    });
     if (!received.nameRead())
         return;
     const QString name = received.project.Group.Name;
@@ -136,80 +84,9 @@ void TForm1::SpeedButton4Click()
         LoadProjectFile(fileName);
 }
 
-// The six standard names, then the serial ports the system has, then the port
-// name of the settings file when it is none of these: one radio group, and the
-// mark always on the port the next transfer uses.
-void TForm1::refreshPortMenu()
-{
-    for (QAction *item : std::as_const(OtherPorts)) {
-        portGroup_->removeAction(item);
-        portMenu_->removeAction(item);
-        item->deleteLater();
-    }
-    OtherPorts.clear();
-    QStringList standardDevices;
-    for (int tag = 1; tag <= 6; ++tag) {
-        const QString name = QStringLiteral("COM%1").arg(tag);
-        standardDevices << varno::link::PortDeviceName(name);
-        ComItems[tag - 1]->setVisible(varno::link::StandardPortOffered(
-            varno::link::ThisPortPlatform(), QFileInfo::exists(standardDevices.last()),
-            name == ComPortName || name == settingsPortName_));
-    }
-    QList<varno::link::TSystemPort> system;
-    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
-        system.append({info.portName(), info.systemLocation(), info.description()});
-    for (const auto &port :
-         varno::link::OtherSystemPorts(varno::link::ThisPortPlatform(), system, standardDevices))
-        addOtherPort(port.Name, port.Label);
-    // The port in use and the one the settings named stay on offer even when
-    // the system does not list them (a pseudo-terminal, COM7).
-    for (const QString &name : {settingsPortName_, ComPortName}) {
-        const bool known = standardPortIndex(name) >= 1 ||
-                           std::any_of(OtherPorts.cbegin(), OtherPorts.cend(), [&name](QAction *a) {
-                               return a->data().toString() == name;
-                           });
-        if (!known && !name.isEmpty())
-            addOtherPort(name, name);
-    }
-    otherPortsHeading_->setVisible(!OtherPorts.isEmpty());
-    markPort();
-}
-
-QAction *TForm1::addOtherPort(const QString &name, const QString &label)
-{
-    // A "&" of a port name is shown, not taken as the mark of a shortcut key.
-    auto *item = new QAction(QString(label).replace(QLatin1Char('&'), QStringLiteral("&&")), this);
-    item->setCheckable(true);
-    item->setData(name);
-    portGroup_->addAction(item);
-    portMenu_->addAction(item);
-    OtherPorts << item;
-    return item;
-}
-
-void TForm1::markPort()
-{
-    const int index = standardPortIndex(ComPortName);
-    if (index >= 1) {
-        ComItems[index - 1]->setChecked(true);
-        return;
-    }
-    for (QAction *item : std::as_const(OtherPorts)) {
-        if (item->data().toString() == ComPortName) {
-            item->setChecked(true);
-            return;
-        }
-    }
-    if (!ComPortName.isEmpty())
-        addOtherPort(ComPortName, ComPortName)->setChecked(true);
-    otherPortsHeading_->setVisible(!OtherPorts.isEmpty());
-}
-
 void TForm1::Com11Click(QAction *item)
 {
-    item->setChecked(true);
-    const int tag = ComItems.indexOf(item) + 1;
-    ComPortName = tag >= 1 ? QStringLiteral("COM%1").arg(tag) : item->data().toString();
+    transfers_->choosePort(item);
 }
 
 void TForm1::Verif1Click()

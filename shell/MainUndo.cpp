@@ -16,7 +16,7 @@ void TForm1::buildUndo()
     // Nothing is undone while a transfer runs; an open title or comment editor
     // is committed first, as a step of its own.
     history.MayStep = [this] {
-        if (transferring_)
+        if (transferRunning())
             return false;
         ProgPanel->ValidateEdits();
         return true;

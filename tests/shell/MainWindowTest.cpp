@@ -97,7 +97,7 @@ TEST_F(MainWindow, startsWithAnEmptyNewProject)
     EXPECT_TRUE(window->ProgList().isEmpty());
     EXPECT_FALSE(window->isChanged());
     EXPECT_EQ(window->CurrentLanguage, 2);
-    EXPECT_EQ(window->ComPortName, "COM1");
+    EXPECT_EQ(window->ComPortName(), "COM1");
     EXPECT_TRUE(window->English1->isChecked());
     EXPECT_TRUE(window->ComItems[0]->isChecked());
     EXPECT_EQ(window->File1->text(), "&File");
@@ -740,20 +740,20 @@ TEST_F(MainWindow, settingsFileCases)
                               "english\r\nCom Port selected :\r\nCOM7\r\nLast projet used\r\n\r\n");
     start();
     EXPECT_EQ(window->CurrentLanguage, 1); // only "English" exactly is English
-    EXPECT_EQ(window->ComPortName, "COM7");
+    EXPECT_EQ(window->ComPortName(), "COM7");
     // The mark sits on the port that will be used, not on Com&1.
     EXPECT_FALSE(window->ComItems[0]->isChecked());
-    ASSERT_EQ(window->OtherPorts.size(), 1);
-    EXPECT_EQ(window->OtherPorts[0]->text(), "COM7");
-    EXPECT_TRUE(window->OtherPorts[0]->isChecked());
+    ASSERT_EQ(window->OtherPorts().size(), 1);
+    EXPECT_EQ(window->OtherPorts()[0]->text(), "COM7");
+    EXPECT_TRUE(window->OtherPorts()[0]->isChecked());
     // Another port chosen, COM7 stays on offer.
     window->ComItems[1]->trigger();
     window->refreshPortMenu();
-    ASSERT_EQ(window->OtherPorts.size(), 1);
-    EXPECT_EQ(window->OtherPorts[0]->data().toString(), "COM7");
-    EXPECT_FALSE(window->OtherPorts[0]->isChecked());
-    window->OtherPorts[0]->trigger();
-    EXPECT_EQ(window->ComPortName, "COM7");
+    ASSERT_EQ(window->OtherPorts().size(), 1);
+    EXPECT_EQ(window->OtherPorts()[0]->data().toString(), "COM7");
+    EXPECT_FALSE(window->OtherPorts()[0]->isChecked());
+    window->OtherPorts()[0]->trigger();
+    EXPECT_EQ(window->ComPortName(), "COM7");
     closeWindow();
     EXPECT_EQ(settingsLines().value(4), "COM7");
     EXPECT_EQ(settingsLines().value(2), "French");
@@ -763,7 +763,7 @@ TEST_F(MainWindow, settingsFileCases)
     start();
     EXPECT_EQ(window->CurrentLanguage, 3);
     // No port line: the first port, marked and used.
-    EXPECT_EQ(window->ComPortName, "COM1");
+    EXPECT_EQ(window->ComPortName(), "COM1");
     EXPECT_TRUE(window->ComItems[0]->isChecked());
     EXPECT_TRUE(window->ProjectFileName().isEmpty());
 
@@ -771,9 +771,9 @@ TEST_F(MainWindow, settingsFileCases)
     window.reset();
     writeFile(settingsPath(), "x\r\ny\r\nEnglish\r\nz\r\nR&D\r\n");
     start();
-    ASSERT_EQ(window->OtherPorts.size(), 1);
-    EXPECT_EQ(window->OtherPorts[0]->iconText(), "R&D");
-    EXPECT_EQ(window->OtherPorts[0]->data().toString(), "R&D");
+    ASSERT_EQ(window->OtherPorts().size(), 1);
+    EXPECT_EQ(window->OtherPorts()[0]->iconText(), "R&D");
+    EXPECT_EQ(window->OtherPorts()[0]->data().toString(), "R&D");
 }
 
 #ifdef Q_OS_UNIX
@@ -817,7 +817,7 @@ TEST_F(MainWindow, lastProjectIsOpenedAtStartAndForgottenAfterNewProject)
     EXPECT_EQ(dialogs.errors, QStringList{});
     EXPECT_EQ(window->ProgList().count(), 2);
     EXPECT_EQ(window->ProjectFileName(), file);
-    EXPECT_EQ(window->ComPortName, "COM3");
+    EXPECT_EQ(window->ComPortName(), "COM3");
     EXPECT_TRUE(window->ComItems[2]->isChecked());
     dialogs.answers = {false};
     dialogs.onExec = [](QDialog *) { return int(QDialog::Accepted); };

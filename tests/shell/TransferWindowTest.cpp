@@ -65,7 +65,7 @@ protected:
         emulator->start();
         window = std::make_unique<TForm1>(dialogs, settings);
         window->setLink(&link);
-        window->ComPortName = QString::fromStdString(emulator->devicePath());
+        window->ComPortName() = QString::fromStdString(emulator->devicePath());
         window->setOptionsFile(dir.filePath("options.ini"));
         window->options().BackupDirectory = dir.filePath("backups");
         // The plain transfers unless a test asks for the backup and the read-back.
@@ -109,7 +109,7 @@ TEST_F(TransferWindow, transmitThenReceiveTheProject)
     window->SpeedButton3Click();
     EXPECT_EQ(dialogs.questions.value(0), "Do you want to transmit the programs to the player?");
     EXPECT_EQ(dialogs.warnings, QStringList{kOk});
-    EXPECT_EQ(window->LinkResult, TLinkResult::Ok);
+    EXPECT_EQ(window->LinkResult(), TLinkResult::Ok);
     EXPECT_EQ(window->OKBottomDlg1->windowTitle(), "Program(s) : 255 to 255 ");
     EXPECT_EQ(window->OKBottomDlg1->ProgressBar1->value(), 254);
     EXPECT_EQ(finalizes.load(), 1);
@@ -151,7 +151,7 @@ TEST_F(TransferWindow, anUnansweredFinalizeIsSaidWithoutAReadBack)
     EXPECT_EQ(
         dialogs.warnings,
         QStringList{kOk + "\n" + text::Text(text::AddedTexts::FinalizeUnconfirmed, text::English)});
-    EXPECT_EQ(window->LinkResult, TLinkResult::Ok);
+    EXPECT_EQ(window->LinkResult(), TLinkResult::Ok);
 }
 
 TEST_F(TransferWindow, receivingAnEmptyPlayerLeavesNoProgramsAndNoChange)
@@ -180,7 +180,7 @@ TEST_F(TransferWindow, silentPlayerReportsTwiceAndAddsNoProgram)
     dialogs.answers = {true};
     window->SpeedButton3Click();
     EXPECT_EQ(dialogs.warnings, (QStringList{kNotReady, kNotReady}));
-    EXPECT_EQ(window->LinkResult, TLinkResult::PlayerNotReady);
+    EXPECT_EQ(window->LinkResult(), TLinkResult::PlayerNotReady);
 }
 
 TEST_F(TransferWindow, aSecondTransferCannotStartWhileOneRuns)
@@ -272,23 +272,23 @@ TEST_F(TransferWindow, lineUnpluggedDuringAReceiveKeepsWhatArrived)
     EXPECT_FALSE(window->ProgPanel->isHidden()); // the last program stays open
     EXPECT_EQ(window->ProgPanel->Prog, &window->ProgList().at(0));
     EXPECT_TRUE(window->menuBar()->isEnabled());
-    EXPECT_NE(window->LinkResult, TLinkResult::Ok);
+    EXPECT_NE(window->LinkResult(), TLinkResult::Ok);
 }
 
 TEST_F(TransferWindow, portOfTheSettingsIsMarkedInThePortMenu)
 {
     startPlayer();
     window->refreshPortMenu();
-    ASSERT_FALSE(window->OtherPorts.isEmpty());
-    QAction *pty = window->OtherPorts.last();
-    EXPECT_EQ(pty->data().toString(), window->ComPortName);
+    ASSERT_FALSE(window->OtherPorts().isEmpty());
+    QAction *pty = window->OtherPorts().last();
+    EXPECT_EQ(pty->data().toString(), window->ComPortName());
     EXPECT_TRUE(pty->isChecked());
     window->ComItems[2]->trigger();
-    EXPECT_EQ(window->ComPortName, "COM3");
+    EXPECT_EQ(window->ComPortName(), "COM3");
     EXPECT_TRUE(window->ComItems[2]->isChecked());
     EXPECT_FALSE(pty->isChecked());
     pty->trigger();
-    EXPECT_EQ(window->ComPortName, QString::fromStdString(emulator->devicePath()));
+    EXPECT_EQ(window->ComPortName(), QString::fromStdString(emulator->devicePath()));
 }
 
 TEST_F(TransferWindow, choosingCom3OpensItsDevice)
@@ -306,7 +306,7 @@ TEST_F(TransferWindow, choosingCom3OpensItsDevice)
               QSysInfo::productType() == QLatin1String("windows") ? "COM3" : "/dev/ttyS2");
     ASSERT_EQ(dialogs.warnings.size(), 2); // at once, and again after the dialog
     EXPECT_EQ(dialogs.warnings[0], "Parameters access Error of COM port");
-    EXPECT_EQ(window->LinkResult, TLinkResult::ParametersError);
+    EXPECT_EQ(window->LinkResult(), TLinkResult::ParametersError);
 }
 
 // Before its first slot the progress dialog is titled in the user's language,
@@ -318,7 +318,7 @@ TEST_F(TransferWindow, progressTitleIsInTheLanguageBeforeTheFirstSlot)
     window->SpeedButton3Click();
     ASSERT_EQ(dialogs.warnings, QStringList{kOk});
     window->French1->trigger();
-    window->ComPortName = "/dev/no-such-port";
+    window->ComPortName() = "/dev/no-such-port";
     QString during;
     dialogs.onExec = [&during](QDialog *dialog) {
         QTimer::singleShot(0, dialog, [&during, dialog] { during = dialog->windowTitle(); });

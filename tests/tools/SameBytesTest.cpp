@@ -139,14 +139,14 @@ TEST(SameBytes, imageCliTransmitAndProgrammerTransmitAgree)
         TComLink link(std::make_unique<varno::link::TQtSerialDevice>(), 1000ms);
         TForm1 window(dialogs, settings);
         window.setLink(&link);
-        window.ComPortName = forProgrammer.port();
+        window.ComPortName() = forProgrammer.port();
         window.setOptionsFile(dir.filePath("options.ini"));
         window.BackupBefore1->setChecked(false);
         window.VerifyAfter1->setChecked(false);
         ASSERT_TRUE(window.LoadProjectFile(file));
         dialogs.answers = {true};
         window.SpeedButton3Click();
-        ASSERT_EQ(window.LinkResult, TLinkResult::Ok);
+        ASSERT_EQ(window.LinkResult(), TLinkResult::Ok);
     }
 
     const QList<QByteArray> fromImage = imageOfCli(image.out);
