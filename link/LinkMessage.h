@@ -3,7 +3,11 @@
 #include <QString>
 #include <link/LinkResult.h>
 
+namespace varno::link {
+
 // The message of a link result in a language. For a port that could not be
 // opened, the platform's reason (which group grants access to the device, ...)
 // follows on its own line.
 QString LinkResultMessage(TLinkResult result, quint8 language, const QString &reason = {});
+
+} // namespace varno::link

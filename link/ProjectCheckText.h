@@ -6,6 +6,8 @@
 // The words of the project checks, for varno-cli and the programmer alike:
 // they belong with the other captions of the programmer's messages.
 
+namespace varno::projectcheck {
+
 // One line for a finding, in a language of the text tables.
 QString FindingText(const TFinding &finding, quint8 language);
 
@@ -28,3 +30,5 @@ QStringList CheckProject(const TProject &project, const QList<TNarrowedNumber> &
 QString NarrowedNumbersWarning(const QList<TProjectCheck> &checks, quint8 language);
 QString FlagsReadAsNoWarning(const QList<TProjectCheck> &checks, quint8 language);
 QString SharedNumbersWarning(const QList<TProjectCheck> &checks, quint8 language);
+
+} // namespace varno::projectcheck

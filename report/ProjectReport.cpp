@@ -170,6 +170,8 @@ void programs(QString &html, const TProject &project, quint8 l)
 
 } // namespace
 
+namespace varno::report {
+
 QString ProjectReportHtml(const TProject &project, const QDate &weekOf, quint8 language)
 {
     const Schedule s = BuildSchedule(project, WeekStart(weekOf), 7);
@@ -195,3 +197,5 @@ QString ProjectReportHtml(const TProject &project, const QDate &weekOf, quint8 l
     html += QStringLiteral("</body>\n</html>\n");
     return html;
 }
+
+} // namespace varno::report

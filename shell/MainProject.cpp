@@ -25,14 +25,14 @@
 // that something may have changed; the bytes say whether it did.
 bool TForm1::isChanged() const
 {
-    return varno::projectfile::serialize(document_) != savedState_;
+    return varno::projectfile::Serialize(document_) != savedState_;
 }
 
 void TForm1::clearChangeFlags()
 {
     ProjectModified = false;
     ProgPanel->Modified = false;
-    savedState_ = varno::projectfile::serialize(document_);
+    savedState_ = varno::projectfile::Serialize(document_);
     undo_->stack().setClean();
     discardRecoveryCopy();
 }
@@ -123,7 +123,7 @@ bool TForm1::LoadProjectFile(QString fileName)
     TProject loaded;
     QList<TNarrowedNumber> narrowed;
     try {
-        loaded = LoadProjectAsHeld(fileName, &narrowed);
+        loaded = varno::actions::LoadProjectAsHeld(fileName, &narrowed);
     } catch (const TVarnoError &e) {
         dialogs_.showError(this, e.message());
         // As after New Project: no file name, so that no Save writes over the
@@ -144,7 +144,7 @@ bool TForm1::LoadProjectFile(QString fileName)
     updateTitle();
     clearChangeFlags();
     rememberRecent(fileName);
-    const QList<TProjectCheck> checks = ProjectChecks(document_, narrowed);
+    const QList<TProjectCheck> checks = varno::projectcheck::ProjectChecks(document_, narrowed);
     warnNarrowed(checks);
     warnSharedNumbers(checks);
     return true;
@@ -154,7 +154,8 @@ bool TForm1::LoadProjectFile(QString fileName)
 // box offers free numbers only); the player keeps one of them.
 void TForm1::warnSharedNumbers(const QList<TProjectCheck> &checks)
 {
-    if (const QString warning = SharedNumbersWarning(checks, CurrentLanguage); !warning.isEmpty())
+    if (const QString warning = varno::projectcheck::SharedNumbersWarning(checks, CurrentLanguage);
+        !warning.isEmpty())
         dialogs_.warn(this, warning);
 }
 
@@ -163,8 +164,9 @@ void TForm1::warnSharedNumbers(const QList<TProjectCheck> &checks)
 // once for the flags, rather than finding another value in the file later.
 void TForm1::warnNarrowed(const QList<TProjectCheck> &checks)
 {
-    for (const QString &warning : {NarrowedNumbersWarning(checks, CurrentLanguage),
-                                   FlagsReadAsNoWarning(checks, CurrentLanguage)})
+    for (const QString &warning :
+         {varno::projectcheck::NarrowedNumbersWarning(checks, CurrentLanguage),
+          varno::projectcheck::FlagsReadAsNoWarning(checks, CurrentLanguage)})
         if (!warning.isEmpty())
             dialogs_.warn(this, warning);
 }
@@ -206,7 +208,7 @@ bool TForm1::saveTo(const QString &fileName)
 {
     ProgPanel->ValidateEdits();
     try {
-        KeepPreviousVersion(fileName);
+        varno::projectfile::KeepPreviousVersion(fileName);
         SaveProject(fileName, document_);
     } catch (const TVarnoError &e) {
         dialogs_.showError(this, e.message());

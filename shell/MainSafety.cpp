@@ -110,7 +110,7 @@ void TForm1::transmitSafely()
         // A link failure was shown as it happened; now why nothing was written.
         QString message = text::Text(AddedTexts::BackupFailed, l);
         if (outcome == TSafeOutcome::BackupReadFailed)
-            message += QLatin1Char('\n') + LinkResultMessage(report.Result, l, reason);
+            message += QLatin1Char('\n') + varno::link::LinkResultMessage(report.Result, l, reason);
         if (!report.BackupError.isEmpty())
             message += QLatin1Char('\n') + report.BackupError;
         LinkResult = report.Result;
@@ -140,13 +140,13 @@ void TForm1::transmitSafely()
 
     // The transmit succeeded; the read-back, when asked, adds its verdict.
     LinkResult = TLinkResult::Ok;
-    QString message = LinkResultMessage(TLinkResult::Ok, l);
+    QString message = varno::link::LinkResultMessage(TLinkResult::Ok, l);
     if (!report.FinalizeConfirmed)
         message += QLatin1Char('\n') + text::Text(AddedTexts::FinalizeUnconfirmed, l);
     if (outcome == TSafeOutcome::Verified)
         message += QLatin1Char('\n') + text::Text(AddedTexts::Verified, l);
     else if (outcome == TSafeOutcome::VerifyFailed)
-        message += QLatin1Char('\n') + LinkResultMessage(report.Result, l, reason);
+        message += QLatin1Char('\n') + varno::link::LinkResultMessage(report.Result, l, reason);
     if (!report.ResetSchedules.isEmpty()) {
         QStringList numbers;
         for (int number : report.ResetSchedules)
@@ -165,10 +165,11 @@ void TForm1::transmitStoppedHalfWay(const varno::transfer::TSafeTransmitReport &
 {
     using text::AddedTexts;
     const quint8 l = CurrentLanguage;
-    QString message = report.outcome() == varno::transfer::TSafeOutcome::CancelledPartlyWritten
-                          ? text::Text(AddedTexts::TransmitCancelled, l)
-                          : LinkResultMessage(report.Result, l, link().lastErrorReason()) +
-                                QLatin1Char('\n') + text::Text(AddedTexts::TransmitFailedPartly, l);
+    QString message =
+        report.outcome() == varno::transfer::TSafeOutcome::CancelledPartlyWritten
+            ? text::Text(AddedTexts::TransmitCancelled, l)
+            : varno::link::LinkResultMessage(report.Result, l, link().lastErrorReason()) +
+                  QLatin1Char('\n') + text::Text(AddedTexts::TransmitFailedPartly, l);
     if (report.BackupPath.isEmpty()) {
         dialogs_.warn(this, message + QLatin1Char('\n') + text::Text(AddedTexts::NoBackupMade, l));
         return;
@@ -203,7 +204,7 @@ void TForm1::restoreBackup(const varno::transfer::TPlayerImage &image)
         showLinkFailure(LinkResult);
         return;
     }
-    QString message = LinkResultMessage(TLinkResult::Ok, l);
+    QString message = varno::link::LinkResultMessage(TLinkResult::Ok, l);
     if (!restored.FinalizeConfirmed)
         message += QLatin1Char('\n') + text::Text(AddedTexts::FinalizeUnconfirmed, l);
     message += QLatin1Char('\n') +

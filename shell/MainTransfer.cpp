@@ -1,8 +1,8 @@
 // Transmit and receive, the port menu and the verification window of the main
 // window.
 
-#include <QFileInfo>
 #include <QActionGroup>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -47,7 +47,8 @@ void TForm1::setTransferring(bool running)
 
 void TForm1::showLinkFailure(TLinkResult result)
 {
-    dialogs_.warn(this, LinkResultMessage(result, CurrentLanguage, link().lastErrorReason()));
+    dialogs_.warn(
+        this, varno::link::LinkResultMessage(result, CurrentLanguage, link().lastErrorReason()));
 }
 
 void TForm1::SpeedButton3Click()
@@ -57,12 +58,13 @@ void TForm1::SpeedButton3Click()
     // What the player would get that is likely a mistake, said under the question.
     ProgPanel->ValidateEdits();
     QString question = text::Text(text::MainMessages::TransmitConfirm, CurrentLanguage);
-    const QList<TFinding> findings = TransmitFindings(document_);
+    const QList<TFinding> findings = varno::projectcheck::TransmitFindings(document_);
     if (!findings.isEmpty())
         question += QStringLiteral("\n\n") +
                     text::Text(text::AddedTexts::FindingsHeading, CurrentLanguage) +
                     QStringLiteral("\n\u2022 ") +
-                    FindingLines(findings, CurrentLanguage).join(QStringLiteral("\n\u2022 "));
+                    varno::projectcheck::FindingLines(findings, CurrentLanguage)
+                        .join(QStringLiteral("\n\u2022 "));
     if (!dialogs_.askYesNo(this, question))
         return;
     TransferDirection = TTransferDirection::Transmit;
