@@ -102,9 +102,9 @@ bool sameAsTransmitted(const Image &sent, const Image &received)
 {
     std::vector<QByteArray> bySlot(256);
     for (const TTrameList &block : sent.Blocks)
-        bySlot[block.at(1).Value] = varno::eeprom::toBytes(block);
+        bySlot[block.at(1).Value] = varno::eeprom::ToBytes(block);
     for (int slot = 1; slot <= 255; ++slot) {
-        if (varno::eeprom::toBytes(received.Blocks[std::size_t(slot - 1)]) !=
+        if (varno::eeprom::ToBytes(received.Blocks[std::size_t(slot - 1)]) !=
             bySlot[std::size_t(slot)])
             return false;
     }

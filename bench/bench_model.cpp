@@ -16,7 +16,7 @@ TProject fullProject()
     project.Group.Name = QStringLiteral("Benchmark");
     for (int i = 0; i < TProgList::MaxPrograms; ++i) {
         TVARNOProg *p = project.Programs.Add();
-        p->SetDate(varno::datetime::encodeDate(2026, 1 + i % 12, 1 + i % 28));
+        p->SetDate(varno::datetime::EncodeDate(2026, 1 + i % 12, 1 + i % 28));
         p->Title = QStringLiteral("Program %1").arg(p->NumOfProg);
         p->Comment = QStringList{QString(128, QLatin1Char('c'))};
     }
@@ -55,7 +55,7 @@ void BM_SaveProject(benchmark::State &state)
     const QString file = dir.filePath(QStringLiteral("bench.prg"));
     for (auto _ : state)
         SaveProject(file, project);
-    state.SetBytesProcessed(state.iterations() * varno::projectfile::serialize(project).size());
+    state.SetBytesProcessed(state.iterations() * varno::projectfile::Serialize(project).size());
 }
 BENCHMARK(BM_SaveProject)->Unit(benchmark::kMillisecond);
 

@@ -7,7 +7,7 @@ int CountActions(const TVARNOProg &program)
 {
     int count = 1;
     for (int slot = 1; slot < TVARNOProg::ActionSlots; ++slot) {
-        if (EndsActionList(program.ActionKind[std::size_t(slot)]))
+        if (varno::actions::EndsActionList(program.ActionKind[std::size_t(slot)]))
             break;
         count = slot + 1;
     }

@@ -329,7 +329,7 @@ void TFrame2::ShowAction(TSpeedButton *actionButton, TSpeedButton *valueButton, 
 
 void TFrame2::OfferNextAction(TSpeedButton *nextButton, quint8 kindBefore)
 {
-    if (EndsActionList(kindBefore))
+    if (varno::actions::EndsActionList(kindBefore))
         return;
     nextButton->setText(text::Text(text::ActionTexts::NoAction, Language));
     nextButton->setGlyph(pictures::list::Blank, glyph(pictures::list::Blank));
@@ -380,8 +380,8 @@ void TFrame2::ShowProg()
         const QSignalBlocker timeBlocker(DateTimePicker2);
         const QSignalBlocker dateBlocker(DateTimePicker1);
         const QSignalBlocker dayBlocker(ComboBox2);
-        DateTimePicker2->setTime(varno::datetime::timePart(p.Clock));
-        DateTimePicker1->setDate(varno::datetime::datePart(p.Date));
+        DateTimePicker2->setTime(varno::datetime::TimePart(p.Clock));
+        DateTimePicker1->setDate(varno::datetime::DatePart(p.Date));
         ComboBox2->setCurrentIndex(p.WeekDay >= 1 && p.WeekDay <= 7 ? p.WeekDay - 1 : -1);
     }
 

@@ -286,14 +286,14 @@ void TFrame2::DateTimePicker2Change()
 {
     editProg([this](TVARNOProg &p) {
         const QTime time = DateTimePicker2->time();
-        p.Clock = varno::datetime::encodeTime(time.hour(), time.minute(), 0, 0);
+        p.Clock = varno::datetime::EncodeTime(time.hour(), time.minute(), 0, 0);
     });
 }
 
 void TFrame2::DateTimePicker1Change()
 {
     editProg(
-        [this](TVARNOProg &p) { p.SetDate(varno::datetime::fromDate(DateTimePicker1->date())); });
+        [this](TVARNOProg &p) { p.SetDate(varno::datetime::FromDate(DateTimePicker1->date())); });
 }
 
 // No day chosen (-1) is no edit, but the open editors are committed all the same.

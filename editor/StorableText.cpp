@@ -17,7 +17,7 @@ qsizetype characterLength(QStringView text, qsizetype i)
 
 bool storable(QStringView character)
 {
-    return character == QChar(QChar::LineSeparator) || cp1252::canEncode(character.toString());
+    return character == QChar(QChar::LineSeparator) || cp1252::CanEncode(character.toString());
 }
 
 void showHint(QWidget *editor, const QPoint &globalPosition, const HintText &hint)

@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     TComLink link(std::make_unique<varno::fuzz::TFuzzDevice>(data + 1, size - 1),
                   std::chrono::milliseconds(50));
     const auto check = [](TLinkResult r) {
-        if (LinkResultCode(r) > 9)
+        if (varno::link::LinkResultCode(r) > 9)
             std::abort(); // the link returns 0 to 9 only
     };
     check(link.OpenComPort(QStringLiteral("COM1")));

@@ -9,11 +9,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     try {
-        const TProject project = varno::projectfile::parse(bytes, QStringLiteral("fuzz.prg"));
+        const TProject project = varno::projectfile::Parse(bytes, QStringLiteral("fuzz.prg"));
         // What was read writes and reads back the same.
-        const QByteArray again = varno::projectfile::serialize(project);
-        const TProject reread = varno::projectfile::parse(again, QStringLiteral("again.prg"));
-        if (varno::projectfile::serialize(reread) != again)
+        const QByteArray again = varno::projectfile::Serialize(project);
+        const TProject reread = varno::projectfile::Parse(again, QStringLiteral("again.prg"));
+        if (varno::projectfile::Serialize(reread) != again)
             std::abort();
     } catch (const TProjectFileError &) {
     }

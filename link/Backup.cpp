@@ -76,7 +76,7 @@ TProject ProjectFromImage(const transfer::TPlayerImage &image, QList<int> &reset
     TReceivedDecoder decoder(received);
     for (const QByteArray &bytes : image.Slots) {
         if (bytes.size() == eeprom::BlockSize)
-            decoder.add(eeprom::fromBytes(bytes));
+            decoder.add(eeprom::FromBytes(bytes));
     }
     TProject project;
     project.Programs = std::move(received.programs);

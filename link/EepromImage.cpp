@@ -5,7 +5,7 @@
 
 namespace varno::eeprom {
 
-QByteArray toBytes(const TTrameList &frames)
+QByteArray ToBytes(const TTrameList &frames)
 {
     QByteArray bytes;
     bytes.reserve(qsizetype(frames.size()));
@@ -14,7 +14,7 @@ QByteArray toBytes(const TTrameList &frames)
     return bytes;
 }
 
-TTrameList fromBytes(const QByteArray &bytes)
+TTrameList FromBytes(const QByteArray &bytes)
 {
     TTrameList frames;
     frames.reserve(std::size_t(bytes.size()));
@@ -25,7 +25,7 @@ TTrameList fromBytes(const QByteArray &bytes)
 
 QByteArray ProjectNameBlock(const QString &name)
 {
-    QByteArray block = cp1252::encode(name.left(NameSize));
+    QByteArray block = cp1252::Encode(name.left(NameSize));
     block.truncate(NameSize);
     block.append(NameSize - block.size(), '\0');
     return block;
@@ -33,14 +33,14 @@ QByteArray ProjectNameBlock(const QString &name)
 
 QString ProjectNameFromBlock(const QByteArray &block)
 {
-    return cp1252::decode(block.left(NameSize));
+    return cp1252::Decode(block.left(NameSize));
 }
 
 QString ReceivedProjectName(const QByteArray &block)
 {
     const QByteArray name = block.left(NameSize);
     const qsizetype end = name.indexOf('\0');
-    return cp1252::decode(end < 0 ? name : name.left(end));
+    return cp1252::Decode(end < 0 ? name : name.left(end));
 }
 
 } // namespace varno::eeprom
@@ -134,7 +134,7 @@ bool decodeBlock(TVARNOProg &p, const TTrameList &frames, const TVARNOProg *fall
     // One step from the three parts, so the result never depends on the date
     // the record held before.
     decodePart(
-        [&] { p.SetDate(varno::datetime::encodeDate(2000 + byte(15), byte(13) & 0x0F, byte(14))); },
+        [&] { p.SetDate(varno::datetime::EncodeDate(2000 + byte(15), byte(13) & 0x0F, byte(14))); },
         [&] { p.Date = fallback->Date; });
     decodePart(
         [&] {
@@ -155,15 +155,17 @@ void TramesToProg(TVARNOProg &p, const TTrameList &frames)
     decodeBlock(p, frames, nullptr);
 }
 
+bool IsEmptySlot(const TTrameList &frames)
+{
+    return frames.size() > 2 && frames[2].Value >= varno::eeprom::EmptySlotMarker;
+}
+
+namespace varno::eeprom {
+
 bool TramesToProgWithFallback(TVARNOProg &program, const TTrameList &frames,
                               const TVARNOProg &fallback)
 {
     return decodeBlock(program, frames, &fallback);
-}
-
-bool IsEmptySlot(const TTrameList &frames)
-{
-    return frames.size() > 2 && frames[2].Value >= varno::eeprom::EmptySlotMarker;
 }
 
 TTrameList EmptySlotBlock(quint8 number)
@@ -175,3 +177,5 @@ TTrameList EmptySlotBlock(quint8 number)
     ProgToTrames(placeholder, frames, true);
     return frames;
 }
+
+} // namespace varno::eeprom

@@ -18,8 +18,8 @@ inline constexpr quint8 NameAddressHigh = 0x60; // first address byte of the nam
 inline constexpr quint8 NameAddressLow = 0x10;  // second address byte of name byte 0
 inline constexpr quint8 EmptySlotMarker = 0x80; // bit 7 of byte 2
 
-QByteArray toBytes(const TTrameList &frames);
-TTrameList fromBytes(const QByteArray &bytes);
+QByteArray ToBytes(const TTrameList &frames);
+TTrameList FromBytes(const QByteArray &bytes);
 
 // The 64 bytes of a project name: the name in Windows-1252, cut at 64
 // characters, then zero bytes.
@@ -44,15 +44,19 @@ void ProgToTrames(const TVARNOProg &program, TTrameList &frames, bool emptySlot)
 // Throws std::invalid_argument when the list holds fewer than 24 frames.
 void TramesToProg(TVARNOProg &program, const TTrameList &frames);
 
+// True when the block carries the empty-slot marker.
+bool IsEmptySlot(const TTrameList &frames);
+
+namespace varno::eeprom {
+
 // As TramesToProg, but a date or a time of day that does not exist takes the
 // one of fallback, alone: the other part and every other field are decoded.
 // False when a part took the fallback's.
 bool TramesToProgWithFallback(TVARNOProg &program, const TTrameList &frames,
                               const TVARNOProg &fallback);
 
-// True when the block carries the empty-slot marker.
-bool IsEmptySlot(const TTrameList &frames);
-
 // The block that stands for number n when no program holds it: a record reset
 // with DefaultInActiveProg, numbered n, with the marker set.
 TTrameList EmptySlotBlock(quint8 number);
+
+} // namespace varno::eeprom

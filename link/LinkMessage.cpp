@@ -1,6 +1,8 @@
 #include <link/LinkMessage.h>
 #include <text/text.h>
 
+namespace varno::link {
+
 QString LinkResultMessage(TLinkResult result, text::Language language, const QString &reason)
 {
     if (result == TLinkResult::Cancelled)
@@ -10,3 +12,5 @@ QString LinkResultMessage(TLinkResult result, text::Language language, const QSt
         message += QLatin1Char('\n') + reason;
     return message;
 }
+
+} // namespace varno::link

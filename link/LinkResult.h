@@ -21,7 +21,11 @@ enum class TLinkResult : quint8
     Cancelled = 12,        // the user stopped the transfer between two exchanges
 };
 
+namespace varno::link {
+
 constexpr quint8 LinkResultCode(TLinkResult result)
 {
     return quint8(result);
 }
+
+} // namespace varno::link

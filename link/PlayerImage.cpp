@@ -15,7 +15,7 @@ TPlayerImage ImageAfterTransmit(const TProject &project)
     for (const TTrameList &block : eeprom::TransmitBlocks(project.Programs)) {
         const int slot = block[1].Value;
         if (slot >= 1)
-            image.Slots[std::size_t(slot - 1)] = eeprom::toBytes(block);
+            image.Slots[std::size_t(slot - 1)] = eeprom::ToBytes(block);
     }
     image.Name = eeprom::ProjectNameBlock(project.Group.Name);
     return image;
@@ -203,7 +203,7 @@ TLinkResult ReadPlayerImage(TComLink &link, TPlayerImage &image, TTransferObserv
             observer.slotDone(slot);
             return result;
         }
-        image.Slots[std::size_t(slot - 1)] = eeprom::toBytes(block);
+        image.Slots[std::size_t(slot - 1)] = eeprom::ToBytes(block);
         observer.slotDone(slot);
     }
     observer.finalizationStep();

@@ -151,6 +151,8 @@ void checkProgram(const TProgList &programs, int position, QList<TProjectCheck> 
 
 } // namespace
 
+namespace varno::projectcheck {
+
 QList<TProjectCheck> ProjectChecks(const TProject &project, const QList<TNarrowedNumber> &narrowed)
 {
     QList<TProjectCheck> checks;
@@ -170,7 +172,7 @@ QList<TProjectCheck> ProjectChecks(const TProject &project, const QList<TNarrowe
         check.value = int(name.size());
         checks << check;
     }
-    if (!varno::cp1252::canEncode(name)) {
+    if (!varno::cp1252::CanEncode(name)) {
         TProjectCheck check;
         check.kind = TCheckKind::NameNotEncodable;
         checks << check;
@@ -188,6 +190,8 @@ QList<TProjectCheck> ProjectChecks(const TProject &project, const QList<TNarrowe
     return checks;
 }
 
+} // namespace varno::projectcheck
+
 namespace {
 
 using varno::schedule::ProblemKind;
@@ -198,7 +202,7 @@ bool meet(const TVARNOProg &a, const TVARNOProg &b)
 {
     if (a.DateMode == 1 || b.DateMode == 1)
         return true;
-    const auto dateOf = [](const TVARNOProg &p) { return varno::datetime::datePart(p.GetDate()); };
+    const auto dateOf = [](const TVARNOProg &p) { return varno::datetime::DatePart(p.GetDate()); };
     if (a.DateMode == 2 && b.DateMode == 2)
         return a.WeekDay == b.WeekDay;
     if (a.DateMode == 0 && b.DateMode == 0)
@@ -235,6 +239,8 @@ void findClashes(const TProgList &programs, const QSet<int> &cannotFire, QList<T
 
 } // namespace
 
+namespace varno::projectcheck {
+
 QList<TFinding> TransmitFindings(const TProject &project)
 {
     const TProgList &programs = project.Programs;
@@ -268,3 +274,5 @@ QList<TFinding> TransmitFindings(const TProject &project)
             findings << TFinding{TFindingKind::SharedNumber, {it.key()}, it.value()};
     return findings;
 }
+
+} // namespace varno::projectcheck

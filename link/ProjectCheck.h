@@ -26,7 +26,11 @@ struct TFinding
     int value = 0;
 };
 
+namespace varno::projectcheck {
+
 QList<TFinding> TransmitFindings(const TProject &project);
+
+} // namespace varno::projectcheck
 
 // What a check of the whole project finds that its user may not expect, from
 // the transmit's own steps and encoder: programs never sent, steps that send a
@@ -75,5 +79,9 @@ struct TProjectCheck
     TFinding finding;
 };
 
+namespace varno::projectcheck {
+
 QList<TProjectCheck> ProjectChecks(const TProject &project,
                                    const QList<TNarrowedNumber> &narrowed = {});
+
+} // namespace varno::projectcheck

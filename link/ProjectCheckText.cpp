@@ -2,6 +2,8 @@
 #include <model/Project.h>
 #include <text/text.h>
 
+namespace varno::projectcheck {
+
 QString FindingText(const TFinding &finding, text::Language language)
 {
     using text::AddedTexts;
@@ -191,3 +193,5 @@ QString SharedNumbersWarning(const QList<TProjectCheck> &checks, text::Language 
     return text::Text(text::AddedTexts::SharedNumbers, language) +
            shared.join(QStringLiteral(", "));
 }
+
+} // namespace varno::projectcheck

@@ -7,6 +7,8 @@
 // The words of the project checks, for varno-cli and the programmer alike:
 // they belong with the other captions of the programmer's messages.
 
+namespace varno::projectcheck {
+
 // One line for a finding, in a language of the text tables.
 QString FindingText(const TFinding &finding, text::Language language);
 
@@ -29,3 +31,5 @@ QStringList CheckProject(const TProject &project, const QList<TNarrowedNumber> &
 QString NarrowedNumbersWarning(const QList<TProjectCheck> &checks, text::Language language);
 QString FlagsReadAsNoWarning(const QList<TProjectCheck> &checks, text::Language language);
 QString SharedNumbersWarning(const QList<TProjectCheck> &checks, text::Language language);
+
+} // namespace varno::projectcheck

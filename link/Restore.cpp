@@ -18,7 +18,7 @@ TLinkResult writeImage(TComLink &link, const TPlayerImage &image, TTransferObser
             return TLinkResult::Cancelled;
         wrote = true;
         const TLinkResult result =
-            link.WriteBlock(eeprom::fromBytes(image.Slots[std::size_t(slot - 1)]));
+            link.WriteBlock(eeprom::FromBytes(image.Slots[std::size_t(slot - 1)]));
         if (result != TLinkResult::Ok)
             observer.linkFailure(result);
         observer.slotDone(slot);

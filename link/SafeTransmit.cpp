@@ -86,7 +86,7 @@ TSafeTransmitReport RunSafeTransmit(TComLink &link, const QString &portName,
             report.BackupFailed = true;
             return report;
         }
-        report.BackupPath = backup::Save(directory, report.BackupImage, varno::currentDateTime(),
+        report.BackupPath = backup::Save(directory, report.BackupImage, varno::CurrentDateTime(),
                                          report.BackupError, &report.ResetSchedules);
         if (report.BackupPath.isEmpty()) {
             report.BackupFailed = true;

@@ -16,7 +16,7 @@ void TReceivedDecoder::add(const TTrameList &block)
     if (IsEmptySlot(block))
         return;
     TVARNOProg *program = into_.programs.Add();
-    if (!TramesToProgWithFallback(*program, block, placeholder_))
+    if (!varno::eeprom::TramesToProgWithFallback(*program, block, placeholder_))
         into_.resetSchedules << int(program->NumOfProg);
 }
 
@@ -159,7 +159,7 @@ TReceivedProject ReceiveProjectPrograms(TComLink &link, const QString &portName,
     TReceivedProject received;
     TReceivedPrograms programs;
     received.result = RunReceive(link, portName, programs, observer);
-    HoldPrograms(programs.programs);
+    varno::actions::HoldPrograms(programs.programs);
     received.project.Programs = std::move(programs.programs);
     received.resetSchedules = programs.resetSchedules;
     return received;

@@ -65,7 +65,7 @@ qsizetype nameLength(const QString &name)
 
 } // namespace
 
-QString whyNameDoesNotFit(const QString &fileName)
+QString WhyNameDoesNotFit(const QString &fileName)
 {
     const QFileInfo info(fileName);
     const qsizetype longest = nameLength(info.fileName()) + TemporarySuffixLength;
@@ -97,7 +97,7 @@ bool TAtomicFile::fail(const QString &reason)
 
 bool TAtomicFile::open()
 {
-    if (const QString why = whyNameDoesNotFit(file_.fileName()); !why.isEmpty())
+    if (const QString why = WhyNameDoesNotFit(file_.fileName()); !why.isEmpty())
         return fail(why);
     if (!file_.open(QIODevice::WriteOnly))
         return fail(file_.errorString());
@@ -149,7 +149,7 @@ bool WriteFileAtomically(const QString &fileName, const QByteArray &bytes, QStri
 
 namespace atomicwrite {
 
-void failNthWrite(int n)
+void FailNthWrite(int n)
 {
     stepsBeforeFailure() = n;
 }

@@ -44,7 +44,7 @@ private:
 // written beside it (the system's reason: "File name too long"); empty when the
 // names fit. TAtomicFile::open() checks it first, so that a name too long is
 // never reported as "Unknown error" once the bytes are written.
-QString whyNameDoesNotFit(const QString &fileName);
+QString WhyNameDoesNotFit(const QString &fileName);
 
 // The whole file in one call. On failure returns false and sets *error to the
 // system's reason; the previous file is then untouched.
@@ -58,7 +58,7 @@ namespace atomicwrite {
 // disk would. 0 turns it off. A process started with the environment variable
 // VARNO_FAIL_NTH_WRITE=n begins with the same setting, so that tests can reach
 // the writers of a program they run.
-void failNthWrite(int n);
+void FailNthWrite(int n);
 
 } // namespace atomicwrite
 } // namespace varno

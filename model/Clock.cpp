@@ -11,25 +11,25 @@ std::function<QDateTime()> &provider()
 
 } // namespace
 
-QDateTime currentDateTime()
+QDateTime CurrentDateTime()
 {
     const auto &p = provider();
     return p ? p() : QDateTime::currentDateTime();
 }
 
-void setCurrentDateTimeProvider(std::function<QDateTime()> newProvider)
+void SetCurrentDateTimeProvider(std::function<QDateTime()> newProvider)
 {
     provider() = std::move(newProvider);
 }
 
 ScopedFixedClock::ScopedFixedClock(const QDateTime &now)
 {
-    setCurrentDateTimeProvider([now] { return now; });
+    SetCurrentDateTimeProvider([now] { return now; });
 }
 
 ScopedFixedClock::~ScopedFixedClock()
 {
-    setCurrentDateTimeProvider({});
+    SetCurrentDateTimeProvider({});
 }
 
 } // namespace varno

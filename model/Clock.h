@@ -7,10 +7,10 @@
 // from it. Tests install a fixed clock so that results do not depend on the day.
 namespace varno {
 
-QDateTime currentDateTime();
+QDateTime CurrentDateTime();
 
 // An empty function restores the system clock.
-void setCurrentDateTimeProvider(std::function<QDateTime()> provider);
+void SetCurrentDateTimeProvider(std::function<QDateTime()> provider);
 
 // Installs a fixed "now" for the lifetime of the object (tests, benchmarks).
 class ScopedFixedClock

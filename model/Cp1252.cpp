@@ -49,7 +49,7 @@ template <class F> bool allCodePoints(QStringView text, F f)
 
 } // namespace
 
-QString decode(const QByteArray &bytes)
+QString Decode(const QByteArray &bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
@@ -60,7 +60,7 @@ QString decode(const QByteArray &bytes)
     return text;
 }
 
-QByteArray encode(const QString &text)
+QByteArray Encode(const QString &text)
 {
     QByteArray bytes(text.size(), Qt::Uninitialized);
     char *out = bytes.data();
@@ -73,7 +73,7 @@ QByteArray encode(const QString &text)
     return bytes;
 }
 
-bool canEncode(const QString &text)
+bool CanEncode(const QString &text)
 {
     return allCodePoints(text, [](char32_t codePoint) { return byteFor(codePoint) >= 0; });
 }

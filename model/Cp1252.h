@@ -9,12 +9,12 @@
 // leaves undefined map to the C1 controls U+0081, U+008D, U+008F, U+0090, U+009D.
 namespace varno::cp1252 {
 
-QString decode(const QByteArray &bytes);
+QString Decode(const QByteArray &bytes);
 
 // A character that Windows-1252 cannot hold becomes '?' (one per code point).
-QByteArray encode(const QString &text);
+QByteArray Encode(const QString &text);
 
-// True when every character of the text survives encode().
-bool canEncode(const QString &text);
+// True when every character of the text survives Encode().
+bool CanEncode(const QString &text);
 
 } // namespace varno::cp1252

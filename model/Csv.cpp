@@ -2,7 +2,7 @@
 
 namespace varno::csv {
 
-QString formatRecord(const QStringList &fields)
+QString FormatRecord(const QStringList &fields)
 {
     QString line;
     for (qsizetype i = 0; i < fields.size(); ++i) {
@@ -22,7 +22,7 @@ QString formatRecord(const QStringList &fields)
     return line + QLatin1String("\r\n");
 }
 
-QList<QStringList> parse(const QString &text)
+QList<QStringList> Parse(const QString &text)
 {
     QList<QStringList> records;
     QStringList record;

@@ -12,7 +12,7 @@
 namespace varno::csv {
 
 // A record as one line of text, CR LF included.
-QString formatRecord(const QStringList &fields);
+QString FormatRecord(const QStringList &fields);
 
 // A file that does not follow the format. row counts records from 1 and column
 // counts fields from 1, both at the place where reading stopped.
@@ -35,6 +35,6 @@ private:
 };
 
 // Every record of the text. Throws TCsvSyntaxError.
-QList<QStringList> parse(const QString &text);
+QList<QStringList> Parse(const QString &text);
 
 } // namespace varno::csv

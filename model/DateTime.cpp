@@ -10,7 +10,7 @@ constexpr int kMsecsPerDay = 24 * 60 * 60 * 1000;
 
 } // namespace
 
-TDateTime encodeDate(int year, int month, int day)
+TDateTime EncodeDate(int year, int month, int day)
 {
     // QDate knows no year 0 and accepts years far beyond 9999; the record does not.
     const QDate date(year, month, day);
@@ -21,10 +21,10 @@ TDateTime encodeDate(int year, int month, int day)
                 .arg(month)
                 .arg(year));
     }
-    return fromDate(date);
+    return FromDate(date);
 }
 
-TDateTime encodeTime(int hour, int minute, int second, int msec)
+TDateTime EncodeTime(int hour, int minute, int second, int msec)
 {
     if (!QTime::isValid(hour, minute, second, msec)) {
         throw TDateTimeEncodingError(
@@ -36,31 +36,31 @@ TDateTime encodeTime(int hour, int minute, int second, int msec)
     return double(QTime(hour, minute, second, msec).msecsSinceStartOfDay()) / kMsecsPerDay;
 }
 
-QDate datePart(TDateTime value)
+QDate DatePart(TDateTime value)
 {
     return QDate::fromJulianDay(kEpochJulianDay + qint64(std::trunc(value)));
 }
 
-int msecsOfDay(TDateTime value)
+int MsecsOfDay(TDateTime value)
 {
     const double fraction = std::fabs(value - std::trunc(value));
     const auto msecs = qint64(std::llround(fraction * kMsecsPerDay));
     return int(qMin<qint64>(msecs, kMsecsPerDay - 1));
 }
 
-QTime timePart(TDateTime value)
+QTime TimePart(TDateTime value)
 {
-    return QTime::fromMSecsSinceStartOfDay(msecsOfDay(value));
+    return QTime::fromMSecsSinceStartOfDay(MsecsOfDay(value));
 }
 
-TDateTime fromDate(const QDate &date)
+TDateTime FromDate(const QDate &date)
 {
     return double(date.toJulianDay() - kEpochJulianDay);
 }
 
-TDateTime fromDateTime(const QDateTime &dateTime)
+TDateTime FromDateTime(const QDateTime &dateTime)
 {
-    const double days = fromDate(dateTime.date());
+    const double days = FromDate(dateTime.date());
     const double fraction = double(dateTime.time().msecsSinceStartOfDay()) / kMsecsPerDay;
     // Before the epoch the fraction still counts forward from midnight.
     return days >= 0 ? days + fraction : days - fraction;

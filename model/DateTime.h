@@ -13,16 +13,16 @@ namespace varno::datetime {
 
 // Throw TDateTimeEncodingError when the parts make no date (year 1..9999) or no
 // time of day.
-TDateTime encodeDate(int year, int month, int day);
-TDateTime encodeTime(int hour, int minute, int second, int msec);
+TDateTime EncodeDate(int year, int month, int day);
+TDateTime EncodeTime(int hour, int minute, int second, int msec);
 
-QDate datePart(TDateTime value);
-QTime timePart(TDateTime value);
+QDate DatePart(TDateTime value);
+QTime TimePart(TDateTime value);
 
 // Milliseconds since midnight held in the fraction.
-int msecsOfDay(TDateTime value);
+int MsecsOfDay(TDateTime value);
 
-TDateTime fromDate(const QDate &date);
-TDateTime fromDateTime(const QDateTime &dateTime);
+TDateTime FromDate(const QDate &date);
+TDateTime FromDateTime(const QDateTime &dateTime);
 
 } // namespace varno::datetime

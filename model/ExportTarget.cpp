@@ -4,6 +4,8 @@
 #include <model/ProjectFile.h>
 #include <model/ProjectLock.h>
 
+namespace varno::projectfile {
+
 bool IsProjectFile(const QString &fileName)
 {
     if (!QFileInfo(fileName).isFile())
@@ -18,10 +20,12 @@ bool IsProjectFile(const QString &fileName)
     return first == header;
 }
 
+} // namespace varno::projectfile
+
 TExportTarget TExportTarget::check(const QString &fileName)
 {
     TExportTarget target;
-    if (IsProjectFile(fileName)) {
+    if (varno::projectfile::IsProjectFile(fileName)) {
         target.refusal = Refusal::ProjectFile;
         return target;
     }

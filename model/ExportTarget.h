@@ -22,5 +22,9 @@ struct TExportTarget
     static TExportTarget check(const QString &fileName);
 };
 
+namespace varno::projectfile {
+
 // True when the file begins with the header line of a project file.
 bool IsProjectFile(const QString &fileName);
+
+} // namespace varno::projectfile

@@ -18,8 +18,6 @@ void NormalizeActions(TVARNOProg &program)
     }
 }
 
-} // namespace varno::actions
-
 void HoldPrograms(TProgList &programs)
 {
     for (const auto &program : programs)
@@ -32,3 +30,5 @@ TProject LoadProjectAsHeld(const QString &fileName, QList<TNarrowedNumber> *narr
     HoldPrograms(project.Programs);
     return project;
 }
+
+} // namespace varno::actions

@@ -19,8 +19,6 @@ namespace varno::actions {
 // The count is left alone.
 void NormalizeActions(TVARNOProg &program);
 
-} // namespace varno::actions
-
 // Every program as its showing leaves it.
 void HoldPrograms(TProgList &programs);
 
@@ -29,3 +27,5 @@ void HoldPrograms(TProgList &programs);
 // their low 8 bits and the flags read as no for the case of their letters. Throws
 // TProjectFileError.
 TProject LoadProjectAsHeld(const QString &fileName, QList<TNarrowedNumber> *narrowed = nullptr);
+
+} // namespace varno::actions

@@ -4,15 +4,17 @@
 #include <model/FileRead.h>
 #include <model/PreviousVersion.h>
 
+namespace varno::projectfile {
+
 QString PreviousVersionPath(const QString &fileName)
 {
     return fileName + QStringLiteral(".bak");
 }
 
-QString whySaveNamesDoNotFit(const QString &fileName, QString *name)
+QString WhySaveNamesDoNotFit(const QString &fileName, QString *name)
 {
     for (const QString &written : {fileName, PreviousVersionPath(fileName)}) {
-        if (const QString why = varno::whyNameDoesNotFit(written); !why.isEmpty()) {
+        if (const QString why = varno::WhyNameDoesNotFit(written); !why.isEmpty()) {
             if (name)
                 *name = written;
             return why;
@@ -24,7 +26,7 @@ QString whySaveNamesDoNotFit(const QString &fileName, QString *name)
 void KeepPreviousVersion(const QString &fileName)
 {
     QString name;
-    if (const QString why = whySaveNamesDoNotFit(fileName, &name); !why.isEmpty())
+    if (const QString why = WhySaveNamesDoNotFit(fileName, &name); !why.isEmpty())
         throw TProjectFileError(name, 0, QStringLiteral("cannot be written: %1").arg(why));
     if (!QFileInfo(fileName).isFile())
         return;
@@ -41,3 +43,5 @@ void KeepPreviousVersion(const QString &fileName)
     if (!varno::WriteFileAtomically(backup, bytes, &error))
         throw TProjectFileError(backup, 0, QStringLiteral("cannot be written: %1").arg(error));
 }
+
+} // namespace varno::projectfile

@@ -36,9 +36,9 @@ QString flag(quint8 value)
 // The date as the project file keeps it: with its time of day when it has one.
 QString dateText(TDateTime value)
 {
-    QString text = datetime::datePart(value).toString(Qt::ISODate);
-    if (datetime::msecsOfDay(value) != 0)
-        text += QLatin1Char(' ') + datetime::timePart(value).toString(QStringLiteral("HH:mm:ss"));
+    QString text = datetime::DatePart(value).toString(Qt::ISODate);
+    if (datetime::MsecsOfDay(value) != 0)
+        text += QLatin1Char(' ') + datetime::TimePart(value).toString(QStringLiteral("HH:mm:ss"));
     return text;
 }
 
@@ -109,7 +109,7 @@ public:
                              .arg(shown(value)));
         for (const char32_t c : value.toUcs4()) {
             const QString character = QString::fromUcs4(&c, 1);
-            if (c != U'\n' && !cp1252::canEncode(character))
+            if (c != U'\n' && !cp1252::CanEncode(character))
                 fail(column, QStringLiteral("expected characters Windows-1252 can hold, found "
                                             "\"%1\" (U+%2)")
                                  .arg(character, QString::number(uint(c), 16)
@@ -135,7 +135,7 @@ public:
         if (!date.isValid() || date.year() < 1 || !time.isValid())
             fail(column, QStringLiteral("expected a calendar date as YYYY-MM-DD, found %1")
                              .arg(shown(value)));
-        return datetime::fromDateTime(QDateTime(date, time));
+        return datetime::FromDateTime(QDateTime(date, time));
     }
 
     quint32 colour(const QString &column) const
@@ -234,7 +234,7 @@ const QStringList &ColumnNames()
 
 QByteArray Export(const TProgList &programs)
 {
-    QString out = csv::formatRecord(ColumnNames());
+    QString out = csv::FormatRecord(ColumnNames());
     for (const auto &program : programs) {
         const TVARNOProg &p = *program;
         QStringList row = {QString::number(p.NumOfProg),
@@ -251,7 +251,7 @@ QByteArray Export(const TProgList &programs)
             for (quint8 v : *values)
                 row << QString::number(v);
         row << p.Title << colourText(p.Color) << p.Comment.join(QLatin1Char('\n'));
-        out += csv::formatRecord(row);
+        out += csv::FormatRecord(row);
     }
     return out.toUtf8();
 }
@@ -260,7 +260,7 @@ TProgList Import(const QByteArray &bytes, const QString &fileName)
 {
     QList<QStringList> records;
     try {
-        records = csv::parse(decodeUtf8(bytes, fileName));
+        records = csv::Parse(decodeUtf8(bytes, fileName));
     } catch (const csv::TCsvSyntaxError &e) {
         throw TCsvFileError(fileName, e.row(), QString::number(e.column()), e.reason());
     }
@@ -290,7 +290,7 @@ TProgList Import(const QByteArray &bytes, const QString &fileName)
     TProgList programs;
     // What the project file of these programs takes so far: a project file the
     // reader would refuse must not come out of an import.
-    qint64 fileSize = projectfile::serialize(TProject()).size();
+    qint64 fileSize = projectfile::Serialize(TProject()).size();
     for (qsizetype r = 1; r < records.size(); ++r) {
         const QStringList &fields = records[r];
         const int rowNumber = int(r + 1);
@@ -312,7 +312,7 @@ TProgList Import(const QByteArray &bytes, const QString &fileName)
             row.fail(QStringLiteral("number"),
                      QStringLiteral("expected a program number no earlier row holds, found %1")
                          .arg(record.NumOfProg));
-        fileSize += projectfile::programSize(record);
+        fileSize += projectfile::ProgramSize(record);
         if (fileSize > MaxReadableFileSize)
             failTooLarge(row, record, fileSize);
         *programs.Add() = record;

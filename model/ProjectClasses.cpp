@@ -2,11 +2,15 @@
 #include <model/Clock.h>
 #include <model/ProjectClasses.h>
 
+namespace varno::actions {
+
 bool EndsActionList(quint8 kind)
 {
     return kind == akDirectory || kind == akSleepMode || kind == akGoToProgram ||
            kind == akFtpClient;
 }
+
+} // namespace varno::actions
 
 TVARNOProg::TVARNOProg() : Comment{QStringLiteral("...")}
 {
@@ -15,7 +19,7 @@ TVARNOProg::TVARNOProg() : Comment{QStringLiteral("...")}
 
 void TVARNOProg::resetFields()
 {
-    const TDateTime now = varno::datetime::fromDateTime(varno::currentDateTime());
+    const TDateTime now = varno::datetime::FromDateTime(varno::CurrentDateTime());
     NumOfProg = 1;
     Prioritary = 0;
     TimerOn = 0;
@@ -40,17 +44,17 @@ void TVARNOProg::DefaultInActiveProg()
 
 quint16 TVARNOProg::GetYear() const
 {
-    return quint16(varno::datetime::datePart(Date).year());
+    return quint16(varno::datetime::DatePart(Date).year());
 }
 
 quint16 TVARNOProg::GetMonth() const
 {
-    return quint16(varno::datetime::datePart(Date).month());
+    return quint16(varno::datetime::DatePart(Date).month());
 }
 
 quint16 TVARNOProg::GetDay() const
 {
-    return quint16(varno::datetime::datePart(Date).day());
+    return quint16(varno::datetime::DatePart(Date).day());
 }
 
 int TVARNOProg::Get2DigitFormatYear() const
@@ -60,7 +64,7 @@ int TVARNOProg::Get2DigitFormatYear() const
 
 void TVARNOProg::setDateParts(int year, int month, int day)
 {
-    Date = varno::datetime::encodeDate(year, month, day);
+    Date = varno::datetime::EncodeDate(year, month, day);
 }
 
 void TVARNOProg::SetYear(int year)
@@ -80,22 +84,22 @@ void TVARNOProg::SetDay(int day)
 
 quint16 TVARNOProg::GetHour() const
 {
-    return quint16(varno::datetime::timePart(Clock).hour());
+    return quint16(varno::datetime::TimePart(Clock).hour());
 }
 
 quint16 TVARNOProg::GetMinute() const
 {
-    return quint16(varno::datetime::timePart(Clock).minute());
+    return quint16(varno::datetime::TimePart(Clock).minute());
 }
 
 void TVARNOProg::SetHour(int hour)
 {
-    Clock = varno::datetime::encodeTime(hour, GetMinute(), 0, 0);
+    Clock = varno::datetime::EncodeTime(hour, GetMinute(), 0, 0);
 }
 
 void TVARNOProg::SetMinute(int minute)
 {
-    Clock = varno::datetime::encodeTime(GetHour(), minute, 0, 0);
+    Clock = varno::datetime::EncodeTime(GetHour(), minute, 0, 0);
 }
 
 void TVARNOProg::SetDate(TDateTime value)

@@ -21,8 +21,12 @@ enum TActionKind : quint8
     akSendEMail = 12,
 };
 
+namespace varno::actions {
+
 // Kinds after which no further action of the list is played.
 bool EndsActionList(quint8 kind);
+
+} // namespace varno::actions
 
 // One program of the player. A plain record with public fields; flags hold 0 or 1
 // and count as set only when they hold exactly 1. The record stores values as it

@@ -25,10 +25,10 @@ QString oneLine(const QString &text)
 
 QString dateLine(TDateTime value)
 {
-    const QDate date = datetime::datePart(value);
+    const QDate date = datetime::DatePart(value);
     QString line = QString::asprintf("%02d/%02d/%04d", date.day(), date.month(), date.year());
-    if (datetime::msecsOfDay(value) != 0) {
-        const QTime time = datetime::timePart(value);
+    if (datetime::MsecsOfDay(value) != 0) {
+        const QTime time = datetime::TimePart(value);
         line += QString::asprintf(" %02d:%02d:%02d", time.hour(), time.minute(), time.second());
     }
     return line;
@@ -50,7 +50,7 @@ public:
     {
         QByteArray out;
         for (const QString &l : lines_) {
-            out += cp1252::encode(l);
+            out += cp1252::Encode(l);
             out += "\r\n";
         }
         return out;
@@ -103,7 +103,7 @@ public:
     QString text(const char *what)
     {
         Q_UNUSED(what);
-        return cp1252::decode(next(what));
+        return cp1252::Decode(next(what));
     }
 
     void expectLiteral(const char *literal, const char *what)
@@ -204,7 +204,7 @@ public:
         if (!parsed.isValid() || year < 1)
             fail(QStringLiteral("expected %1, found %2 which is not a calendar date")
                      .arg(what, found(line)));
-        return datetime::fromDate(parsed);
+        return datetime::FromDate(parsed);
     }
 
     // Line number of the value read last.
@@ -257,7 +257,7 @@ private:
         QString shown;
         // Control characters are escaped: a zero byte would cut the message, and
         // two lines that differ only by one would look the same.
-        for (const QChar c : cp1252::decode(line.left(kShown))) {
+        for (const QChar c : cp1252::Decode(line.left(kShown))) {
             const ushort u = c.unicode();
             if (u < 0x20 || (u >= 0x7F && u <= 0x9F))
                 shown += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
@@ -316,14 +316,14 @@ void readProgram(Reader &r, TVARNOProg &p)
 
 } // namespace
 
-qint64 programSize(const TVARNOProg &program)
+qint64 ProgramSize(const TVARNOProg &program)
 {
     Writer w;
     writeProgram(w, program);
     return w.bytes().size();
 }
 
-QByteArray serialize(const TProject &project)
+QByteArray Serialize(const TProject &project)
 {
     Writer w;
     const TVARNOGroup &g = project.Group;
@@ -341,7 +341,7 @@ QByteArray serialize(const TProject &project)
     return w.bytes();
 }
 
-TProject parse(const QByteArray &bytes, const QString &fileName, QList<TNarrowedNumber> *narrowed)
+TProject Parse(const QByteArray &bytes, const QString &fileName, QList<TNarrowedNumber> *narrowed)
 {
     Reader r(bytes, fileName, narrowed);
     TProject project;
@@ -377,7 +377,7 @@ TProject parse(const QByteArray &bytes, const QString &fileName, QList<TNarrowed
 
 void SaveProject(const QString &fileName, const TProject &project)
 {
-    const QByteArray bytes = varno::projectfile::serialize(project);
+    const QByteArray bytes = varno::projectfile::Serialize(project);
     // A file the reader refuses would hold the user's programs out of reach.
     if (bytes.size() > varno::MaxReadableFileSize)
         throw TProjectFileError(fileName, 0,
@@ -397,7 +397,7 @@ TProject LoadProject(const QString &fileName, QList<TNarrowedNumber> *narrowed)
     if (!bytes)
         throw TProjectFileError(fileName, 0, reason);
     try {
-        return varno::projectfile::parse(*bytes, fileName, narrowed);
+        return varno::projectfile::Parse(*bytes, fileName, narrowed);
     } catch (const std::bad_alloc &) {
         throw TProjectFileError(fileName, 0, QStringLiteral("cannot be read: not enough memory"));
     }

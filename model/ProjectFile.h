@@ -36,15 +36,15 @@ inline constexpr char Header[] = "Group Of Program File of VARNO";
 inline constexpr char Separator[] = "*****";
 
 // The file's bytes for a project.
-QByteArray serialize(const TProject &project);
+QByteArray Serialize(const TProject &project);
 
 // The bytes one program's section takes in the file.
-qint64 programSize(const TVARNOProg &program);
+qint64 ProgramSize(const TVARNOProg &program);
 
 // Parses a whole file; throws TProjectFileError naming fileName and the line.
 // `narrowed`, when given, receives every number kept by its low 8 bits and
 // every flag read as no for the case of its letters.
-TProject parse(const QByteArray &bytes, const QString &fileName,
+TProject Parse(const QByteArray &bytes, const QString &fileName,
                QList<TNarrowedNumber> *narrowed = nullptr);
 
 } // namespace varno::projectfile

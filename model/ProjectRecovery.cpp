@@ -126,7 +126,7 @@ bool TProjectRecovery::update(const TProject &project, const QString &sourceFile
         throw TVarnoError(error);
     QByteArray state = sourceFile.toUtf8();
     state += '\0';
-    state += varno::projectfile::serialize(project);
+    state += varno::projectfile::Serialize(project);
     if (state == written_)
         return false;
     // The source first: a copy is never read without the file it belongs to.

@@ -17,7 +17,7 @@ bool firesOn(const TVARNOProg &p, const QDate &day)
     switch (p.DateMode) {
     case 0:
         return p.GetYear() >= FirstYear && p.GetYear() <= LastYear &&
-               datetime::datePart(p.GetDate()) == day;
+               datetime::DatePart(p.GetDate()) == day;
     case 1:
         return true;
     case 2:
@@ -55,7 +55,7 @@ quint8 FollowUpOf(const TVARNOProg &p)
     const int used = qMin<int>(p.ActionCount, TVARNOProg::ActionSlots);
     for (int slot = 0; slot < used; ++slot) {
         const quint8 kind = p.ActionKind[std::size_t(slot)];
-        if (EndsActionList(kind))
+        if (varno::actions::EndsActionList(kind))
             return kind == akGoToProgram ? p.ActionNumber[std::size_t(slot)] : 0;
     }
     return 0;

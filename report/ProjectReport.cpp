@@ -170,6 +170,8 @@ void programs(QString &html, const TProject &project, text::Language l)
 
 } // namespace
 
+namespace varno::report {
+
 QString ProjectReportHtml(const TProject &project, const QDate &weekOf, text::Language language)
 {
     const Schedule s = BuildSchedule(project, WeekStart(weekOf), 7);
@@ -195,3 +197,5 @@ QString ProjectReportHtml(const TProject &project, const QDate &weekOf, text::La
     html += QStringLiteral("</body>\n</html>\n");
     return html;
 }
+
+} // namespace varno::report

@@ -143,9 +143,10 @@ TForm1::TChangedFileChoice TForm1::choiceForChangedFile()
     if (!document_.fileState().differsFrom(TFileState::of(ProjectFileName())))
         return TChangedFileChoice::Overwrite;
     const text::Language l = CurrentLanguage;
-    const QString question = text::Text(AddedTexts::ChangedOnDisk, l)
-                                 .arg(QDir::toNativeSeparators(ProjectFileName()),
-                                      QFileInfo(PreviousVersionPath(ProjectFileName())).fileName());
+    const QString question =
+        text::Text(AddedTexts::ChangedOnDisk, l)
+            .arg(QDir::toNativeSeparators(ProjectFileName()),
+                 QFileInfo(varno::projectfile::PreviousVersionPath(ProjectFileName())).fileName());
     switch (dialogs_.askChoice(
         this, question,
         {text::Text(AddedTexts::OverwriteButton, l), text::Text(text::FileMenuTexts::SaveAs, l)})) {

@@ -109,7 +109,7 @@ bool TForm1::LoadProjectFile(QString fileName)
     TProject loaded;
     QList<TNarrowedNumber> narrowed;
     try {
-        loaded = LoadProjectAsHeld(fileName, &narrowed);
+        loaded = varno::actions::LoadProjectAsHeld(fileName, &narrowed);
     } catch (const TVarnoError &e) {
         dialogs_.showError(this, e.message());
         // As after New Project: no file name, so that no Save writes over the
@@ -121,7 +121,8 @@ bool TForm1::LoadProjectFile(QString fileName)
     ProgPanel->ValidateEdits();
     document_.load(std::move(loaded), fileName, state, std::move(claim));
     rememberRecent(fileName);
-    const QList<TProjectCheck> checks = ProjectChecks(document_.project(), narrowed);
+    const QList<TProjectCheck> checks =
+        varno::projectcheck::ProjectChecks(document_.project(), narrowed);
     warnNarrowed(checks);
     warnSharedNumbers(checks);
     return true;
@@ -131,7 +132,8 @@ bool TForm1::LoadProjectFile(QString fileName)
 // box offers free numbers only); the player keeps one of them.
 void TForm1::warnSharedNumbers(const QList<TProjectCheck> &checks)
 {
-    if (const QString warning = SharedNumbersWarning(checks, CurrentLanguage); !warning.isEmpty())
+    if (const QString warning = varno::projectcheck::SharedNumbersWarning(checks, CurrentLanguage);
+        !warning.isEmpty())
         dialogs_.warn(this, warning);
 }
 
@@ -140,8 +142,9 @@ void TForm1::warnSharedNumbers(const QList<TProjectCheck> &checks)
 // once for the flags, rather than finding another value in the file later.
 void TForm1::warnNarrowed(const QList<TProjectCheck> &checks)
 {
-    for (const QString &warning : {NarrowedNumbersWarning(checks, CurrentLanguage),
-                                   FlagsReadAsNoWarning(checks, CurrentLanguage)})
+    for (const QString &warning :
+         {varno::projectcheck::NarrowedNumbersWarning(checks, CurrentLanguage),
+          varno::projectcheck::FlagsReadAsNoWarning(checks, CurrentLanguage)})
         if (!warning.isEmpty())
             dialogs_.warn(this, warning);
 }

@@ -50,7 +50,7 @@ void writePdf(const QString &fileName, const QString &html)
         pdf.setResolution(300);
         reportpages::Print(html, pdf);
     }
-    SaveBytes(fileName, buffer.data());
+    varno::report::SaveBytes(fileName, buffer.data());
 }
 
 } // namespace
@@ -144,8 +144,8 @@ QString TForm1::reportHtml()
 {
     ProgPanel->ValidateEdits();
     const QDate week =
-        ScheduleWindow1 ? ScheduleWindow1->weekStart() : varno::currentDateTime().date();
-    return ProjectReportHtml(document_.project(), week, CurrentLanguage);
+        ScheduleWindow1 ? ScheduleWindow1->weekStart() : varno::CurrentDateTime().date();
+    return varno::report::ProjectReportHtml(document_.project(), week, CurrentLanguage);
 }
 
 void TForm1::ExportReport1Click()
@@ -158,7 +158,7 @@ void TForm1::ExportReport1Click()
         if (fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
             writePdf(fileName, reportHtml());
         else
-            SaveBytes(fileName, reportHtml().toUtf8());
+            varno::report::SaveBytes(fileName, reportHtml().toUtf8());
     } catch (const TVarnoError &e) {
         dialogs_.showError(this, e.message());
         return;
@@ -186,7 +186,7 @@ void TForm1::ExportCsv1Click()
     if (fileName.isEmpty() || refusedAsExport(fileName))
         return;
     try {
-        SaveBytes(fileName, varno::programscsv::Export(ProgList()));
+        varno::report::SaveBytes(fileName, varno::programscsv::Export(ProgList()));
     } catch (const TVarnoError &e) {
         dialogs_.showError(this, e.message());
         return;
@@ -210,7 +210,7 @@ void TForm1::ImportCsv1Click()
         return;
     }
     // As the programmer holds programs it opens.
-    HoldPrograms(imported);
+    varno::actions::HoldPrograms(imported);
     const text::Language l = CurrentLanguage;
     // Adding is the default: a project is never replaced by a key pressed in haste.
     const int choice = dialogs_.askChoice(

@@ -31,12 +31,13 @@ void TForm1::SpeedButton3Click()
     // What the player would get that is likely a mistake, said under the question.
     ProgPanel->ValidateEdits();
     QString question = text::Text(text::MainMessages::TransmitConfirm, CurrentLanguage);
-    const QList<TFinding> findings = TransmitFindings(document_.project());
+    const QList<TFinding> findings = varno::projectcheck::TransmitFindings(document_.project());
     if (!findings.isEmpty())
         question += QStringLiteral("\n\n") +
                     text::Text(text::AddedTexts::FindingsHeading, CurrentLanguage) +
                     QStringLiteral("\n\u2022 ") +
-                    FindingLines(findings, CurrentLanguage).join(QStringLiteral("\n\u2022 "));
+                    varno::projectcheck::FindingLines(findings, CurrentLanguage)
+                        .join(QStringLiteral("\n\u2022 "));
     if (!dialogs_.askYesNo(this, question))
         return;
     transfers_->transmit(); // with the backup and read-back the options ask for

@@ -23,13 +23,13 @@ void TProjectDocument::setFileName(const QString &fileName)
 // says that something may have changed; the bytes say whether it did.
 bool TProjectDocument::isChanged() const
 {
-    return varno::projectfile::serialize(project_) != savedState_;
+    return varno::projectfile::Serialize(project_) != savedState_;
 }
 
 void TProjectDocument::markSaved()
 {
     modified_ = false;
-    savedState_ = varno::projectfile::serialize(project_);
+    savedState_ = varno::projectfile::Serialize(project_);
     undo_->stack().setClean();
     if (recovery_)
         recovery_->discard();
@@ -180,7 +180,7 @@ void TProjectDocument::load(TProject project, const QString &fileName, const TFi
 
 void TProjectDocument::save(const QString &fileName)
 {
-    KeepPreviousVersion(fileName);
+    varno::projectfile::KeepPreviousVersion(fileName);
     SaveProject(fileName, project_);
     fileState_ = TFileState::of(fileName);
     markSaved();

@@ -84,7 +84,7 @@ TScheduleWindow::TScheduleWindow(const TProject &project, QWidget *parent)
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     translate();
-    showWeek(varno::currentDateTime().date());
+    showWeek(varno::CurrentDateTime().date());
 }
 
 void TScheduleWindow::setLanguage(text::Language language)
@@ -120,13 +120,13 @@ void TScheduleWindow::refresh()
 {
     if (!isVisible() && !seen_.isNull())
         return;
-    if (varno::projectfile::serialize(project_) != seen_)
+    if (varno::projectfile::Serialize(project_) != seen_)
         rebuild();
 }
 
 void TScheduleWindow::rebuild()
 {
-    seen_ = varno::projectfile::serialize(project_);
+    seen_ = varno::projectfile::Serialize(project_);
     schedule_ = BuildSchedule(project_, weekStart_, 7);
     grid_->setSchedule(schedule_, project_, language_);
     view_->header()->setWeek(weekStart_, language_);

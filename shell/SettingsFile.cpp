@@ -72,7 +72,7 @@ TSettingsFile::TSettingsFile(const QString &executableDir, const QString &config
 QByteArray TSettingsFile::format(const TSettings &settings)
 {
     const QString project =
-        varno::cp1252::canEncode(settings.ProjectFileName) ? settings.ProjectFileName : QString();
+        varno::cp1252::CanEncode(settings.ProjectFileName) ? settings.ProjectFileName : QString();
     const QString lines[kLineCount] = {
         QStringLiteral("Settings File of VARNO \"Quillon\" Programmer"),
         QStringLiteral("Language :"),
@@ -84,7 +84,7 @@ QByteArray TSettingsFile::format(const TSettings &settings)
     };
     QByteArray bytes;
     for (const QString &line : lines)
-        bytes += varno::cp1252::encode(line) + "\r\n";
+        bytes += varno::cp1252::Encode(line) + "\r\n";
     return bytes;
 }
 
@@ -107,12 +107,12 @@ TSettings TSettingsFile::parse(const QByteArray &bytes)
         lines.append(QByteArray());
 
     TSettings settings;
-    settings.Language = languageFromWord(varno::cp1252::decode(lines.at(2)));
+    settings.Language = languageFromWord(varno::cp1252::Decode(lines.at(2)));
     // No port named means the first port, the one the port menu marks then.
-    const QString port = varno::cp1252::decode(lines.at(4));
+    const QString port = varno::cp1252::Decode(lines.at(4));
     if (!port.trimmed().isEmpty())
         settings.ComPortName = port;
-    settings.ProjectFileName = varno::cp1252::decode(lines.at(6));
+    settings.ProjectFileName = varno::cp1252::Decode(lines.at(6));
     return settings;
 }
 

@@ -68,7 +68,8 @@ void TTransferCommands::setRunning(bool running)
 
 void TTransferCommands::showLinkFailure(TLinkResult result)
 {
-    dialogs_.warn(&window_, LinkResultMessage(result, language_, link().lastErrorReason()));
+    dialogs_.warn(&window_,
+                  varno::link::LinkResultMessage(result, language_, link().lastErrorReason()));
 }
 
 void TTransferCommands::runInProgressDialog(const std::function<void()> &transfer)
@@ -206,7 +207,7 @@ void TTransferCommands::transmit()
         // A link failure was shown as it happened; now why nothing was written.
         QString message = text::Text(AddedTexts::BackupFailed, l);
         if (outcome == TSafeOutcome::BackupReadFailed)
-            message += QLatin1Char('\n') + LinkResultMessage(report.Result, l, reason);
+            message += QLatin1Char('\n') + varno::link::LinkResultMessage(report.Result, l, reason);
         if (!report.BackupError.isEmpty())
             message += QLatin1Char('\n') + report.BackupError;
         LinkResult = report.Result;
@@ -236,13 +237,13 @@ void TTransferCommands::transmit()
 
     // The transmit succeeded; the read-back, when asked, adds its verdict.
     LinkResult = TLinkResult::Ok;
-    QString message = LinkResultMessage(TLinkResult::Ok, l);
+    QString message = varno::link::LinkResultMessage(TLinkResult::Ok, l);
     if (!report.FinalizeConfirmed)
         message += QLatin1Char('\n') + text::Text(AddedTexts::FinalizeUnconfirmed, l);
     if (outcome == TSafeOutcome::Verified)
         message += QLatin1Char('\n') + text::Text(AddedTexts::Verified, l);
     else if (outcome == TSafeOutcome::VerifyFailed)
-        message += QLatin1Char('\n') + LinkResultMessage(report.Result, l, reason);
+        message += QLatin1Char('\n') + varno::link::LinkResultMessage(report.Result, l, reason);
     if (!report.ResetSchedules.isEmpty()) {
         QStringList numbers;
         for (int number : report.ResetSchedules)
@@ -330,10 +331,11 @@ void TTransferCommands::transmitStoppedHalfWay(const varno::transfer::TSafeTrans
 {
     using text::AddedTexts;
     const text::Language l = language_;
-    QString message = report.outcome() == varno::transfer::TSafeOutcome::CancelledPartlyWritten
-                          ? text::Text(AddedTexts::TransmitCancelled, l)
-                          : LinkResultMessage(report.Result, l, link().lastErrorReason()) +
-                                QLatin1Char('\n') + text::Text(AddedTexts::TransmitFailedPartly, l);
+    QString message =
+        report.outcome() == varno::transfer::TSafeOutcome::CancelledPartlyWritten
+            ? text::Text(AddedTexts::TransmitCancelled, l)
+            : varno::link::LinkResultMessage(report.Result, l, link().lastErrorReason()) +
+                  QLatin1Char('\n') + text::Text(AddedTexts::TransmitFailedPartly, l);
     if (report.BackupPath.isEmpty()) {
         dialogs_.warn(&window_,
                       message + QLatin1Char('\n') + text::Text(AddedTexts::NoBackupMade, l));
@@ -370,7 +372,7 @@ void TTransferCommands::restoreBackup(const varno::transfer::TPlayerImage &image
         showLinkFailure(LinkResult);
         return;
     }
-    QString message = LinkResultMessage(TLinkResult::Ok, l);
+    QString message = varno::link::LinkResultMessage(TLinkResult::Ok, l);
     if (!restored.FinalizeConfirmed)
         message += QLatin1Char('\n') + text::Text(AddedTexts::FinalizeUnconfirmed, l);
     message += QLatin1Char('\n') +

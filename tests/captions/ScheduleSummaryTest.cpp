@@ -11,7 +11,7 @@ TVARNOProg timed(int mode)
     TVARNOProg p;
     p.TimerOn = 1;
     p.DateMode = quint8(mode);
-    p.SetDate(varno::datetime::encodeDate(2026, 5, 7));
+    p.SetDate(varno::datetime::EncodeDate(2026, 5, 7));
     p.SetHour(9);
     p.SetMinute(5);
     return p;

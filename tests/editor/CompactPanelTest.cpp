@@ -36,7 +36,7 @@ TEST_F(CompactPanel, newProgramRow)
 TEST_F(CompactPanel, scheduleInTheRowLanguage)
 {
     prog.TimerOn = 1;
-    prog.SetDate(varno::datetime::encodeDate(2026, 5, 7));
+    prog.SetDate(varno::datetime::EncodeDate(2026, 5, 7));
     prog.SetHour(9);
     prog.SetMinute(5);
     row.ShowLittleProg();

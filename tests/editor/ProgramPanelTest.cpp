@@ -471,7 +471,7 @@ TEST_F(ProgramPanel, colourDialogStartsFromTheProgramsColour)
 TEST_F(ProgramPanel, pickersWriteBackOnce)
 {
     panel.DateTimePicker1->setDate(QDate(2027, 3, 4));
-    EXPECT_EQ(varno::datetime::datePart(prog.Date), QDate(2027, 3, 4));
+    EXPECT_EQ(varno::datetime::DatePart(prog.Date), QDate(2027, 3, 4));
     EXPECT_EQ(prog.GetDate(), std::trunc(prog.GetDate()));
     panel.DateTimePicker2->setTime(QTime(21, 15));
     EXPECT_EQ(prog.GetHour(), 21);
@@ -482,7 +482,7 @@ TEST_F(ProgramPanel, pickersWriteBackOnce)
     // Binding another program does not write into it.
     TVARNOProg other;
     other.WeekDay = 2;
-    other.SetDate(varno::datetime::encodeDate(2030, 1, 1));
+    other.SetDate(varno::datetime::EncodeDate(2030, 1, 1));
     const TDateTime otherDate = other.Date;
     panel.Prog = &other;
     panel.ShowProg();

@@ -135,7 +135,7 @@ protected:
         if (GetParam() == ReadKind::Block) {
             const TLinkResult result = link->ReadBlock(3, block);
             if (result == TLinkResult::Ok) {
-                EXPECT_EQ(hex(varno::eeprom::toBytes(block)), hex(sampleBlock()));
+                EXPECT_EQ(hex(varno::eeprom::ToBytes(block)), hex(sampleBlock()));
             }
             return result;
         }

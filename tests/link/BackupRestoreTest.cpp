@@ -77,7 +77,7 @@ TPlayerMemory oddMemory()
     TPlayerMemory memory = TPlayerMemory::Empty();
     TVARNOProg program;
     program.ActionValue.fill(33);
-    program.SetDate(varno::datetime::encodeDate(2027, 5, 4));
+    program.SetDate(varno::datetime::EncodeDate(2027, 5, 4));
     const auto odd = [&](int number, auto change) {
         program.NumOfProg = quint8(number);
         TPlayerMemory::Block block = storedBlock(program);
@@ -317,7 +317,7 @@ TEST_F(SafeNets, verifyReportsADateThatDiffersInOnePart)
     TProject project;
     TVARNOProg &program = *project.Programs.Add();
     program.NumOfProg = 12;
-    program.SetDate(varno::datetime::encodeDate(2027, 4, 5));
+    program.SetDate(varno::datetime::EncodeDate(2027, 4, 5));
     const TPlayerImage sent = varno::transfer::ImageAfterTransmit(project);
     const struct
     {
@@ -377,10 +377,10 @@ TEST_F(SafeNets, aBackupThatCannotBeSavedAfterTheReadWritesNothing)
             disk.fill();
         }
         StopAt observer;
-        varno::atomicwrite::failNthWrite(c.failingStep);
+        varno::atomicwrite::FailNthWrite(c.failingStep);
         const auto report = varno::transfer::RunSafeTransmit(link, device, nextProject(),
                                                              {true, folder, true}, observer);
-        varno::atomicwrite::failNthWrite(0);
+        varno::atomicwrite::FailNthWrite(0);
         EXPECT_TRUE(report.BackupFailed);
         EXPECT_FALSE(report.BackupError.isEmpty());
         EXPECT_TRUE(report.BackupPath.isEmpty());

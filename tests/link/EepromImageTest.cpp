@@ -7,8 +7,8 @@
 
 namespace {
 
-using varno::eeprom::fromBytes;
-using varno::eeprom::toBytes;
+using varno::eeprom::FromBytes;
+using varno::eeprom::ToBytes;
 
 const QDateTime kNow(QDate(2026, 12, 7), QTime(12, 34, 56));
 
@@ -16,7 +16,7 @@ QByteArray encode(const TVARNOProg &p, bool emptySlot = false)
 {
     TTrameList frames;
     ProgToTrames(p, frames, emptySlot);
-    return toBytes(frames);
+    return ToBytes(frames);
 }
 
 class EepromImage : public ::testing::Test
@@ -28,7 +28,7 @@ protected:
 TEST_F(EepromImage, newRecordEncodesToTheDocumentedBlock)
 {
     TVARNOProg p;
-    p.SetDate(varno::datetime::encodeDate(2026, 12, 7));
+    p.SetDate(varno::datetime::EncodeDate(2026, 12, 7));
     p.SetHour(12);
     p.SetMinute(34);
     EXPECT_EQ(encode(p).toHex(' ').toUpper(),
@@ -36,20 +36,20 @@ TEST_F(EepromImage, newRecordEncodesToTheDocumentedBlock)
 
     TTrameList frames;
     ProgToTrames(p, frames, true);
-    const QByteArray marked = toBytes(frames);
+    const QByteArray marked = ToBytes(frames);
     EXPECT_EQ(quint8(marked[2]), 0xA1);
     QByteArray unmarked = marked;
     unmarked[2] = char(0x21);
     EXPECT_EQ(unmarked, encode(p));
     EXPECT_TRUE(IsEmptySlot(frames));
-    EXPECT_FALSE(IsEmptySlot(fromBytes(encode(p))));
+    EXPECT_FALSE(IsEmptySlot(FromBytes(encode(p))));
     for (const TTrame &f : frames)
         EXPECT_EQ(f.Length, 1);
 }
 
 TEST_F(EepromImage, emptySlotBlockOf255)
 {
-    const QByteArray block = toBytes(EmptySlotBlock(255));
+    const QByteArray block = ToBytes(varno::eeprom::EmptySlotBlock(255));
     EXPECT_EQ(block.toHex(' ').toUpper(),
               "00 FF 81 00 11 11 11 00 00 00 00 00 00 1C 07 1A 0C 22 FF FF FF FF FF FF");
 }
@@ -69,7 +69,7 @@ TEST_F(EepromImage, priorityModeAndWeekdayShareTheirBytes)
     TVARNOProg q;
     q.Prioritary = 0;
     q.TimerOn = 0;
-    TramesToProg(q, fromBytes(block));
+    TramesToProg(q, FromBytes(block));
     EXPECT_EQ(q.Prioritary, 1);
     EXPECT_EQ(q.DateMode, 2);
     EXPECT_EQ(q.WeekDay, 7);
@@ -114,13 +114,13 @@ TEST_F(EepromImage, randomRecordsRoundTrip)
             p.ActionValue[s] = quint8(rng.bounded(256));
         }
         const QDate date = QDate(2000, 1, 1).addDays(rng.bounded(36525));
-        p.SetDate(varno::datetime::fromDate(date));
-        p.Clock = varno::datetime::fromDateTime(
+        p.SetDate(varno::datetime::FromDate(date));
+        p.Clock = varno::datetime::FromDateTime(
             QDateTime(QDate(2020, 1, 1), QTime(rng.bounded(24), rng.bounded(60), 13)));
 
         TVARNOProg q;
         q.Title = "kept";
-        TramesToProg(q, fromBytes(encode(p)));
+        TramesToProg(q, FromBytes(encode(p)));
         ASSERT_EQ(q.NumOfProg, p.NumOfProg);
         ASSERT_EQ(q.Prioritary, p.Prioritary);
         ASSERT_EQ(q.TimerOn, p.TimerOn);
@@ -131,9 +131,9 @@ TEST_F(EepromImage, randomRecordsRoundTrip)
         ASSERT_EQ(q.ActionKind, p.ActionKind);
         ASSERT_EQ(q.ActionNumber, p.ActionNumber);
         ASSERT_EQ(q.ActionValue, p.ActionValue);
-        ASSERT_EQ(varno::datetime::datePart(q.GetDate()), date);
+        ASSERT_EQ(varno::datetime::DatePart(q.GetDate()), date);
         ASSERT_EQ(q.GetDate(), std::trunc(q.GetDate()));
-        ASSERT_EQ(varno::datetime::timePart(q.Clock),
+        ASSERT_EQ(varno::datetime::TimePart(q.Clock),
                   QTime(p.GetHour(), p.GetMinute())); // seconds and date dropped
         ASSERT_LT(q.Clock, 1.0);
         ASSERT_EQ(q.Title, "kept");
@@ -144,22 +144,22 @@ TEST_F(EepromImage, randomRecordsRoundTrip)
 TEST_F(EepromImage, yearOutsideTheCenturyComesBackModulo100)
 {
     TVARNOProg p;
-    p.SetDate(varno::datetime::encodeDate(1987, 6, 5));
+    p.SetDate(varno::datetime::EncodeDate(1987, 6, 5));
     TVARNOProg q;
-    TramesToProg(q, fromBytes(encode(p)));
-    EXPECT_EQ(varno::datetime::datePart(q.GetDate()), QDate(2087, 6, 5));
+    TramesToProg(q, FromBytes(encode(p)));
+    EXPECT_EQ(varno::datetime::DatePart(q.GetDate()), QDate(2087, 6, 5));
 }
 
 TEST_F(EepromImage, leapDayDecodesWhateverTheRecordHeld)
 {
     TVARNOProg p;
-    p.SetDate(varno::datetime::encodeDate(2024, 2, 29));
-    const TTrameList block = fromBytes(encode(p));
+    p.SetDate(varno::datetime::EncodeDate(2024, 2, 29));
+    const TTrameList block = FromBytes(encode(p));
     for (const QDate start : {QDate(2023, 1, 31), QDate(2025, 2, 28), QDate(2024, 4, 30)}) {
         TVARNOProg q;
-        q.SetDate(varno::datetime::fromDate(start));
+        q.SetDate(varno::datetime::FromDate(start));
         TramesToProg(q, block);
-        EXPECT_EQ(varno::datetime::datePart(q.GetDate()), QDate(2024, 2, 29)) << start.toString();
+        EXPECT_EQ(varno::datetime::DatePart(q.GetDate()), QDate(2024, 2, 29)) << start.toString();
     }
 }
 
@@ -174,7 +174,7 @@ TEST_F(EepromImage, impossibleDateOrTimeFailsAfterTheEarlierFields)
     month13[13] = char(0x1D);
     TVARNOProg q;
     const TDateTime before = q.GetDate();
-    EXPECT_THROW(TramesToProg(q, fromBytes(month13)), TDateTimeEncodingError);
+    EXPECT_THROW(TramesToProg(q, FromBytes(month13)), TDateTimeEncodingError);
     EXPECT_EQ(q.NumOfProg, 77);       // decoded before the date
     EXPECT_EQ(q.GetDate(), before);   // unchanged
     EXPECT_EQ(q.ActionValue[0], 255); // after the date: not reached
@@ -182,19 +182,19 @@ TEST_F(EepromImage, impossibleDateOrTimeFailsAfterTheEarlierFields)
     QByteArray april31 = block;
     april31[13] = char(0x14);
     april31[14] = char(31);
-    EXPECT_THROW(TramesToProg(q, fromBytes(april31)), TDateTimeEncodingError);
+    EXPECT_THROW(TramesToProg(q, FromBytes(april31)), TDateTimeEncodingError);
 
     QByteArray day0 = block;
     day0[14] = 0;
-    EXPECT_THROW(TramesToProg(q, fromBytes(day0)), TDateTimeEncodingError);
+    EXPECT_THROW(TramesToProg(q, FromBytes(day0)), TDateTimeEncodingError);
 
     QByteArray hour24 = block;
     hour24[16] = char(24);
-    EXPECT_THROW(TramesToProg(q, fromBytes(hour24)), TDateTimeEncodingError);
+    EXPECT_THROW(TramesToProg(q, FromBytes(hour24)), TDateTimeEncodingError);
 
     QByteArray minute60 = block;
     minute60[17] = char(60);
-    EXPECT_THROW(TramesToProg(q, fromBytes(minute60)), TDateTimeEncodingError);
+    EXPECT_THROW(TramesToProg(q, FromBytes(minute60)), TDateTimeEncodingError);
 }
 
 TEST_F(EepromImage, decoderIgnoresTheMarkerAndByteZero)
@@ -204,7 +204,7 @@ TEST_F(EepromImage, decoderIgnoresTheMarkerAndByteZero)
     QByteArray block = encode(p, true);
     block[0] = char(0x55);
     TVARNOProg q;
-    TramesToProg(q, fromBytes(block));
+    TramesToProg(q, FromBytes(block));
     EXPECT_EQ(q.NumOfProg, 9);
     EXPECT_EQ(q.Active, 1);
     EXPECT_EQ(q.ActionCount, 1);
@@ -213,7 +213,7 @@ TEST_F(EepromImage, decoderIgnoresTheMarkerAndByteZero)
 TEST_F(EepromImage, shortBlockIsRefused)
 {
     TVARNOProg q;
-    EXPECT_THROW(TramesToProg(q, fromBytes(QByteArray(23, 0))), std::invalid_argument);
+    EXPECT_THROW(TramesToProg(q, FromBytes(QByteArray(23, 0))), std::invalid_argument);
     EXPECT_EQ(q.NumOfProg, 1);
 }
 

@@ -6,8 +6,8 @@
 namespace varno::test {
 namespace {
 
-using varno::eeprom::fromBytes;
-using varno::eeprom::toBytes;
+using varno::eeprom::FromBytes;
+using varno::eeprom::ToBytes;
 
 TEST_F(EmulatorTest, WholeImageWrittenThenReadBackIsIdentical)
 {
@@ -24,7 +24,7 @@ TEST_F(EmulatorTest, WholeImageWrittenThenReadBackIsIdentical)
     // The player files each block under the number it carries.
     std::map<int, QByteArray> bySlot;
     for (const TTrameList &block : blocks)
-        bySlot[block.at(1).Value] = toBytes(block);
+        bySlot[block.at(1).Value] = ToBytes(block);
     ASSERT_EQ(bySlot.size(), 255u);
     const TPlayerMemory memory = emulator->memory();
     for (const auto &[slot, bytes] : bySlot)
@@ -33,7 +33,7 @@ TEST_F(EmulatorTest, WholeImageWrittenThenReadBackIsIdentical)
     for (int slot = 1; slot <= 255; ++slot) {
         TTrameList read;
         ASSERT_EQ(link.ReadBlock(quint8(slot), read), TLinkResult::Ok) << "slot " << slot;
-        ASSERT_EQ(hex(toBytes(read)), hex(bySlot[slot])) << "slot " << slot;
+        ASSERT_EQ(hex(ToBytes(read)), hex(bySlot[slot])) << "slot " << slot;
     }
     QByteArray nameRead;
     for (int i = 0; i < 64; ++i) {
@@ -96,7 +96,7 @@ TEST_F(EmulatorTest, NoisyPlayerStillTransfersEveryByte)
     for (int round = 0; round < 3; ++round) {
         TTrameList read;
         ASSERT_EQ(link.ReadBlock(block.at(1).Value, read), TLinkResult::Ok);
-        EXPECT_EQ(hex(toBytes(read)), hex(toBytes(block))) << "round " << round;
+        EXPECT_EQ(hex(ToBytes(read)), hex(ToBytes(block))) << "round " << round;
         quint8 value = 0;
         ASSERT_EQ(link.ReadEepromByte(0x60, 0x20, value), TLinkResult::Ok);
         EXPECT_EQ(value, 0x7A) << "round " << round;
@@ -124,7 +124,7 @@ TEST_F(EmulatorTest, MissingOrWrongTrailingAcknowledgementLosesNoData)
         for (int round = 0; round < 2; ++round) {
             TTrameList read;
             ASSERT_EQ(link.ReadBlock(9, read), TLinkResult::Ok) << "wrong " << wrong;
-            EXPECT_EQ(hex(toBytes(read)), hex(bytesOf(stored)));
+            EXPECT_EQ(hex(ToBytes(read)), hex(bytesOf(stored)));
             quint8 value = 0;
             ASSERT_EQ(link.ReadEepromByte(0x60, 0x11, value), TLinkResult::Ok);
             EXPECT_EQ(value, 0x5C);
@@ -189,7 +189,7 @@ TEST_F(EmulatorTest, SlowPlayerAtLineSpeedTransfersCorrectly)
     ASSERT_EQ(link.WriteEepromByte(0x60, 0x4F, 0x99), TLinkResult::Ok);
     TTrameList read;
     ASSERT_EQ(link.ReadBlock(block.at(1).Value, read), TLinkResult::Ok);
-    EXPECT_EQ(hex(toBytes(read)), hex(toBytes(block)));
+    EXPECT_EQ(hex(ToBytes(read)), hex(ToBytes(block)));
     quint8 value = 0;
     ASSERT_EQ(link.ReadEepromByte(0x60, 0x4F, value), TLinkResult::Ok);
     EXPECT_EQ(value, 0x99);

@@ -68,7 +68,7 @@ TEST_F(EmulatorProcess, LinksThePortAndSavesItsMemoryAtFinalizeAndOnTerminate)
     TPlayerMemory saved;
     std::string error;
     ASSERT_TRUE(varno::emulator::LoadMemoryFile(memoryFile.toStdString(), saved, error)) << error;
-    EXPECT_EQ(hex(bytesOf(saved.block(block.at(1).Value))), hex(varno::eeprom::toBytes(block)));
+    EXPECT_EQ(hex(bytesOf(saved.block(block.at(1).Value))), hex(varno::eeprom::ToBytes(block)));
     EXPECT_EQ(saved.name()[0], 'V');
 
     // A byte written after the finalize reaches the file on termination.
@@ -98,7 +98,7 @@ TEST_F(EmulatorProcess, StartsFromAMemoryFile)
 
     TTrameList read;
     ASSERT_EQ(link.ReadBlock(10, read), TLinkResult::Ok);
-    EXPECT_EQ(hex(varno::eeprom::toBytes(read)),
+    EXPECT_EQ(hex(varno::eeprom::ToBytes(read)),
               "00 0A 21 00 11 11 11 05 00 00 00 00 00 1C 07 1A 0C 22 FF FF FF FF FF FF");
     ASSERT_EQ(link.ReadBlock(11, read), TLinkResult::Ok);
     EXPECT_TRUE(IsEmptySlot(read));

@@ -62,7 +62,7 @@ TEST_F(ExchangeBytes, WriteBlockSendsCommandThenBlockEachPacedByAcknowledge)
     port->feed({0x01, 0x01});
     const QByteArray block = sampleBlock();
 
-    ASSERT_EQ(link->WriteBlock(varno::eeprom::fromBytes(block)), TLinkResult::Ok);
+    ASSERT_EQ(link->WriteBlock(varno::eeprom::FromBytes(block)), TLinkResult::Ok);
 
     EXPECT_EQ(port->trace(), QStringLiteral("purge w0A r01 ") + writes(block) + " r01");
     EXPECT_EQ(hex(port->written()), hex(QByteArray(1, 0x0A) + block));
@@ -72,7 +72,7 @@ TEST_F(ExchangeBytes, WriteBlockSendsOneBytePerFrameAndNothingForAnEmptyFrame)
 {
     openLink();
     port->feed({0x01, 0x01});
-    TTrameList frames = varno::eeprom::fromBytes(QByteArray::fromHex("AABBCC"));
+    TTrameList frames = varno::eeprom::FromBytes(QByteArray::fromHex("AABBCC"));
     frames[1].Length = 0;
     frames[2].Length = 3;
 
@@ -94,7 +94,7 @@ TEST_F(ExchangeBytes, ReadBlockSendsCommandAndSlotThenStoresTheTwentyFourBytes)
 
     EXPECT_EQ(port->trace(),
               QStringLiteral("purge w0B r01 wC8 r01 ") + reads(block) + QStringLiteral(" r01"));
-    EXPECT_EQ(hex(varno::eeprom::toBytes(frames)), hex(block));
+    EXPECT_EQ(hex(varno::eeprom::ToBytes(frames)), hex(block));
     for (const TTrame &frame : frames)
         EXPECT_EQ(frame.Length, 1);
 }

@@ -58,7 +58,7 @@ void feedHealthyPlayer(TScriptedDevice &port, Operation op)
 
 TLinkResult run(TComLink &link, Operation op, quint8 &value)
 {
-    TTrameList block = varno::eeprom::fromBytes(QByteArray(24, char(0x42)));
+    TTrameList block = varno::eeprom::FromBytes(QByteArray(24, char(0x42)));
     switch (op) {
     case Operation::Open:
         return link.OpenComPort(QStringLiteral("COM1"));

@@ -20,7 +20,7 @@ TEST_F(ProjectCheck, defaultProgramsRaiseNothing)
 {
     for (int i = 0; i < 255; ++i)
         project.Programs.Add();
-    EXPECT_EQ(CheckProject(project), QStringList{});
+    EXPECT_EQ(varno::projectcheck::CheckProject(project), QStringList{});
 }
 
 TEST_F(ProjectCheck, eachOutOfRangeFieldIsNamed)
@@ -30,7 +30,7 @@ TEST_F(ProjectCheck, eachOutOfRangeFieldIsNamed)
     p->DateMode = 3;
     p->ActionCount = 7;
     p->SetYear(2100);
-    const QStringList warnings = CheckProject(project);
+    const QStringList warnings = varno::projectcheck::CheckProject(project);
     ASSERT_EQ(warnings.size(), 4) << warnings.join('\n');
     EXPECT_TRUE(warnings[0].contains("weekday 0"));
     EXPECT_TRUE(warnings[1].contains("date mode 3"));
@@ -44,7 +44,7 @@ TEST_F(ProjectCheck, kindsAboveFifteenAreReportedAsTheyArrive)
     TVARNOProg *p = project.Programs.Add();
     p->ActionCount = 6;
     p->ActionKind = {17, 0, 3, 20, 4, 16};
-    EXPECT_EQ(CheckProject(project),
+    EXPECT_EQ(varno::projectcheck::CheckProject(project),
               (QStringList{"program 1 (position 1): action 1 has kind 17, which does not fit in "
                            "four bits; the player receives kind 1 for it",
                            "program 1 (position 1): action 4 has kind 20, which does not fit in "
@@ -81,7 +81,8 @@ TEST_F(ProjectCheck, programsNeverSentAndStepsThatSendAnotherNumber)
         TProject numbered;
         for (int number : c.numbers)
             numbered.Programs.Add()->NumOfProg = quint8(number);
-        EXPECT_EQ(CheckProject(numbered), c.warnings) << QDebug::toString(c.numbers);
+        EXPECT_EQ(varno::projectcheck::CheckProject(numbered), c.warnings)
+            << QDebug::toString(c.numbers);
     }
 }
 
@@ -90,7 +91,7 @@ TEST_F(ProjectCheck, unknownKindsCountOnlyInUsedSlots)
     TVARNOProg *p = project.Programs.Add();
     p->ActionCount = 2;
     p->ActionKind = {0, 7, 9, 13, 14, 15};
-    const QStringList warnings = CheckProject(project);
+    const QStringList warnings = varno::projectcheck::CheckProject(project);
     ASSERT_EQ(warnings.size(), 1) << warnings.join('\n');
     EXPECT_TRUE(warnings[0].contains("action 2 has kind 7, which names no action"));
 }
@@ -98,7 +99,7 @@ TEST_F(ProjectCheck, unknownKindsCountOnlyInUsedSlots)
 TEST_F(ProjectCheck, nameThatDoesNotFitTheBlock)
 {
     project.Group.Name = QString(65, QLatin1Char('x')) + QStringLiteral("Ж");
-    const QStringList warnings = CheckProject(project);
+    const QStringList warnings = varno::projectcheck::CheckProject(project);
     ASSERT_EQ(warnings.size(), 2);
     EXPECT_TRUE(warnings[0].contains("66 characters"));
     EXPECT_TRUE(warnings[1].contains("cannot store"));
@@ -150,21 +151,21 @@ TEST_F(ProjectCheck, transmitFindingsNameTheirPrograms)
          [](TProject &p) {
              timed(p, 1, 1, 8, 30);
              timed(p, 2, 2, 8, 30).WeekDay = 5;
-             timed(p, 3, 0, 8, 30).SetDate(varno::datetime::encodeDate(2027, 1, 1));
+             timed(p, 3, 0, 8, 30).SetDate(varno::datetime::EncodeDate(2027, 1, 1));
              timed(p, 4, 1, 8, 31);
          },
          {"programs 001, 002, 003 can fire at the same minute (08:30)"}},
         {"a Monday and a date on a Friday at one minute",
          [](TProject &p) {
              timed(p, 1, 2, 8, 30).WeekDay = 1;
-             timed(p, 2, 0, 8, 30).SetDate(varno::datetime::encodeDate(2027, 1, 1));
+             timed(p, 2, 0, 8, 30).SetDate(varno::datetime::EncodeDate(2027, 1, 1));
          },
          {}},
         {"two dates at one minute",
          [](TProject &p) {
-             timed(p, 1, 0, 23, 59).SetDate(varno::datetime::encodeDate(2027, 1, 1));
-             timed(p, 2, 0, 23, 59).SetDate(varno::datetime::encodeDate(2027, 1, 1));
-             timed(p, 3, 0, 23, 59).SetDate(varno::datetime::encodeDate(2027, 1, 2));
+             timed(p, 1, 0, 23, 59).SetDate(varno::datetime::EncodeDate(2027, 1, 1));
+             timed(p, 2, 0, 23, 59).SetDate(varno::datetime::EncodeDate(2027, 1, 1));
+             timed(p, 3, 0, 23, 59).SetDate(varno::datetime::EncodeDate(2027, 1, 2));
          },
          {"programs 001, 002 can fire at the same minute (23:59)"}},
         {"an inactive program fires with no other",
@@ -192,19 +193,20 @@ TEST_F(ProjectCheck, transmitFindingsNameTheirPrograms)
         SCOPED_TRACE(c.why);
         TProject checked;
         c.make(checked);
-        const QList<TFinding> findings = TransmitFindings(checked);
+        const QList<TFinding> findings = varno::projectcheck::TransmitFindings(checked);
         QStringList english;
         for (const TFinding &f : findings)
-            english << FindingText(f, text::English);
+            english << varno::projectcheck::FindingText(f, text::English);
         EXPECT_EQ(english, c.english);
         for (const TFinding &f : findings) {
             const bool saidByTheTransmit =
                 f.kind == TFindingKind::SharedNumber || f.kind == TFindingKind::ImpossibleDate;
-            EXPECT_EQ(CheckProject(checked).contains(FindingText(f, text::English)),
+            EXPECT_EQ(varno::projectcheck::CheckProject(checked).contains(
+                          varno::projectcheck::FindingText(f, text::English)),
                       !saidByTheTransmit);
             for (text::Language language : {text::French, text::Spanish}) {
-                const QString line = FindingText(f, language);
-                EXPECT_NE(line, FindingText(f, text::English));
+                const QString line = varno::projectcheck::FindingText(f, language);
+                EXPECT_NE(line, varno::projectcheck::FindingText(f, text::English));
                 EXPECT_TRUE(line.contains(
                     QStringLiteral("%1").arg(f.numbers.first(), 3, 10, QLatin1Char('0'))))
                     << line.toStdString();
@@ -217,11 +219,15 @@ TEST_F(ProjectCheck, atMostTenFindingsAreListedThenHowManyMore)
 {
     for (int n = 1; n <= 12; ++n)
         goTo(*project.Programs.Add(), quint8(200 + n));
-    const QStringList lines = FindingLines(TransmitFindings(project), text::English);
+    const QStringList lines = varno::projectcheck::FindingLines(
+        varno::projectcheck::TransmitFindings(project), text::English);
     ASSERT_EQ(lines.size(), 11);
     EXPECT_EQ(lines[9], "program 010 goes to program 210, which no program bears");
     EXPECT_EQ(lines[10], "and 2 more");
-    EXPECT_EQ(FindingLines(TransmitFindings(project), text::English, 12).size(), 12);
+    EXPECT_EQ(varno::projectcheck::FindingLines(varno::projectcheck::TransmitFindings(project),
+                                                text::English, 12)
+                  .size(),
+              12);
 }
 
 } // namespace

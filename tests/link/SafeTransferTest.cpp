@@ -70,7 +70,7 @@ TProject projectOf(const QString &name, std::initializer_list<int> numbers, int 
             program.ActionValue[s] = quint8(200 - number + variant);
         }
         program.SetDate(
-            varno::datetime::encodeDate(2030 + variant, 1 + number % 12, 1 + number % 28));
+            varno::datetime::EncodeDate(2030 + variant, 1 + number % 12, 1 + number % 28));
         program.SetHour((number + variant) % 24);
         program.SetMinute((number * 7) % 60);
     }

@@ -25,7 +25,7 @@ TVARNOProg &addProgram(TProject &project, quint8 number)
 {
     TVARNOProg &p = *project.Programs.Add();
     p.NumOfProg = number;
-    p.SetDate(varno::datetime::encodeDate(2026, 12, 7));
+    p.SetDate(varno::datetime::EncodeDate(2026, 12, 7));
     p.SetHour(12);
     p.SetMinute(34);
     return p;
@@ -101,7 +101,7 @@ TEST_F(Transfer, transmitThenReceiveGivesBackEveryStoredField)
             p.ActionNumber[s] = quint8(i * 3 + int(s));
             p.ActionValue[s] = quint8(200 - i);
         }
-        p.SetDate(varno::datetime::encodeDate(2030, 1 + i % 12, 1 + i % 28));
+        p.SetDate(varno::datetime::EncodeDate(2030, 1 + i % 12, 1 + i % 28));
         p.SetHour(i % 24);
         p.SetMinute(i * 2);
     }
@@ -204,7 +204,7 @@ TEST_F(Transfer, impossibleStoredDateOrTimeTakesThePlaceholdersForThatPartOnly)
         program.NumOfProg = 12;
         program.ActionValue.fill(7);
         program.WeekDay = 4;
-        program.SetDate(varno::datetime::encodeDate(2026, c.byte == 14 ? 2 : 12, 7));
+        program.SetDate(varno::datetime::EncodeDate(2026, c.byte == 14 ? 2 : 12, 7));
         program.SetHour(12);
         program.SetMinute(34);
         auto block = storedBlock(program);
@@ -225,7 +225,7 @@ TEST_F(Transfer, impossibleStoredDateOrTimeTakesThePlaceholdersForThatPartOnly)
         EXPECT_EQ(p.NumOfProg, 12);
         EXPECT_EQ(p.WeekDay, 4);
         EXPECT_EQ(p.Active, 1);
-        EXPECT_EQ(varno::datetime::datePart(p.Date), c.date);
+        EXPECT_EQ(varno::datetime::DatePart(p.Date), c.date);
         EXPECT_EQ(p.GetHour(), c.hour);
         EXPECT_EQ(p.GetMinute(), c.minute);
         EXPECT_EQ(p.ActionValue[5], 7);

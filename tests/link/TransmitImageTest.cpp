@@ -25,8 +25,8 @@ TEST(TransmitImage, emptyProjectSendsAnEmptySlotForEveryNumber)
     ASSERT_EQ(blocks.size(), 255u);
     for (int n = 1; n <= 255; ++n) {
         EXPECT_TRUE(IsEmptySlot(blocks[n - 1])) << n;
-        EXPECT_EQ(varno::eeprom::toBytes(blocks[n - 1]),
-                  varno::eeprom::toBytes(EmptySlotBlock(quint8(n))));
+        EXPECT_EQ(varno::eeprom::ToBytes(blocks[n - 1]),
+                  varno::eeprom::ToBytes(varno::eeprom::EmptySlotBlock(quint8(n))));
     }
 }
 

@@ -10,19 +10,19 @@ TEST(Cp1252, everyByteDecodesToOneCharacterAndEncodesBack)
     QByteArray all;
     for (int b = 0; b < 256; ++b)
         all.append(char(b));
-    const QString text = varno::cp1252::decode(all);
+    const QString text = varno::cp1252::Decode(all);
     ASSERT_EQ(text.size(), 256);
-    EXPECT_EQ(varno::cp1252::encode(text), all);
-    EXPECT_TRUE(varno::cp1252::canEncode(text));
+    EXPECT_EQ(varno::cp1252::Encode(text), all);
+    EXPECT_TRUE(varno::cp1252::CanEncode(text));
 }
 
 TEST(Cp1252, westernCharactersHaveTheirCodePageBytes)
 {
-    EXPECT_EQ(varno::cp1252::decode("\x80"), QString(QChar(0x20AC)));
-    EXPECT_EQ(varno::cp1252::decode("\x9F"), QString(QChar(0x0178)));
-    EXPECT_EQ(varno::cp1252::decode("\x81"), QString(QChar(0x0081)));
-    EXPECT_EQ(varno::cp1252::decode("\xA0"), QString(QChar(0x00A0)));
-    EXPECT_EQ(varno::cp1252::encode(QStringLiteral("Créer€ ¿ñ œ")),
+    EXPECT_EQ(varno::cp1252::Decode("\x80"), QString(QChar(0x20AC)));
+    EXPECT_EQ(varno::cp1252::Decode("\x9F"), QString(QChar(0x0178)));
+    EXPECT_EQ(varno::cp1252::Decode("\x81"), QString(QChar(0x0081)));
+    EXPECT_EQ(varno::cp1252::Decode("\xA0"), QString(QChar(0x00A0)));
+    EXPECT_EQ(varno::cp1252::Encode(QStringLiteral("Créer€ ¿ñ œ")),
               QByteArray("Cr\xE9\x65r\x80 \xBF\xF1 \x9C"));
 }
 
@@ -41,15 +41,15 @@ TEST(Cp1252, definedHighBytesMatchThePublishedCodePage)
     ASSERT_EQ(defined.size(), 27);
     const QString expected = published.decode(defined);
     ASSERT_FALSE(published.hasError());
-    EXPECT_EQ(varno::cp1252::decode(defined), expected);
-    EXPECT_EQ(varno::cp1252::encode(expected), defined);
+    EXPECT_EQ(varno::cp1252::Decode(defined), expected);
+    EXPECT_EQ(varno::cp1252::Encode(expected), defined);
 }
 
 TEST(Cp1252, charactersOutsideTheCodePageBecomeOneQuestionMarkEach)
 {
     const QString text = QStringLiteral("a\u0416b") + QString::fromUcs4(U"\U0001F600") + "c";
-    EXPECT_EQ(varno::cp1252::encode(text), QByteArray("a?b?c"));
-    EXPECT_FALSE(varno::cp1252::canEncode(text));
+    EXPECT_EQ(varno::cp1252::Encode(text), QByteArray("a?b?c"));
+    EXPECT_FALSE(varno::cp1252::CanEncode(text));
     // Half a surrogate pair is one character too, and takes nothing after it along.
     const QChar high(char16_t(0xD83D)), low(char16_t(0xDE00));
     const struct
@@ -61,8 +61,8 @@ TEST(Cp1252, charactersOutsideTheCodePageBecomeOneQuestionMarkEach)
                   {QString("x") + high, "x?"},
                   {QString(high) + high + low, "??"}};
     for (const auto &c : halves) {
-        EXPECT_EQ(varno::cp1252::encode(c.text), c.bytes) << c.bytes.constData();
-        EXPECT_FALSE(varno::cp1252::canEncode(c.text)) << c.bytes.constData();
+        EXPECT_EQ(varno::cp1252::Encode(c.text), c.bytes) << c.bytes.constData();
+        EXPECT_FALSE(varno::cp1252::CanEncode(c.text)) << c.bytes.constData();
     }
 }
 

@@ -56,7 +56,7 @@ TEST_F(ProgramRecord, defaultInActiveProgResetsAllButTheCommentAndClearsActive)
     p.Title = "Opening";
     p.Color = 0xFF;
     p.Comment = QStringList{"edited", "twice"};
-    p.SetDate(varno::datetime::encodeDate(2030, 1, 2));
+    p.SetDate(varno::datetime::EncodeDate(2030, 1, 2));
     p.SetHour(3);
 
     p.DefaultInActiveProg();
@@ -81,7 +81,7 @@ TEST_F(ProgramRecord, defaultInActiveProgResetsAllButTheCommentAndClearsActive)
 TEST_F(ProgramRecord, twoDigitYearKeepsTheLastTwoDigits)
 {
     TVARNOProg p;
-    p.SetDate(varno::datetime::encodeDate(2007, 6, 1));
+    p.SetDate(varno::datetime::EncodeDate(2007, 6, 1));
     EXPECT_EQ(p.Get2DigitFormatYear(), 7);
     p.SetYear(2100);
     EXPECT_EQ(p.Get2DigitFormatYear(), 0);
@@ -92,7 +92,7 @@ TEST_F(ProgramRecord, twoDigitYearKeepsTheLastTwoDigits)
 TEST_F(ProgramRecord, componentSetterThatMakesNoDateThrowsAndKeepsTheDate)
 {
     TVARNOProg p;
-    p.SetDate(varno::datetime::encodeDate(2026, 1, 31));
+    p.SetDate(varno::datetime::EncodeDate(2026, 1, 31));
     const TDateTime before = p.GetDate();
 
     EXPECT_THROW(p.SetMonth(2), TDateTimeEncodingError);
@@ -106,7 +106,7 @@ TEST_F(ProgramRecord, componentSetterThatMakesNoDateThrowsAndKeepsTheDate)
     EXPECT_EQ(p.GetDate(), before);
 
     // A whole date goes in one step from any starting date.
-    p.SetDate(varno::datetime::encodeDate(2026, 2, 28));
+    p.SetDate(varno::datetime::EncodeDate(2026, 2, 28));
     EXPECT_EQ(p.GetMonth(), 2);
     EXPECT_EQ(p.GetDay(), 28);
 }
@@ -114,7 +114,7 @@ TEST_F(ProgramRecord, componentSetterThatMakesNoDateThrowsAndKeepsTheDate)
 TEST_F(ProgramRecord, leapDayOnlyInLeapYears)
 {
     TVARNOProg p;
-    p.SetDate(varno::datetime::encodeDate(2024, 2, 29));
+    p.SetDate(varno::datetime::EncodeDate(2024, 2, 29));
     EXPECT_EQ(p.GetDay(), 29);
     EXPECT_THROW(p.SetYear(2023), TDateTimeEncodingError);
     EXPECT_EQ(p.GetYear(), 2024);
@@ -125,12 +125,12 @@ TEST_F(ProgramRecord, leapDayOnlyInLeapYears)
 TEST_F(ProgramRecord, clockSettersDropSecondsAndDate)
 {
     TVARNOProg p;
-    p.Clock = varno::datetime::fromDateTime(QDateTime(QDate(2026, 3, 4), QTime(13, 45, 30)));
+    p.Clock = varno::datetime::FromDateTime(QDateTime(QDate(2026, 3, 4), QTime(13, 45, 30)));
     p.SetHour(7);
-    EXPECT_EQ(varno::datetime::timePart(p.Clock), QTime(7, 45, 0));
+    EXPECT_EQ(varno::datetime::TimePart(p.Clock), QTime(7, 45, 0));
     EXPECT_LT(p.Clock, 1.0); // no date part left
     p.SetMinute(5);
-    EXPECT_EQ(varno::datetime::timePart(p.Clock), QTime(7, 5, 0));
+    EXPECT_EQ(varno::datetime::TimePart(p.Clock), QTime(7, 5, 0));
 }
 
 TEST_F(ProgramRecord, clockSettersRejectImpossibleTimes)
@@ -149,26 +149,26 @@ TEST_F(ProgramRecord, setDateKeepsOnlyTheCalendarDate)
 {
     TVARNOProg p;
     EXPECT_NE(p.GetDate(), std::trunc(p.GetDate()));
-    p.SetDate(varno::datetime::fromDateTime(QDateTime(QDate(2025, 5, 6), QTime(23, 59))));
+    p.SetDate(varno::datetime::FromDateTime(QDateTime(QDate(2025, 5, 6), QTime(23, 59))));
     EXPECT_EQ(p.GetDate(), std::trunc(p.GetDate()));
-    EXPECT_EQ(varno::datetime::datePart(p.GetDate()), QDate(2025, 5, 6));
+    EXPECT_EQ(varno::datetime::DatePart(p.GetDate()), QDate(2025, 5, 6));
 }
 
 TEST(DayCount, epochAndKnownDates)
 {
-    EXPECT_EQ(varno::datetime::encodeDate(1899, 12, 30), 0.0);
-    EXPECT_EQ(varno::datetime::encodeDate(1900, 1, 1), 2.0);
-    EXPECT_EQ(varno::datetime::encodeDate(2000, 1, 1), 36526.0);
-    EXPECT_EQ(varno::datetime::datePart(46363.0), QDate(2026, 12, 7));
-    EXPECT_DOUBLE_EQ(varno::datetime::encodeTime(12, 0, 0, 0), 0.5);
-    EXPECT_EQ(varno::datetime::timePart(36526.75), QTime(18, 0));
+    EXPECT_EQ(varno::datetime::EncodeDate(1899, 12, 30), 0.0);
+    EXPECT_EQ(varno::datetime::EncodeDate(1900, 1, 1), 2.0);
+    EXPECT_EQ(varno::datetime::EncodeDate(2000, 1, 1), 36526.0);
+    EXPECT_EQ(varno::datetime::DatePart(46363.0), QDate(2026, 12, 7));
+    EXPECT_DOUBLE_EQ(varno::datetime::EncodeTime(12, 0, 0, 0), 0.5);
+    EXPECT_EQ(varno::datetime::TimePart(36526.75), QTime(18, 0));
 }
 
 TEST(ActionKinds, listEndingKinds)
 {
     for (int kind = 0; kind < 16; ++kind) {
         const bool ends = kind == 1 || kind == 2 || kind == 8 || kind == 11;
-        EXPECT_EQ(EndsActionList(quint8(kind)), ends) << kind;
+        EXPECT_EQ(varno::actions::EndsActionList(quint8(kind)), ends) << kind;
     }
 }
 

@@ -39,7 +39,7 @@ class CsvRead : public ::testing::TestWithParam<ReadCase>
 
 TEST_P(CsvRead, givesEveryRecordAndField)
 {
-    EXPECT_EQ(csv::parse(GetParam().text), GetParam().records);
+    EXPECT_EQ(csv::Parse(GetParam().text), GetParam().records);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -72,7 +72,7 @@ TEST_P(CsvSyntax, failsWhereReadingStopped)
 {
     const SyntaxCase &c = GetParam();
     try {
-        csv::parse(c.text);
+        csv::Parse(c.text);
         FAIL() << "no error for " << c.name;
     } catch (const csv::TCsvSyntaxError &e) {
         EXPECT_EQ(e.row(), c.row);
@@ -108,9 +108,9 @@ TEST(CsvWrite, readsBackWhateverItWrites)
             }
             // A record of one empty field is a blank line, which reads back as such.
             records << fields;
-            text += csv::formatRecord(fields);
+            text += csv::FormatRecord(fields);
         }
-        ASSERT_EQ(csv::parse(text), records) << text.toStdString();
+        ASSERT_EQ(csv::Parse(text), records) << text.toStdString();
     }
 }
 
@@ -122,14 +122,14 @@ QByteArray withoutPrograms(const TProject &project, const TProgList &programs)
     copy.Group = project.Group;
     for (const auto &p : programs)
         *copy.Programs.Add() = *p;
-    return projectfile::serialize(copy);
+    return projectfile::Serialize(copy);
 }
 
 void expectRoundTrip(const TProject &project)
 {
     const QByteArray csvBytes = programscsv::Export(project.Programs);
     const TProgList back = programscsv::Import(csvBytes, QStringLiteral("p.csv"));
-    EXPECT_EQ(withoutPrograms(project, back), projectfile::serialize(project));
+    EXPECT_EQ(withoutPrograms(project, back), projectfile::Serialize(project));
     EXPECT_EQ(programscsv::Export(back), csvBytes);
 }
 
@@ -166,7 +166,7 @@ TEST(ProgramsCsv, roundTripOfARandomProject)
         p.SetMinute(random.bounded(60));
         // Half the records keep their time of creation in the date, as new ones do.
         if (random.bounded(2))
-            p.SetDate(datetime::fromDate(
+            p.SetDate(datetime::FromDate(
                 QDate(1990 + random.bounded(120), 1, 1).addDays(random.bounded(366))));
         p.WeekDay = quint8(1 + random.bounded(7));
         p.DateMode = quint8(random.bounded(3));
@@ -207,13 +207,13 @@ QByteArray twoProgramsWith(int row, const QString &column, const QString &value)
     TProgList programs;
     programs.Add();
     programs.Add()->Title = QStringLiteral("second");
-    QList<QStringList> records = csv::parse(QString::fromUtf8(programscsv::Export(programs)));
+    QList<QStringList> records = csv::Parse(QString::fromUtf8(programscsv::Export(programs)));
     const qsizetype c = programscsv::ColumnNames().indexOf(column);
     if (c >= 0)
         records[row - 1][c] = value;
     QString text;
     for (const QStringList &r : records)
-        text += csv::formatRecord(r);
+        text += csv::FormatRecord(r);
     return text.toUtf8();
 }
 

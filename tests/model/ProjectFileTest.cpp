@@ -24,8 +24,8 @@
 
 namespace {
 
-using varno::projectfile::parse;
-using varno::projectfile::serialize;
+using varno::projectfile::Parse;
+using varno::projectfile::Serialize;
 
 const QDateTime kNow(QDate(2026, 12, 7), QTime(12, 34, 56));
 
@@ -85,7 +85,7 @@ protected:
     static int errorLine(const QByteArray &bytes)
     {
         try {
-            parse(bytes, "test.prg");
+            Parse(bytes, "test.prg");
         } catch (const TProjectFileError &e) {
             return e.line();
         }
@@ -96,7 +96,7 @@ protected:
 TEST_F(ProjectFile, emptyProjectIsFourteenLines)
 {
     TProject project;
-    EXPECT_EQ(serialize(project), crlf(kEmptyProjectLines));
+    EXPECT_EQ(Serialize(project), crlf(kEmptyProjectLines));
 }
 
 TEST_F(ProjectFile, defaultProgramAddsThirtyThreeLines)
@@ -106,15 +106,15 @@ TEST_F(ProjectFile, defaultProgramAddsThirtyThreeLines)
     const QStringList expected = kEmptyProjectLines.mid(0, 12) + QStringList{"1", "*****"} +
                                  defaultProgramLines("1", "07/12/2026 12:34:56");
     EXPECT_EQ(defaultProgramLines("1", "x").size(), 33);
-    EXPECT_EQ(serialize(project), crlf(expected));
+    EXPECT_EQ(Serialize(project), crlf(expected));
 }
 
 TEST_F(ProjectFile, pureDateIsWrittenWithoutTime)
 {
     TProject project;
     TVARNOProg *p = project.Programs.Add();
-    p->SetDate(varno::datetime::encodeDate(2024, 2, 9));
-    const QList<QByteArray> lines = serialize(project).split('\n');
+    p->SetDate(varno::datetime::EncodeDate(2024, 2, 9));
+    const QList<QByteArray> lines = Serialize(project).split('\n');
     EXPECT_EQ(lines.at(14 + 6), "09/02/2024\r");
 }
 
@@ -137,7 +137,7 @@ TEST_F(ProjectFile, everyFieldRoundTrips)
     p->Active = 0;
     p->SetHour(23);
     p->SetMinute(59);
-    p->SetDate(varno::datetime::encodeDate(2031, 12, 31));
+    p->SetDate(varno::datetime::EncodeDate(2031, 12, 31));
     p->WeekDay = 7;
     p->DateMode = 2;
     p->ActionCount = 6;
@@ -148,7 +148,7 @@ TEST_F(ProjectFile, everyFieldRoundTrips)
     p->Color = 0x00FF00FF;
     p->Comment = QStringList{"a", "b"};
 
-    const TProject loaded = parse(serialize(project), "x.prg");
+    const TProject loaded = Parse(Serialize(project), "x.prg");
 
     EXPECT_EQ(loaded.Group.Name, g.Name);
     EXPECT_EQ(loaded.Group.Author, g.Author);
@@ -179,7 +179,7 @@ TEST_F(ProjectFile, textIsWindows1252OnDisk)
     TProject project;
     project.Group.Name = QStringLiteral("Été €");
     project.Group.Subject = QStringLiteral("Ж");
-    const QList<QByteArray> lines = serialize(project).split('\n');
+    const QList<QByteArray> lines = Serialize(project).split('\n');
     EXPECT_EQ(lines.at(2), QByteArray("\xC9t\xE9 \x80\r"));
     EXPECT_EQ(lines.at(3), QByteArray("?\r"));
 }
@@ -195,7 +195,7 @@ TEST_F(ProjectFile, flagsAreYesInThatCase)
     lines[14 + 3] = "yes";
     lines[14] = "7";
     QList<TNarrowedNumber> notes;
-    TProject loaded = parse(crlf(lines), "x.prg", &notes);
+    TProject loaded = Parse(crlf(lines), "x.prg", &notes);
     EXPECT_EQ(loaded.Programs.at(0).Prioritary, 0);
     EXPECT_EQ(loaded.Programs.at(0).TimerOn, 0);
     EXPECT_EQ(loaded.Programs.at(0).Active, 1);
@@ -211,7 +211,7 @@ TEST_F(ProjectFile, flagsAreYesInThatCase)
     EXPECT_EQ(notes[1].spelling, "YES");
     lines[14 + 3] = "yEs";
     notes.clear();
-    parse(crlf(lines), "x.prg", &notes);
+    Parse(crlf(lines), "x.prg", &notes);
     ASSERT_EQ(notes.size(), 3);
     EXPECT_EQ(notes[2].flag, Flag::Active);
     lines[14 + 3] = "yes";
@@ -220,14 +220,14 @@ TEST_F(ProjectFile, flagsAreYesInThatCase)
     lines[14 + 1] = "yes ";
     lines[14 + 2] = "yes\t";
     notes.clear();
-    loaded = parse(crlf(lines), "x.prg", &notes);
+    loaded = Parse(crlf(lines), "x.prg", &notes);
     EXPECT_EQ(loaded.Programs.at(0).Prioritary, 1);
     EXPECT_EQ(loaded.Programs.at(0).TimerOn, 1);
     EXPECT_TRUE(notes.isEmpty());
 
-    const TProject doubled = parse(crlf(lines).replace("\r\n", "\r\r\n"), "x.prg");
+    const TProject doubled = Parse(crlf(lines).replace("\r\n", "\r\r\n"), "x.prg");
     EXPECT_EQ(doubled.Group.Name, QStringLiteral("Gare"));
-    EXPECT_EQ(serialize(doubled), serialize(loaded));
+    EXPECT_EQ(Serialize(doubled), Serialize(loaded));
 }
 
 TEST_F(ProjectFile, programsKeepFileOrderAndNumbers)
@@ -235,7 +235,7 @@ TEST_F(ProjectFile, programsKeepFileOrderAndNumbers)
     const QStringList lines = kEmptyProjectLines.mid(0, 12) + QStringList{"2", "*****"} +
                               defaultProgramLines("7", "07/12/2026") +
                               defaultProgramLines("3", "07/12/2026");
-    const TProject loaded = parse(crlf(lines), "x.prg");
+    const TProject loaded = Parse(crlf(lines), "x.prg");
     ASSERT_EQ(loaded.Programs.count(), 2);
     EXPECT_EQ(loaded.Programs.at(0).NumOfProg, 7);
     EXPECT_EQ(loaded.Programs.at(1).NumOfProg, 3);
@@ -248,7 +248,7 @@ TEST_F(ProjectFile, duplicateNumbersAndLow8BitsAreTakenAsTheyCome)
                         defaultProgramLines("5", "07/12/2026");
     lines[14 + 7] = "263"; // weekday: low 8 bits give 7
     lines[14 + 29] = "-1"; // colour
-    const TProject loaded = parse(crlf(lines), "x.prg");
+    const TProject loaded = Parse(crlf(lines), "x.prg");
     ASSERT_EQ(loaded.Programs.count(), 2);
     EXPECT_EQ(loaded.Programs.at(0).NumOfProg, 5);
     EXPECT_EQ(loaded.Programs.at(1).NumOfProg, 5);
@@ -262,7 +262,7 @@ TEST_F(ProjectFile, saveOpenSaveGivesTheSameFileOnceDatesArePure)
     project.Group.Name = "Shop";
     project.Programs.Add();
     TVARNOProg *second = project.Programs.Add();
-    second->SetDate(varno::datetime::encodeDate(2027, 1, 2));
+    second->SetDate(varno::datetime::EncodeDate(2027, 1, 2));
     second->Comment = QStringList{QStringLiteral("Ouvert à 9h"), "second line"};
 
     const QString file = path("shop.prg");
@@ -293,9 +293,9 @@ TEST_F(ProjectFile, datesReadInEveryAcceptedForm)
     for (const auto &c : cases) {
         const QStringList lines = kEmptyProjectLines.mid(0, 12) + QStringList{"1", "*****"} +
                                   defaultProgramLines("1", c.line);
-        const TProject loaded = parse(crlf(lines), "x.prg");
+        const TProject loaded = Parse(crlf(lines), "x.prg");
         const TDateTime date = loaded.Programs.at(0).GetDate();
-        EXPECT_EQ(varno::datetime::datePart(date), c.date) << c.line;
+        EXPECT_EQ(varno::datetime::DatePart(date), c.date) << c.line;
         EXPECT_EQ(date, std::trunc(date)) << c.line;
     }
 }
@@ -327,7 +327,7 @@ TEST_F(ProjectFile, everyNumberLineReplacedByGarbageFailsOnThatLine)
     project.Group.Comments = QStringList{"first", "second"};
     project.Programs.Add()->Comment = QStringList{"x", "y", "z"};
     project.Programs.Add();
-    const QList<QByteArray> lines = serialize(project).split('\n');
+    const QList<QByteArray> lines = Serialize(project).split('\n');
     static const QRegularExpression number(QStringLiteral("^-?\\d+\\r$"));
     int checked = 0;
     for (int i = 0; i < lines.size(); ++i) {
@@ -352,7 +352,7 @@ TEST_F(ProjectFile, errorMessageNamesFileLineAndWhatWasFound)
     QStringList lines = kEmptyProjectLines;
     lines[12] = "many";
     try {
-        parse(crlf(lines), "/tmp/shop.prg");
+        Parse(crlf(lines), "/tmp/shop.prg");
         FAIL() << "parse accepted a bad count";
     } catch (const TProjectFileError &e) {
         // The file as the platform writes paths ("\\tmp\\shop.prg" on Windows).
@@ -367,7 +367,7 @@ TEST_F(ProjectFile, errorMessagesShowUnprintableBytesEscaped)
     QByteArray file = crlf(kEmptyProjectLines);
     file.insert(int(qstrlen("Group Of Program File of VARNO")), '\0');
     try {
-        parse(file, "x.prg");
+        Parse(file, "x.prg");
         FAIL() << "a header with a zero byte was accepted";
     } catch (const TProjectFileError &e) {
         EXPECT_EQ(e.reason(), "expected the header \"Group Of Program File of VARNO\", found "
@@ -400,7 +400,7 @@ TEST_F(ProjectFile, programCountAndLinesAfterTheLastProgram)
     };
     for (const auto &c : cases) {
         try {
-            const TProject loaded = parse(c.bytes, "x.prg");
+            const TProject loaded = Parse(c.bytes, "x.prg");
             EXPECT_EQ(c.line, 0) << c.what << ": loaded";
             EXPECT_EQ(loaded.Programs.count(), 3) << c.what;
         } catch (const TProjectFileError &e) {
@@ -422,7 +422,7 @@ TEST_F(ProjectFile, truncatedFileFailsAtTheEnd)
 {
     TProject project;
     project.Programs.Add();
-    const QList<QByteArray> lines = serialize(project).split('\n');
+    const QList<QByteArray> lines = Serialize(project).split('\n');
     // Cut after each line in turn (the whole file has 47 lines). A cut right
     // after a comment count (lines 10 and 45) is caught on the count itself.
     for (int kept = 1; kept < 47; ++kept) {
@@ -459,7 +459,7 @@ TEST_F(ProjectFile, moreThan255CommentLinesRoundTrip)
         p->Comment << QString::number(i);
     p->Title = "after the comment";
 
-    const TProject loaded = parse(serialize(project), "x.prg");
+    const TProject loaded = Parse(Serialize(project), "x.prg");
     EXPECT_EQ(loaded.Group.Comments, project.Group.Comments);
     ASSERT_EQ(loaded.Programs.count(), 1);
     EXPECT_EQ(loaded.Programs.at(0).Comment, p->Comment);
@@ -470,14 +470,14 @@ TEST_F(ProjectFile, lfLineEndsAndMissingFinalLineEndLoad)
 {
     TProject project;
     project.Programs.Add()->NumOfProg = 9;
-    QByteArray bytes = serialize(project);
+    QByteArray bytes = Serialize(project);
     bytes.replace("\r\n", "\n");
-    EXPECT_EQ(parse(bytes, "lf.prg").Programs.at(0).NumOfProg, 9);
+    EXPECT_EQ(Parse(bytes, "lf.prg").Programs.at(0).NumOfProg, 9);
     bytes.chop(1);
-    EXPECT_EQ(parse(bytes, "lf.prg").Programs.at(0).NumOfProg, 9);
-    QByteArray crlfBytes = serialize(project);
+    EXPECT_EQ(Parse(bytes, "lf.prg").Programs.at(0).NumOfProg, 9);
+    QByteArray crlfBytes = Serialize(project);
     crlfBytes.chop(2);
-    EXPECT_EQ(parse(crlfBytes, "crlf.prg").Programs.at(0).NumOfProg, 9);
+    EXPECT_EQ(Parse(crlfBytes, "crlf.prg").Programs.at(0).NumOfProg, 9);
 }
 
 TEST_F(ProjectFile, lineBreaksInsideTextsDoNotShiftTheFile)
@@ -486,7 +486,7 @@ TEST_F(ProjectFile, lineBreaksInsideTextsDoNotShiftTheFile)
     project.Group.Author = "two\r\nlines";
     TVARNOProg *p = project.Programs.Add();
     p->Title = "a\nb";
-    const TProject loaded = parse(serialize(project), "x.prg");
+    const TProject loaded = Parse(Serialize(project), "x.prg");
     EXPECT_EQ(loaded.Group.Author, "two  lines");
     EXPECT_EQ(loaded.Programs.at(0).Title, "a b");
 }
@@ -595,7 +595,7 @@ TEST_F(ProjectFile, writersRefuseFilesNoLoadTakesAndNamesTheSystemCannotHold)
         {"a project above the load limit", path("huge.prg"), huge, path("huge.prg"),
          QStringLiteral("cannot be written: the project would take %1 bytes, where the limit of "
                         "a project file is 16 MB")
-             .arg(serialize(huge).size())},
+             .arg(Serialize(huge).size())},
         {"a new name whose previous version cannot be named", longName(246), small,
          longName(246) + ".bak", "cannot be written: File name too long"},
         {"a name whose temporary file cannot be named", present, small, present,
@@ -612,7 +612,7 @@ TEST_F(ProjectFile, writersRefuseFilesNoLoadTakesAndNamesTheSystemCannotHold)
 #endif
         const QStringList before = QDir(dir.path()).entryList(QDir::Files);
         try {
-            KeepPreviousVersion(c.file);
+            varno::projectfile::KeepPreviousVersion(c.file);
             SaveProject(c.file, c.project);
             EXPECT_TRUE(c.refused.isEmpty()) << "saved";
             EXPECT_EQ(LoadProject(c.file).Programs.count(), 1);
@@ -660,7 +660,7 @@ TEST_F(ProjectFile, saveThatFailsAtAnyStepKeepsThePreviousFileAndGivesTheReason)
     project.Programs.Add();
     const QString file = write("keep.prg", "previous");
     for (int step = 1; step <= 3; ++step) {
-        varno::atomicwrite::failNthWrite(step);
+        varno::atomicwrite::FailNthWrite(step);
         try {
             SaveProject(file, project);
             ADD_FAILURE() << "step " << step << ": the save reported success";
@@ -670,9 +670,9 @@ TEST_F(ProjectFile, saveThatFailsAtAnyStepKeepsThePreviousFileAndGivesTheReason)
         EXPECT_EQ(read(file), "previous") << step;
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.prg"}) << step;
     }
-    varno::atomicwrite::failNthWrite(0);
+    varno::atomicwrite::FailNthWrite(0);
     SaveProject(file, project);
-    EXPECT_EQ(read(file), serialize(project));
+    EXPECT_EQ(read(file), Serialize(project));
 }
 
 TEST_F(ProjectFile, saveOnAFullFileSystemKeepsThePreviousFile)
@@ -691,5 +691,5 @@ TEST_F(ProjectFile, saveOnAFullFileSystemKeepsThePreviousFile)
     } catch (const TProjectFileError &e) {
         EXPECT_EQ(e.reason(), "cannot be written: No space left on device");
     }
-    EXPECT_EQ(read(file), serialize(TProject()));
+    EXPECT_EQ(read(file), Serialize(TProject()));
 }

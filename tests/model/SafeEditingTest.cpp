@@ -44,19 +44,19 @@ TEST(PreviousVersion, eachSaveKeepsTheVersionItReplaces)
     QTemporaryDir dir;
     const QString file = dir.filePath("shop.prg");
     const QString backup = dir.filePath("shop.prg.bak");
-    EXPECT_EQ(PreviousVersionPath(file), backup);
+    EXPECT_EQ(varno::projectfile::PreviousVersionPath(file), backup);
 
-    KeepPreviousVersion(file); // nothing to keep before the first save
+    varno::projectfile::KeepPreviousVersion(file); // nothing to keep before the first save
     SaveProject(file, projectWith("first", 1));
     EXPECT_FALSE(QFile::exists(backup));
     const QByteArray first = readFile(file);
 
-    KeepPreviousVersion(file);
+    varno::projectfile::KeepPreviousVersion(file);
     SaveProject(file, projectWith("second", 2));
     EXPECT_EQ(readFile(backup), first);
     const QByteArray second = readFile(file);
 
-    KeepPreviousVersion(file);
+    varno::projectfile::KeepPreviousVersion(file);
     SaveProject(file, projectWith("third", 3));
     EXPECT_EQ(readFile(backup), second); // replaced at each save
 }
@@ -67,7 +67,7 @@ TEST(PreviousVersion, aBackupThatCannotBeWrittenIsAnError)
     const QString file = dir.filePath("shop.prg");
     SaveProject(file, projectWith("shop", 1));
     ASSERT_TRUE(QDir(dir.path()).mkdir("shop.prg.bak"));
-    EXPECT_THROW(KeepPreviousVersion(file), TProjectFileError);
+    EXPECT_THROW(varno::projectfile::KeepPreviousVersion(file), TProjectFileError);
 }
 
 TEST(ProjectLock, aLiveOwnerIsReportedAndADeadOnesLockTakenOver)

@@ -24,7 +24,7 @@ TVARNOProg &addTimed(TProject &project, const Timed &t)
     p.TimerOn = 1;
     p.DateMode = quint8(t.mode);
     if (t.date.isValid())
-        p.SetDate(varno::datetime::fromDate(t.date));
+        p.SetDate(varno::datetime::FromDate(t.date));
     p.WeekDay = quint8(t.weekDay);
     p.SetHour(t.hour);
     p.SetMinute(t.minute);

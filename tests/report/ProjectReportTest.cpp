@@ -54,7 +54,7 @@ TEST(ProjectReport, holdsEveryProgramsCaptionsInEachLanguage)
 
     for (text::Language language : {text::French, text::English, text::Spanish}) {
         SCOPED_TRACE(int(language));
-        const QString html = ProjectReportHtml(project, week, language);
+        const QString html = varno::report::ProjectReportHtml(project, week, language);
         EXPECT_TRUE(html.contains(QStringLiteral("Gare &lt;Sud&gt; &amp; Co")));
         for (const auto &program : project.Programs) {
             const TVARNOProg &p = *program;

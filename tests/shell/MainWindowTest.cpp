@@ -68,7 +68,7 @@ protected:
     QString settingsPath() const { return dir.filePath("VARNOQuillonProg2.cfg"); }
     QStringList settingsLines() const
     {
-        return varno::cp1252::decode(readFile(settingsPath())).split("\r\n");
+        return varno::cp1252::Decode(readFile(settingsPath())).split("\r\n");
     }
 
     QList<int> numbers() const
@@ -295,8 +295,9 @@ TEST_F(MainWindow, theLastProjectIsScrolledIntoViewAtStart)
     ASSERT_EQ(window->ProgList().count(), 40);
     QTest::qWait(20);
     EXPECT_GT(window->ScrollBox1->verticalScrollBar()->value(), 0);
-    EXPECT_EQ(window->ScrollBox1->verticalScrollBar()->value(),
-              qMin(window->SelectedPanel()->y(), window->ScrollBox1->verticalScrollBar()->maximum()));
+    EXPECT_EQ(
+        window->ScrollBox1->verticalScrollBar()->value(),
+        qMin(window->SelectedPanel()->y(), window->ScrollBox1->verticalScrollBar()->maximum()));
 }
 
 TEST_F(MainWindow, openTitleEditIsKeptWhenAnotherRowIsClicked)
@@ -324,7 +325,8 @@ TEST_F(MainWindow, lookingAtProgramsIsNoChange)
 {
     const Look cases[] = {
         {"opened with a double click",
-         [](TForm1 &w) { QTest::mouseDClick(w.PanelList()[0]->StaticText1, Qt::LeftButton); }, false},
+         [](TForm1 &w) { QTest::mouseDClick(w.PanelList()[0]->StaticText1, Qt::LeftButton); },
+         false},
         {"expanded, then folded",
          [](TForm1 &w) {
              QTest::mouseClick(w.PanelList()[1]->SpeedButton2, Qt::LeftButton);
@@ -504,7 +506,7 @@ TEST_F(MainWindow, openingWarnsOnceOfNumbersKeptByTheirLowByteOrBorneTwice)
     TVARNOProg &p = *flagged.Programs.Add();
     p.NumOfProg = 7;
     p.Prioritary = 1;
-    QByteArray capitals = varno::projectfile::serialize(flagged);
+    QByteArray capitals = varno::projectfile::Serialize(flagged);
     ASSERT_EQ(capitals.count("\r\n7\r\nyes\r\nno\r\nyes\r\n"), 1);
     capitals.replace("\r\n7\r\nyes\r\nno\r\nyes\r\n", "\r\n7\r\nYes\r\nno\r\nYES\r\n");
     const QString capitalsFile = dir.filePath("capitals.prg");
@@ -523,7 +525,7 @@ TEST_F(MainWindow, openingWarnsOnceOfNumbersKeptByTheirLowByteOrBorneTwice)
 // file name: Save asks where to write, so the file is never replaced unasked.
 TEST_F(MainWindow, aProjectThatDoesNotLoadIsNeverOverwrittenBySave)
 {
-    QByteArray bytes = varno::projectfile::serialize(TProject());
+    QByteArray bytes = varno::projectfile::Serialize(TProject());
     bytes.replace("\r\n0\r\n", "\r\nmany\r\n");
     const QString broken = dir.filePath("broken.prg");
     const QString missing = dir.filePath("missing.prg");
@@ -637,13 +639,13 @@ TEST_F(MainWindow, commandsStopWhenTheSaveTheUserAskedForDidNotHappen)
             };
             if (diskFull) {
                 window->document().setFileName(other);
-                varno::atomicwrite::failNthWrite(1);
+                varno::atomicwrite::FailNthWrite(1);
                 dialogs.fileNames = {other}; // for the open dialog, should it come
             } else {
                 dialogs.fileNames = {QString(), other}; // Save As cancelled, then Open
             }
             command.run(*window);
-            varno::atomicwrite::failNthWrite(0);
+            varno::atomicwrite::FailNthWrite(0);
 
             EXPECT_EQ(dialogs.questions.size(), 1);
             EXPECT_FALSE(dialogShown);

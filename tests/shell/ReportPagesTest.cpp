@@ -51,7 +51,8 @@ TEST(ReportPages, tablesTakeThePageWidthKeepWordsWholeAndRepeatTheirHeader)
     for (const text::Language language : {text::French, text::English, text::Spanish}) {
         SCOPED_TRACE(int(language));
         QTextDocument document;
-        reportpages::LayOut(document, ProjectReportHtml(project, QDate(2026, 12, 7), language), a4);
+        reportpages::LayOut(
+            document, varno::report::ProjectReportHtml(project, QDate(2026, 12, 7), language), a4);
         EXPECT_GT(document.pageCount(), 2);
         EXPECT_EQ(splitWords(document), QStringList());
 

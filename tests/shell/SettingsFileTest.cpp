@@ -39,7 +39,7 @@ QByteArray fileOf(const QStringList &lines, const QByteArray &end = "\r\n")
 {
     QByteArray bytes;
     for (const QString &line : lines)
-        bytes += varno::cp1252::encode(line) + end;
+        bytes += varno::cp1252::Encode(line) + end;
     return bytes;
 }
 
@@ -242,11 +242,11 @@ TEST_F(SettingsFile, writingReplacesTheWholeFile)
 TEST_F(SettingsFile, aFileThatAlreadyHoldsTheSettingsIsLeftAsItIs)
 {
     ASSERT_TRUE(writeBytes(cfgPath(), kDefaultFile));
-    varno::atomicwrite::failNthWrite(1); // the next write fails
+    varno::atomicwrite::FailNthWrite(1); // the next write fails
     EXPECT_TRUE(file.WriteSettings(TSettings()));
     ASSERT_TRUE(writeBytes(cfgPath(), QByteArray(kDefaultFile).replace("\r\n", "\n")));
     EXPECT_FALSE(file.WriteSettings(TSettings()));
-    varno::atomicwrite::failNthWrite(0);
+    varno::atomicwrite::FailNthWrite(0);
     ASSERT_TRUE(file.WriteSettings(TSettings()));
     EXPECT_EQ(readBytes(cfgPath()), kDefaultFile);
 }
@@ -282,14 +282,14 @@ TEST_F(SettingsFile, failedWriteKeepsThePreviousFileAndGivesTheReason)
     TSettings settings;
     settings.Language = text::Spanish;
     for (int step = 1; step <= 3; ++step) {
-        varno::atomicwrite::failNthWrite(step);
+        varno::atomicwrite::FailNthWrite(step);
         QString error;
         EXPECT_FALSE(file.WriteSettings(settings, &error)) << step;
         EXPECT_TRUE(error.endsWith("cannot be written: " + diskFullText()))
             << step << ": " << error.toStdString();
         EXPECT_EQ(readBytes(cfgPath()), kDefaultFile) << step;
     }
-    varno::atomicwrite::failNthWrite(0);
+    varno::atomicwrite::FailNthWrite(0);
 }
 
 TEST(SettingsFileFullDisk, aFullFileSystemKeepsThePreviousSettings)

@@ -103,7 +103,7 @@ TEST_F(VarnoCliSchedule, exportThenImportGivesBackTheProjectFile)
     // As the programmer holds a file once opened: the calendar date of a date
     // line only, the action slots tidied.
     const QString prg = projectFile();
-    SaveProject(prg, LoadProjectAsHeld(prg));
+    SaveProject(prg, varno::actions::LoadProjectAsHeld(prg));
     const CliResult exported = runCli({"export", prg, "--output", path("p.csv")});
     ASSERT_EQ(exported.exitCode, 0) << exported.err;
     const CliResult imported =

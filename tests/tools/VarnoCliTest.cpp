@@ -26,7 +26,7 @@ protected:
     {
         TVARNOProg *p = project.Programs.Add();
         p->NumOfProg = number;
-        p->SetDate(varno::datetime::encodeDate(2026, 12, 7));
+        p->SetDate(varno::datetime::EncodeDate(2026, 12, 7));
         p->SetHour(12);
         p->SetMinute(34);
         return p;

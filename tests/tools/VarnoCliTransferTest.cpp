@@ -52,7 +52,7 @@ protected:
             TVARNOProg *p = project.Programs.Add();
             p->NumOfProg = number;
             p->TimerOn = number == 2;
-            p->SetDate(varno::datetime::encodeDate(2027, 4, 5));
+            p->SetDate(varno::datetime::EncodeDate(2027, 4, 5));
         }
         return project;
     }

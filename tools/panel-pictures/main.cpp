@@ -34,7 +34,7 @@ TVARNOProg busyProgram()
     p.WeekDay = 6;
     p.SetHour(8);
     p.SetMinute(30);
-    p.SetDate(varno::datetime::encodeDate(2026, 12, 7));
+    p.SetDate(varno::datetime::EncodeDate(2026, 12, 7));
     p.ActionCount = 6;
     p.ActionKind = {akVolume,         akTimerFile,      akTransport,
                     akInternalOutput, akExternalOutput, akGoToProgram};

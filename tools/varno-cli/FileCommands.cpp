@@ -36,7 +36,7 @@ int printImage(const TProject &project)
     const auto blocks = varno::eeprom::TransmitBlocks(project.Programs);
     for (std::size_t i = 0; i < blocks.size(); ++i) {
         out() << QStringLiteral("%1: ").arg(i + 1, 3, 10, QLatin1Char('0'))
-              << hexBytes(varno::eeprom::toBytes(blocks[i])) << '\n';
+              << hexBytes(varno::eeprom::ToBytes(blocks[i])) << '\n';
     }
     out() << "name: " << hexBytes(varno::eeprom::ProjectNameBlock(project.Group.Name)) << '\n';
     return ExitOk;
@@ -50,7 +50,7 @@ int printCheck(const TProject &project, const QList<TNarrowedNumber> &narrowed)
     for (const auto &program : project.Programs)
         numbers << QString::number(program->NumOfProg);
     out() << "Numbers: " << numbers.join(QStringLiteral(", ")) << '\n';
-    for (const QString &warning : CheckProject(project, narrowed))
+    for (const QString &warning : varno::projectcheck::CheckProject(project, narrowed))
         out() << "warning: " << warning << '\n';
     return ExitOk;
 }

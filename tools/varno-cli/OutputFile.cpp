@@ -49,7 +49,8 @@ QString whyOutputCannotBeWritten(const QString &fileName, bool replace)
     // Every name the save writes must fit, not only the first one a probe tries:
     // the previous version and the temporary files are longer.
     QString tooLong;
-    if (const QString why = whySaveNamesDoNotFit(fileName, &tooLong); !why.isEmpty())
+    if (const QString why = varno::projectfile::WhySaveNamesDoNotFit(fileName, &tooLong);
+        !why.isEmpty())
         return QStringLiteral("%1 cannot be written: %2").arg(tooLong, why);
     // The save writes a new file beside the old one and renames it into place:
     // try exactly that, and leave nothing behind.

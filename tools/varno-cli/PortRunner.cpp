@@ -161,8 +161,8 @@ public:
     void linkFailure(TLinkResult result) override
     {
         board_.set(index_,
-                   QStringLiteral("failed: ") +
-                       LinkResultMessage(result, text::English, link_.lastErrorReason()),
+                   QStringLiteral("failed: ") + varno::link::LinkResultMessage(
+                                                    result, text::English, link_.lastErrorReason()),
                    true);
     }
 

@@ -66,7 +66,7 @@ void TerminalProgress::linkFailure(TLinkResult result)
 {
     failed_ = true;
     endBar();
-    report(LinkResultMessage(result, text::English, link_.lastErrorReason()));
+    report(varno::link::LinkResultMessage(result, text::English, link_.lastErrorReason()));
 }
 
 void TerminalProgress::drawBar(int slot)

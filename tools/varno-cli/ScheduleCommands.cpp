@@ -33,7 +33,7 @@ struct UsageFault
 QDate fromOption(const Invocation &call)
 {
     if (!call.values.contains(QStringLiteral("from")))
-        return varno::currentDateTime().date();
+        return varno::CurrentDateTime().date();
     const QString value = call.values.value(QStringLiteral("from"));
     const QDate date = QDate::fromString(value, Qt::ISODate);
     if (!date.isValid() || value.size() != 10)
@@ -156,7 +156,7 @@ int schedule(const Invocation &call)
         throw UsageFault{QStringLiteral("--format takes json, not '%1'").arg(format)};
     const QDate from = fromOption(call);
     const int days = daysOption(call);
-    const Schedule s = BuildSchedule(LoadProjectAsHeld(call.file), from, days);
+    const Schedule s = BuildSchedule(varno::actions::LoadProjectAsHeld(call.file), from, days);
     if (format.isEmpty())
         printText(s);
     else
@@ -185,17 +185,19 @@ int writeReport(const Invocation &call)
     const QDate week = fromOption(call);
     if (reported(whyExportCannotBeWritten(call.output, call.force)))
         return ExitFailed;
-    const QByteArray html =
-        ProjectReportHtml(LoadProjectAsHeld(call.file), week, language).toUtf8();
-    return writeOutput(call, [&] { SaveBytes(call.output, html); });
+    const QByteArray html = varno::report::ProjectReportHtml(
+                                varno::actions::LoadProjectAsHeld(call.file), week, language)
+                                .toUtf8();
+    return writeOutput(call, [&] { varno::report::SaveBytes(call.output, html); });
 }
 
 int exportCsv(const Invocation &call)
 {
     if (reported(whyExportCannotBeWritten(call.output, call.force)))
         return ExitFailed;
-    const QByteArray csv = varno::programscsv::Export(LoadProjectAsHeld(call.file).Programs);
-    return writeOutput(call, [&] { SaveBytes(call.output, csv); });
+    const QByteArray csv =
+        varno::programscsv::Export(varno::actions::LoadProjectAsHeld(call.file).Programs);
+    return writeOutput(call, [&] { varno::report::SaveBytes(call.output, csv); });
 }
 
 int importCsv(const Invocation &call)
@@ -204,13 +206,13 @@ int importCsv(const Invocation &call)
         return ExitFailed;
     TProject project;
     if (call.values.contains(QStringLiteral("into")))
-        project = LoadProjectAsHeld(call.values.value(QStringLiteral("into")));
+        project = varno::actions::LoadProjectAsHeld(call.values.value(QStringLiteral("into")));
     project.Programs = varno::programscsv::ImportFile(call.file);
     // As the programmer holds them once imported.
-    HoldPrograms(project.Programs);
+    varno::actions::HoldPrograms(project.Programs);
     // A project replaced with --force stays as the .bak, as with a receive.
     return writeOutput(call, [&] {
-        KeepPreviousVersion(call.output);
+        varno::projectfile::KeepPreviousVersion(call.output);
         SaveProject(call.output, project);
     });
 }

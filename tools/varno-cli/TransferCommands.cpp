@@ -29,7 +29,7 @@ using varno::transfer::TSafeOutcome;
 
 QString linkMessage(TLinkResult result, const TComLink &link)
 {
-    return LinkResultMessage(result, text::English, link.lastErrorReason());
+    return varno::link::LinkResultMessage(result, text::English, link.lastErrorReason());
 }
 
 PortResult failed(TLinkResult result, const TComLink &link)
@@ -194,7 +194,7 @@ int transmit(const TProject &project, const TransferOptions &options)
             default:
                 break;
             }
-            r.lines << LinkResultMessage(TLinkResult::Ok, text::English);
+            r.lines << varno::link::LinkResultMessage(TLinkResult::Ok, text::English);
             r.outcome = QStringLiteral("ok");
             if (!report.FinalizeConfirmed)
                 r.problems << QStringLiteral("warning: the player did not confirm the end of the "
@@ -255,7 +255,7 @@ int receive(const QString &output, const QString &outputDir, bool force,
             try {
                 // A programmer may have opened the file while the player was read.
                 const QString held = writeHoldingLock(file, [&] {
-                    KeepPreviousVersion(file);
+                    varno::projectfile::KeepPreviousVersion(file);
                     SaveProject(file, project);
                 });
                 if (!held.isEmpty())

@@ -20,7 +20,7 @@ namespace {
 bool load(const QString &fileName, TProject &project, QList<TNarrowedNumber> &narrowed)
 {
     try {
-        project = LoadProjectAsHeld(fileName, &narrowed);
+        project = varno::actions::LoadProjectAsHeld(fileName, &narrowed);
         return true;
     } catch (const TVarnoError &e) {
         report(e.message());
@@ -47,7 +47,7 @@ int run(const Invocation &call)
     if (call.command == QLatin1String("transmit")) {
         // A transmit and its verify agree with each other even when the
         // project loses programs on the way: say so before the player is touched.
-        for (const QString &warning : CheckProject(project, narrowed))
+        for (const QString &warning : varno::projectcheck::CheckProject(project, narrowed))
             report(QStringLiteral("warning: ") + warning);
         return transmit(project, call.transfer);
     }

@@ -8,7 +8,7 @@ TPlayerMemory TPlayerMemory::Empty()
 {
     TPlayerMemory memory;
     for (int slot = 1; slot <= SlotCount; ++slot) {
-        const TTrameList frames = EmptySlotBlock(std::uint8_t(slot));
+        const TTrameList frames = varno::eeprom::EmptySlotBlock(std::uint8_t(slot));
         for (int i = 0; i < BlockSize; ++i)
             memory.blocks_[std::size_t(slot)][std::size_t(i)] = frames.at(std::size_t(i)).Value;
     }
