@@ -39,10 +39,11 @@ struct TPlayerImage;
 struct TSafeTransmitReport;
 } // namespace varno::transfer
 
-// The main window: the view of the project document (ProjectDocument.h), with
-// one compact row per program and the one program panel, the menus, the
-// toolbar and the project commands. The rows and the panel follow the
-// document's signals; the commands ask the user, then call its operations.
+// The main window: the view of the project document (ProjectDocument.h). Its
+// rows and program panel (ProgramRows.h) follow the document's signals; its
+// transfers (TransferCommands.h) hold the link and the port; the window itself
+// holds the menus, the toolbar, the language and the settings, and the
+// commands, which ask the user, then call the document's operations.
 //
 // Controls (objectName = member name):
 //   File1: New2, Property1, Open1, Save1, SaveAs1, Export1 (hidden), Exit1
