@@ -216,7 +216,7 @@ public:
     QAction *RS2321, *Transmit1, *Receive1, *PortCOM1; // the RS232 menu and its port menu
     QList<QAction *> ComItems;                         // Com11..Com61
     // The system's serial ports, and a port name of the settings.
-    const QList<QAction *> &OtherPorts() const { return transfers_->OtherPorts; }
+    const QList<QAction *> &OtherPorts() const { return transfers_->otherPorts(); }
     QAction *Verif1; // Edit menu: the verification window
     // Schedule, report and CSV items.
     QAction *Schedule1, *ExportReport1, *PrintReport1, *ExportCsv1, *ImportCsv1;
@@ -238,7 +238,7 @@ public:
     TOKBottomDlg *OKBottomDlg;   // verification window
     TOKBottomDlg1 *OKBottomDlg1; // progress dialog
     // The differences between player and project (TransferCommands.h).
-    TComparisonWindow *ComparisonWindow() const { return transfers_->ComparisonWindow; }
+    TComparisonWindow *ComparisonWindow() const { return transfers_->comparisonWindow(); }
     QAction *RecentProjects1 = nullptr, *DuplicateProgram1 = nullptr; // File and Edit menu items
 
 protected:

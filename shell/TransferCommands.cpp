@@ -84,8 +84,8 @@ void TTransferCommands::runInProgressDialog(const std::function<void()> &transfe
 
 void TTransferCommands::showDifferences(const QList<varno::transfer::TFieldDifference> &differences)
 {
-    madeOnUse(ComparisonWindow, &window_)->showDifferences(differences, language_);
-    dialogs_.exec(ComparisonWindow);
+    madeOnUse(comparisonWindow_, &window_)->showDifferences(differences, language_);
+    dialogs_.exec(comparisonWindow_);
 }
 
 TReceivedProject TTransferCommands::receive(const std::function<void(TReceivedProject &)> &arrived)
@@ -262,12 +262,12 @@ void TTransferCommands::transmit()
 // mark always on the port the next transfer uses.
 void TTransferCommands::refreshPortMenu()
 {
-    for (QAction *item : std::as_const(OtherPorts)) {
+    for (QAction *item : std::as_const(otherPorts_)) {
         portGroup_->removeAction(item);
         portMenu_->removeAction(item);
         item->deleteLater();
     }
-    OtherPorts.clear();
+    otherPorts_.clear();
     QStringList standardDevices;
     for (int tag = 1; tag <= 6; ++tag) {
         const QString name = QStringLiteral("COM%1").arg(tag);
@@ -285,14 +285,14 @@ void TTransferCommands::refreshPortMenu()
     // The port in use and the one the settings named stay on offer even when
     // the system does not list them (a pseudo-terminal, COM7).
     for (const QString &name : {settingsPortName_, ComPortName}) {
-        const bool known = standardPortIndex(name) >= 1 ||
-                           std::any_of(OtherPorts.cbegin(), OtherPorts.cend(), [&name](QAction *a) {
-                               return a->data().toString() == name;
-                           });
+        const bool known =
+            standardPortIndex(name) >= 1 ||
+            std::any_of(otherPorts_.cbegin(), otherPorts_.cend(),
+                        [&name](QAction *a) { return a->data().toString() == name; });
         if (!known && !name.isEmpty())
             addOtherPort(name, name);
     }
-    otherPortsHeading_->setVisible(!OtherPorts.isEmpty());
+    otherPortsHeading_->setVisible(!otherPorts_.isEmpty());
     markPort();
 }
 
@@ -305,7 +305,7 @@ QAction *TTransferCommands::addOtherPort(const QString &name, const QString &lab
     item->setData(name);
     portGroup_->addAction(item);
     portMenu_->addAction(item);
-    OtherPorts << item;
+    otherPorts_ << item;
     return item;
 }
 
@@ -316,7 +316,7 @@ void TTransferCommands::markPort()
         ComItems[index - 1]->setChecked(true);
         return;
     }
-    for (QAction *item : std::as_const(OtherPorts)) {
+    for (QAction *item : std::as_const(otherPorts_)) {
         if (item->data().toString() == ComPortName) {
             item->setChecked(true);
             return;
@@ -324,7 +324,7 @@ void TTransferCommands::markPort()
     }
     if (!ComPortName.isEmpty())
         addOtherPort(ComPortName, ComPortName)->setChecked(true);
-    otherPortsHeading_->setVisible(!OtherPorts.isEmpty());
+    otherPortsHeading_->setVisible(!otherPorts_.isEmpty());
 }
 
 void TTransferCommands::transmitStoppedHalfWay(const varno::transfer::TSafeTransmitReport &report)

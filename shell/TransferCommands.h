@@ -48,9 +48,9 @@ public:
     // and a port name of the settings.
     QAction *PortCOM1 = nullptr;
     QList<QAction *> ComItems;
-    QList<QAction *> OtherPorts;
+    const QList<QAction *> &otherPorts() const { return otherPorts_; }
     // The differences between player and project; made when first shown.
-    TComparisonWindow *ComparisonWindow = nullptr;
+    TComparisonWindow *comparisonWindow() const { return comparisonWindow_; }
 
     void setLanguage(text::Language language);
     // Backups and read-backs; not owned, replaced when the options file is.
@@ -107,4 +107,6 @@ private:
     QMenu *portMenu_ = nullptr;            // the port menu
     QActionGroup *portGroup_ = nullptr;    // its items, one checked
     QAction *otherPortsHeading_ = nullptr; // over the system's ports
+    QList<QAction *> otherPorts_;          // the ports after the heading
+    TComparisonWindow *comparisonWindow_ = nullptr;
 };
