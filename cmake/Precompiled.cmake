@@ -68,6 +68,12 @@ CORE, WIDGETS, TEST or GUI_TEST")
   if(NOT VARNO_PCH)
     return()
   endif()
+  # A Windows GUI program takes Qt's entry point, whose QT_NEEDS_QMAIN the
+  # QtGui headers read: no shared header fits it (gcc refuses it, -Winvalid-pch).
+  get_target_property(gui_program ${target} WIN32_EXECUTABLE)
+  if(WIN32 AND gui_program)
+    return()
+  endif()
   set(host varno_pch_${kind})
   set(options ${_varno_pch_ccache_options})
   if(VARNO_FUZZ AND target IN_LIST VARNO_FUZZ_INSTRUMENTED)
