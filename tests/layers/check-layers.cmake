@@ -10,7 +10,12 @@
 #     whoever includes that header must reach it too;
 #   - a link the table does not allow, a PUBLIC link no header needs, or a
 #     link nothing includes;
-#   - a library that has no line in the tables.
+#   - a library that has no line in the tables;
+#   - precompiled headers (varno_precompile_headers, cmake/Precompiled.cmake)
+#     of Qt Widgets for a target that does not link Qt6::Widgets, directly or
+#     through what it links: they would let its sources use the widgets without
+#     an include or a link to show it, and build only while they are on; or
+#     those of the tests for a target of the product.
 # Tests, benchmarks and fuzz targets are left out: they reach into whatever
 # they exercise.
 cmake_minimum_required(VERSION 3.25)
@@ -171,6 +176,17 @@ foreach(cmake_file IN LISTS cmake_files)
     string(REGEX REPLACE "^add_executable\\(" "" program "${program}")
     set(program_${program} TRUE)
   endforeach()
+  string(REGEX MATCHALL "varno_precompile_headers\\([^)]*\\)" calls "${content}")
+  foreach(call IN LISTS calls)
+    string(REGEX REPLACE "^varno_precompile_headers\\(|\\)$" "" call "${call}")
+    string(STRIP "${call}" call)
+    string(REGEX REPLACE "[ \t\r\n]+" ";" words "${call}")
+    list(GET words 0 target)
+    list(GET words 1 kind)
+    if(DEFINED layer_${target})
+      set(pch_${target} ${kind})
+    endif()
+  endforeach()
   string(REGEX MATCHALL "target_link_libraries\\([^)]*\\)" calls "${content}")
   foreach(call IN LISTS calls)
     string(REGEX REPLACE "^target_link_libraries\\(|\\)$" "" call "${call}")
@@ -223,6 +239,27 @@ foreach(t IN LISTS targets)
       endif()
     endforeach()
   endforeach()
+endforeach()
+
+# The precompiled headers: Qt Widgets only where the links bring them.
+foreach(t IN LISTS targets)
+  if(NOT DEFINED pch_${t})
+    continue()
+  endif()
+  set(widgets FALSE)
+  if("Qt6::Widgets" IN_LIST private_${t})
+    set(widgets TRUE)
+  endif()
+  foreach(l IN LISTS reach_${t})
+    if("Qt6::Widgets" IN_LIST public_${l})
+      set(widgets TRUE)
+    endif()
+  endforeach()
+  if(pch_${t} MATCHES "TEST")
+    finding("${t} takes the precompiled headers of the tests (${pch_${t}}): CORE or WIDGETS")
+  elseif(pch_${t} STREQUAL "WIDGETS" AND NOT widgets)
+    finding("${t} takes the WIDGETS precompiled headers but does not link Qt6::Widgets: CORE")
+  endif()
 endforeach()
 
 # The includes.
