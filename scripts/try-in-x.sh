@@ -177,7 +177,11 @@ show() {
 }
 
 # The first window of the programmer, then a moment for the boxes it opens.
-for _ in $(seq 100); do
+# Wine may take far longer to show the first one (a fresh prefix, a loaded
+# machine): up to a minute there, ten seconds natively.
+first_tries=100
+[ -z "$windows_bin" ] || first_tries=600
+for _ in $(seq "$first_tries"); do
   [ -n "$(windows)" ] && break
   if ! kill -0 "$app" 2>/dev/null; then
     { echo "The programmer ended:"; cat "$scratch/out.log"; echo "Xvfb's log:"; cat "$scratch/xvfb.log"; } >&2
