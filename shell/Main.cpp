@@ -96,8 +96,6 @@ TForm1::TForm1(TUserDialogs &dialogs, TSettingsFile &settings, const QString &pr
     });
     transfers_->setOptions(options_.get());
 
-    OKBottomDlg = new TOKBottomDlg(this);
-
     ReadSettings();
     // A file named on the command line takes the last project's place.
     // A last project that is gone leaves no file name behind: Save must not

@@ -232,11 +232,11 @@ public:
         *SpeedButton6, *SpeedButton7;
     QScrollArea *ScrollBox1; // the scrolled list of the rows and the program panel
     QStatusBar *StatusBar1;  // the status line: files written, recovery copies failing
-    // Form2, Form3 and ComparisonWindow are made when first opened (MadeOnUse.h).
-    TForm2 *Form2 = nullptr;     // the About box
-    TForm3 *Form3 = nullptr;     // the Project Properties dialog
-    TOKBottomDlg *OKBottomDlg;   // verification window
-    TOKBottomDlg1 *OKBottomDlg1; // progress dialog
+    // Form2, Form3, OKBottomDlg and ComparisonWindow are made when first opened (MadeOnUse.h).
+    TForm2 *Form2 = nullptr;             // the About box
+    TForm3 *Form3 = nullptr;             // the Project Properties dialog
+    TOKBottomDlg *OKBottomDlg = nullptr; // verification window, made when first opened
+    TOKBottomDlg1 *OKBottomDlg1;         // progress dialog
     // The differences between player and project (TransferCommands.h).
     TComparisonWindow *ComparisonWindow() const { return transfers_->comparisonWindow(); }
     QAction *RecentProjects1 = nullptr, *DuplicateProgram1 = nullptr; // File and Edit menu items

@@ -20,6 +20,7 @@
 #include <link/Transfer.h>
 #include <link/dialogs/ProgessBar.h>
 #include <link/dialogs/VerifTrame.h>
+#include <shell/MadeOnUse.h>
 #include <shell/Main.h>
 #include <shell/SettingsFile.h>
 #include <text/text.h>
@@ -95,6 +96,6 @@ void TForm1::Verif1Click()
     if (!SelectedPanel())
         return;
     ProgPanel->ValidateEdits();
-    OKBottomDlg->Prog = SelectedPanel()->Prog;
+    madeOnUse(OKBottomDlg, this)->Prog = SelectedPanel()->Prog;
     dialogs_.exec(OKBottomDlg);
 }
