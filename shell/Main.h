@@ -34,10 +34,6 @@ class TScheduleWindow;
 class TSettingsFile;
 class TUserDialogs;
 class TProjectUndo;
-namespace varno::transfer {
-struct TPlayerImage;
-struct TSafeTransmitReport;
-} // namespace varno::transfer
 
 // The main window: the view of the project document (ProjectDocument.h). Its
 // rows and program panel (ProgramRows.h) follow the document's signals; its
@@ -250,9 +246,9 @@ protected:
     void dropEvent(QDropEvent *event) override; // opens the project file once the drop is over
 
 private:
-    void buildMenus();   // the File, Edit, RS232, Language and Help menus
-    void buildUndo();    // the history, its Edit menu items, and the panel's edits recorded
-    void buildToolbar(); // the toolbar's buttons
+    void buildMenus();            // the File, Edit, RS232, Language and Help menus
+    void buildUndo();             // the Edit menu items of the document's history
+    void buildToolbar();          // the toolbar's buttons
     void buildScheduleCommands(); // schedule, report and CSV items; the schedule button
     void buildFilesItems();       // Recent Projects and Duplicate program; drops accepted
     void buildConveniences();     // Ctrl+Q and the user's guide item
